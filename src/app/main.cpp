@@ -1,0 +1,69 @@
+// Drawlyze Pick 3: creates the windows in order and runs the event loop.
+//   drawlyze [DRAWFILE]
+//   drawlyze --screenshot FILE [--option N] [--row R] [DRAWFILE]
+#include <QApplication>
+#include <QPixmap>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "gui/form1.h"
+#include "gui/forms.h"
+
+namespace {
+
+bool HaveDisplay() {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform && *platform) return true;
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x11 && *x11) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string screenshot;
+  int option = -1;
+  int row = -1;
+  const char* drawFile = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
+      screenshot = argv[++i];
+    } else if (std::strcmp(argv[i], "--option") == 0 && i + 1 < argc) {
+      option = std::atoi(argv[++i]);
+    } else if (std::strcmp(argv[i], "--row") == 0 && i + 1 < argc) {
+      row = std::atoi(argv[++i]);
+    } else if (!drawFile) {
+      drawFile = argv[i];
+    }
+  }
+  if (!screenshot.empty() && !HaveDisplay()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!HaveDisplay()) {
+    std::fprintf(stderr,
+                 "drawlyze: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                 "Without a display you can still:\n"
+                 "  drawlyze --screenshot chart.png [--option N] [--row R]   render the main window to a PNG\n"
+                 "  drawlyze-cli view Skips                                  print a view's copy text\n"
+                 "  drawlyze-cli --help                                      all command-line uses\n");
+    return 1;
+  }
+
+  QApplication app(argc, argv);
+  CreateForms(drawFile);
+  if (!screenshot.empty()) {
+    if (option >= 0) Form1->SelectOption(option);
+    if (row >= 1) Form1->SelectRow(row);
+    Form1->show();
+    QApplication::processEvents();
+    const bool ok = Form1->grab().save(QString::fromLocal8Bit(screenshot.c_str()), "PNG");
+    DestroyForms();
+    if (!ok) std::fprintf(stderr, "drawlyze: cannot write %s\n", screenshot.c_str());
+    return ok ? 0 : 1;
+  }
+  Form1->show();
+  const int status = app.exec();
+  DestroyForms();
+  return status;
+}

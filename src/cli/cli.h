@@ -1,0 +1,79 @@
+#pragma once
+// drawlyze-cli: the program's core behind a command line. main.cpp reads the
+// options and hands the subcommand to one of the Run*Command functions below,
+// each in a file of its own.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/chart/view_helpers.h"
+#include "core/history/draw_history.h"
+
+namespace drawlyze::cli {
+
+// Exit statuses.
+inline constexpr int kOk = 0;
+inline constexpr int kFailure = 1;  // file or network failure
+inline constexpr int kUsage = 2;    // usage error
+
+struct Options {
+  std::optional<std::string> file;  // --file; default: 3x10.txt in the program's folder
+  int row = 1;                      // --row R, 1-based
+  std::optional<int> last;          // --last N; default: all draws
+  bool median = false;              // --median
+  std::string layout = "positional";  // --layout positional|ascending|descending
+  std::optional<std::string> sieve;   // --sieve PATTERNFILE
+  std::optional<GridSettings> grid;   // --grid STEP:BIAS
+  std::optional<std::string> find;    // --find TEXT
+  std::optional<std::string> mask;    // --mask M (update)
+  std::optional<std::string> folder;  // --folder DIR (update)
+  bool chart = false;                 // --chart (view)
+  std::optional<std::string> png;     // --png FILE (view)
+};
+
+struct Context {
+  Options options;
+  std::string command;              // "view", "report", ...
+  std::vector<std::string> args;    // the words after the command
+  std::ostream& out;
+  std::ostream& err;
+  std::string programDir;           // folder of the running executable
+};
+
+// Loads the draw file named by --file (or the default), printing the load
+// messages on stderr. Returns false (after a message) when it cannot be read.
+bool LoadHistory(Context& ctx, DrawHistory& history);
+// The "Use Last Draws" item index for --last on this history (-1 when empty).
+int LastDrawsIndex(const Options& options, const DrawHistory& history);
+// The view input for the options, as the main window would build it.
+ViewInput MakeViewInput(const Options& options, const DrawHistory& history);
+
+int RunViewCommand(Context& ctx);
+int RunReportCommand(Context& ctx);
+int RunTableCommand(Context& ctx);
+int RunStateCommand(Context& ctx);
+int RunZipCommand(Context& ctx);
+int RunGetCommand(Context& ctx);
+int RunUpdateCommand(Context& ctx);
+
+}  // namespace drawlyze::cli
+
+namespace drawlyze::cli {
+// False (after a usage message) when --row names no row of the table.
+bool CheckRow(Context& ctx, const DrawHistory& history);
+}  // namespace drawlyze::cli
+
+#include <memory>
+
+namespace drawlyze::cli {
+// The Sieve editor's patterns as --sieve gives them; it keeps them alive
+// while the view reads them.
+struct SieveHolder {
+  std::shared_ptr<const SievePatterns> patterns;
+};
+// Reads --sieve PATTERNFILE into holder and points in.sieve at it. Returns
+// false (after a message) when the file cannot be read.
+bool LoadSieveOption(Context& ctx, SieveHolder& holder, ViewInput& in);
+}  // namespace drawlyze::cli

@@ -1,0 +1,51 @@
+#include <ostream>
+
+#include "cli/cli.h"
+#include "core/views/views.h"
+#include "gui/chart_painter.h"
+
+namespace drawlyze::cli {
+
+int RunViewCommand(Context& ctx) {
+  if (ctx.args.size() != 1) {
+    ctx.err << "drawlyze-cli: view needs exactly one OPTION (a caption or 0..12)\n";
+    return kUsage;
+  }
+  const int option = FindOption(ctx.args[0]);
+  if (option < 0) {
+    ctx.err << "drawlyze-cli: no view is called \"" << ctx.args[0] << "\"\n";
+    return kUsage;
+  }
+  if (ctx.options.chart && ctx.options.png) {
+    ctx.err << "drawlyze-cli: --chart and --png exclude each other\n";
+    return kUsage;
+  }
+  DrawHistory history;
+  if (!LoadHistory(ctx, history)) return kFailure;
+  if (!CheckRow(ctx, history)) return kUsage;
+
+  ViewInput in = MakeViewInput(ctx.options, history);
+  SieveHolder sieve;
+  if (ctx.options.sieve && !LoadSieveOption(ctx, sieve, in)) return kFailure;
+
+  const Chart chart = RunView(option, in);
+  if (chart.placeholder) {
+    ctx.err << "drawlyze-cli: view " << OptionCaption(option) << ": not available yet\n";
+    return kUsage;
+  }
+  if (ctx.options.png) {
+    std::string error;
+    if (!SaveChartPng(chart, *ctx.options.png, error)) {
+      ctx.err << "drawlyze-cli: " << error << '\n';
+      return kFailure;
+    }
+    return kOk;
+  }
+  if (ctx.options.chart)
+    ctx.out << FormatChartListing(chart);
+  else
+    ctx.out << chart.CopyText();
+  return kOk;
+}
+
+}  // namespace drawlyze::cli

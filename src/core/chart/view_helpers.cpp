@@ -1,0 +1,77 @@
+#include "core/chart/view_helpers.h"
+
+#include <cstdlib>
+
+namespace drawlyze {
+
+DrawWindow AnalysisWindow(const DrawHistory& history, int row, int lastDrawsIndex) {
+  const int count = history.Count();
+  DrawWindow w;
+  w.start = row - 1;
+  w.n = lastDrawsIndex + 1;
+  if (count < w.n) w.n = count;
+  if (w.start + w.n > count) w.n = count - w.start;
+  if (w.n < 0) w.n = 0;
+  return w;
+}
+
+NextDraw GetNextDraw(const DrawHistory& history, int row) {
+  NextDraw next;
+  if (row >= 2 && row - 2 < history.Count()) {
+    next.exists = true;
+    next.draw = history.GetDraw(row - 2);
+  }
+  return next;
+}
+
+void MarkDigit(Chart& chart, const NextDraw& next, int digit) {
+  if (next.Contains(digit)) {
+    chart.font = kRed;
+    chart.brush = kYellow;
+  }
+}
+
+std::string FormatNumber(int value, int sample) {
+  std::string text = std::to_string(value);
+  const std::size_t width = std::to_string(sample).size();
+  if (value >= 0 && width > text.size()) text.insert(0, width - text.size(), '0');
+  return text;
+}
+
+std::string NumberText(int value) { return FormatNumber(value, 10) + ' '; }
+
+void SortPairsDescending(int* values, int* companions, int n) {
+  bool swapped = true;
+  while (swapped) {
+    swapped = false;
+    for (int i = 0; i + 1 < n; ++i) {
+      if (values[i] < values[i + 1]) {
+        std::swap(values[i], values[i + 1]);
+        std::swap(companions[i], companions[i + 1]);
+        swapped = true;
+      }
+    }
+  }
+}
+
+void ReorderByKeys(int* values, const int* keys) {
+  int tmp[10];
+  for (int i = 0; i < 10; ++i) tmp[i] = values[keys[i]] & 0xFF;
+  for (int i = 0; i < 10; ++i) values[i] = tmp[i];
+}
+
+void FinishView(Chart& chart, const GridSettings& grid) {
+  if (!grid.on) return;
+  chart.pen = kGreen;
+  int column = grid.bias;
+  for (int i = 0; i < 10; ++i) {
+    chart.LineTo(14 * column + 1, 0, 14 * column + 1, kChartHeight);
+    column += grid.step;
+    if (column > 20) break;
+  }
+  chart.LineTo(0, 409, 253, 409);
+  chart.LineTo(0, 1, 253, 1);
+  chart.pen = kBlack;
+}
+
+}  // namespace drawlyze

@@ -1,0 +1,72 @@
+#pragma once
+// What every view of the main window shares: its input, the window of draws
+// it counts, the next draw whose digits it marks, number texts and sorts.
+
+#include <string>
+
+#include "core/chart/chart.h"
+#include "core/history/draw_history.h"
+
+namespace drawlyze {
+
+struct SievePatterns;  // the Sieve editor's More and Less tables
+
+struct GridSettings {
+  bool on = false;
+  int step = 3;  // item index + 1 of the step list
+  int bias = 0;  // item index of the bias list
+};
+
+// The two Separation layout buttons; their captions are the layout state.
+struct SeparationButtons {
+  std::string center = "X";        // "X" positional, "<-->" sorted
+  std::string leftRight = "<---";  // "<---" ascending, "--->" descending
+};
+
+// Everything a view reads: the history, the selected row and the controls.
+struct ViewInput {
+  const DrawHistory* history = nullptr;
+  int row = 1;              // R, the selected row of the table of draws (1-based)
+  int lastDrawsIndex = -1;  // selected item index of "Use Last Draws"; -1 when none
+  GridSettings grid;
+  bool median = false;      // the "Median" check box
+  SeparationButtons separation;
+  const SievePatterns* sieve = nullptr;  // null: the editor's start patterns
+
+  const DrawHistory& History() const { return *history; }
+};
+
+// The draws a window-based view counts: indexes start .. start+n-1, newest first.
+struct DrawWindow {
+  int start = 0;
+  int n = 0;
+};
+DrawWindow AnalysisWindow(const DrawHistory& history, int row, int lastDrawsIndex);
+inline DrawWindow AnalysisWindow(const ViewInput& in) { return AnalysisWindow(in.History(), in.row, in.lastDrawsIndex); }
+
+// The draw that followed the selected one in time (index R-2), if any.
+struct NextDraw {
+  bool exists = false;
+  DrawNumbers draw{};
+  bool Contains(int digit) const { return exists && ContainsNumber(digit, draw); }
+};
+NextDraw GetNextDraw(const DrawHistory& history, int row);
+inline NextDraw GetNextDraw(const ViewInput& in) { return GetNextDraw(in.History(), in.row); }
+
+// Red on yellow when the next draw holds the digit; leaves the colours alone otherwise.
+void MarkDigit(Chart& chart, const NextDraw& next, int digit);
+
+// At least as many digits as the sample has (zero-padded): 7 -> "07", 123 -> "123".
+std::string FormatNumber(int value, int sample = 10);
+// FormatNumber followed by one blank: "07 ".
+std::string NumberText(int value);
+
+// Stable descending bubble sort of values, moving companions along.
+void SortPairsDescending(int* values, int* companions, int n);
+// values[i] := low byte of values[keys[i]], for i = 0..9.
+void ReorderByKeys(int* values, const int* keys);
+
+// The last drawing step of every view: the optional guide grid.
+void FinishView(Chart& chart, const GridSettings& grid);
+
+}  // namespace drawlyze

@@ -1,0 +1,264 @@
+#include "core/history/draw_history.h"
+
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace drawlyze {
+
+std::string DrawFileName() { return std::to_string(DRAW_SIZE) + "x" + std::to_string(DIGIT_COUNT) + ".txt"; }
+
+DrawHistory::DrawHistory() : bytes_(static_cast<std::size_t>(MAX_DRAWS) * DRAW_SIZE, 0) {}
+
+void DrawHistory::PutDraw(int index, DrawNumbers draw) {
+  const std::size_t at = static_cast<std::size_t>(index) * DRAW_SIZE;
+  bytes_[at] = draw[0];
+  bytes_[at + 1] = draw[1];
+  bytes_[at + 2] = draw[2];
+}
+
+void DrawHistory::Assign(const std::vector<Draw>& newestFirst) {
+  const int n = static_cast<int>(std::min<std::size_t>(newestFirst.size(), MAX_DRAWS));
+  numbers_.assign(static_cast<std::size_t>(n), {});
+  dates_.assign(static_cast<std::size_t>(n), {});
+  for (int i = 0; i < n; ++i) {
+    const Draw& d = newestFirst[static_cast<std::size_t>(i)];
+    PutDraw(i, d.a);
+    numbers_[static_cast<std::size_t>(i)] = d.number;
+    dates_[static_cast<std::size_t>(i)] = d.date;
+  }
+  count_ = n;
+}
+
+DrawHistory DrawHistory::FromOldestFirst(const std::vector<DrawNumbers>& oldestFirst) {
+  std::vector<Draw> draws;
+  const int n = static_cast<int>(oldestFirst.size());
+  for (int i = n - 1; i >= 0; --i) {
+    Draw d;
+    d.number = std::to_string(i + 1);
+    d.date = "01.01.2020";
+    d.a = oldestFirst[static_cast<std::size_t>(i)];
+    draws.push_back(std::move(d));
+  }
+  DrawHistory history;
+  history.Assign(draws);
+  return history;
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Control characters and blanks count as white space for the line grammar.
+bool IsLowCode(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+std::string_view TrimLow(std::string_view s) {
+  while (!s.empty() && IsLowCode(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsLowCode(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+// Control characters become blanks and every run of blanks becomes one.
+std::string CollapseBlanks(std::string_view in, bool (*isBlank)(char)) {
+  std::string out;
+  out.reserve(in.size());
+  for (char c : in) {
+    const char ch = isBlank(c) ? ' ' : c;
+    if (ch == ' ' && !out.empty() && out.back() == ' ') continue;
+    out += ch;
+  }
+  return out;
+}
+
+template <class Pred>
+bool AllOf(std::string_view s, Pred pred) {
+  return std::all_of(s.begin(), s.end(), [&](char c) { return pred(c); });
+}
+
+// Signed 32-bit conversion of a run of digits; false when it does not fit.
+bool ToInt32(std::string_view digits, long long& value) {
+  value = 0;
+  for (char c : digits) {
+    value = value * 10 + (c - '0');
+    if (value > INT_MAX) return false;
+  }
+  return !digits.empty();
+}
+
+}  // namespace
+
+ParsedLine ParseDrawLine(std::string_view line) {
+  ParsedLine result;
+  std::string s = " " + std::string(TrimLow(line));
+  s = CollapseBlanks(s, [](char c) { return static_cast<unsigned char>(c) < 32 || c == ' '; });
+
+  // Counting pass: blank k stands before token k. The field runs from the last
+  // character of token 5 to two characters before the end of token 8.
+  int blanks = 0;
+  std::size_t start = 0;
+  bool haveField = false;
+  std::string_view field;
+  for (std::size_t pos = 0; pos < s.size(); ++pos) {
+    if (s[pos] == ' ') ++blanks;
+    if (blanks == 5) start = pos;
+    if (blanks == 8) {
+      const std::size_t length = pos >= start + 1 ? pos - start - 1 : 0;
+      field = std::string_view(s).substr(start, length);
+      haveField = true;
+    }
+  }
+
+  std::string_view rest = TrimBlanks(s);
+  std::size_t blank = rest.find(' ');
+  result.number = blank == std::string_view::npos ? std::string() : std::string(rest.substr(0, blank));
+  rest = blank == std::string_view::npos ? std::string_view() : TrimBlanks(rest.substr(blank + 1));
+  blank = rest.find(' ');
+  result.date = blank == std::string_view::npos ? std::string() : std::string(rest.substr(0, blank));
+  result.field = std::string(field);
+
+  result.valid = !result.number.empty() && AllOf(result.number, IsDigit) && !result.date.empty() &&
+                 AllOf(result.date, [](char c) { return IsDigit(c) || c == '.'; }) && haveField &&
+                 !field.empty() && AllOf(field, [](char c) { return IsDigit(c) || c == ' '; });
+  return result;
+}
+
+int ParseNumberList(std::string_view text, std::uint8_t* out, int maxOut, std::string* badToken) {
+  const std::string cleaned = CollapseBlanks(text, [](char c) { return !IsDigit(c); });
+  std::string_view rest = TrimBlanks(cleaned);
+  int written = 0;
+  while (!rest.empty() && written < maxOut) {
+    const std::size_t blank = rest.find(' ');
+    const std::string_view token = rest.substr(0, blank);
+    long long value = 0;
+    if (!ToInt32(token, value)) {
+      if (badToken) *badToken = std::string(token);
+      return -1;
+    }
+    out[written++] = static_cast<std::uint8_t>(value & 0xFF);
+    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+  }
+  return written;
+}
+
+std::string JoinNumbers(const std::uint8_t* bytes, int n, std::string_view separator, bool zeroPad) {
+  std::string out;
+  for (int i = 0; i < n; ++i) {
+    const int v = bytes[i];
+    out += zeroPad ? (v < 10 ? "0" + std::to_string(v) : std::to_string(v)) : std::to_string(v);
+    if (i + 1 < n) out += separator;
+  }
+  return out;
+}
+
+bool ContainsNumber(int value, const std::uint8_t* bytes, int n) {
+  for (int i = 0; i < n; ++i)
+    if (static_cast<int>(bytes[i]) == value) return true;
+  return false;
+}
+
+void SortNumbersAscending(std::uint8_t* bytes, int n) {
+  bool swapped = true;
+  while (swapped) {
+    swapped = false;
+    for (int j = 0; j + 1 < n; ++j) {
+      if (bytes[j] > bytes[j + 1]) {
+        std::swap(bytes[j], bytes[j + 1]);
+        swapped = true;
+      }
+    }
+  }
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.push_back(text.substr(begin, i - begin));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    begin = i + 1;
+  }
+  if (begin < text.size()) lines.push_back(text.substr(begin));
+  return lines;
+}
+
+namespace {
+
+// The three numbers of a valid line; false when A2 or A3 is not a digit value,
+// so that no view ever counts past digit 9.
+bool ReadNumbers(const std::string& field, DrawNumbers& numbers) {
+  const std::string cleaned = CollapseBlanks(field, [](char c) { return !IsDigit(c); });
+  std::string_view rest = TrimBlanks(cleaned);
+  for (int k = 0; k < DRAW_SIZE; ++k) {
+    if (rest.empty()) return false;
+    const std::size_t blank = rest.find(' ');
+    std::string_view token = rest.substr(0, blank);
+    while (token.size() > 1 && token.front() == '0') token.remove_prefix(1);
+    if (token.size() != 1) return false;
+    numbers[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(token[0] - '0');
+    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+  }
+  return true;
+}
+
+}  // namespace
+
+LoadResult ParseDrawFile(std::string_view text) {
+  LoadResult result;
+  const std::vector<std::string_view> lines = SplitLines(text);
+  std::vector<Draw> valid;  // oldest first, as the file lists them
+  valid.reserve(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    ParsedLine parsed = ParseDrawLine(lines[i]);
+    Draw draw;
+    if (parsed.valid && ReadNumbers(parsed.field, draw.a)) {
+      draw.number = std::move(parsed.number);
+      draw.date = std::move(parsed.date);
+      valid.push_back(std::move(draw));
+    } else {
+      result.incorrectLines.push_back(static_cast<int>(i + 1));
+    }
+  }
+  std::reverse(result.incorrectLines.begin(), result.incorrectLines.end());
+
+  const std::size_t keep = std::min<std::size_t>(valid.size(), MAX_DRAWS);
+  result.olderLinesNotLoaded = static_cast<int>(valid.size() - keep);
+  result.draws.reserve(keep);
+  for (std::size_t k = 0; k < keep; ++k) result.draws.push_back(std::move(valid[valid.size() - 1 - k]));
+  return result;
+}
+
+std::vector<std::string> LoadResult::Messages() const {
+  std::vector<std::string> messages;
+  if (!incorrectLines.empty()) {
+    std::string text = "Error - incorrect lines: ";
+    for (int line : incorrectLines) text += std::to_string(line) + ' ';
+    messages.push_back(text);
+  }
+  if (olderLinesNotLoaded > 0)
+    messages.push_back(std::to_string(olderLinesNotLoaded) + " older lines were not loaded (at most " +
+                       std::to_string(MAX_DRAWS) + " draws)");
+  return messages;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  if (in.bad()) return false;
+  out = buffer.str();
+  return true;
+}
+
+}  // namespace drawlyze

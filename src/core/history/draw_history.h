@@ -1,0 +1,98 @@
+#pragma once
+// The draws of the game in memory, the draw-file line grammar and small
+// operations on the three numbers of a draw.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace drawlyze {
+
+inline constexpr int DRAW_SIZE = 3;     // numbers per draw
+inline constexpr int DIGIT_COUNT = 10;  // values a number may take
+inline constexpr int MAX_DRAWS = 10000; // draws the store holds
+
+using DrawNumbers = std::array<std::uint8_t, DRAW_SIZE>;
+
+// "3x10.txt", built from the game's shape.
+std::string DrawFileName();
+
+// One draw as read from its line.
+struct Draw {
+  std::string number;  // first token, digits only
+  std::string date;    // second token, digits and '.'
+  DrawNumbers a{};     // A1, A2, A3 in file order
+  int Sum() const { return a[0] + a[1] + a[2]; }
+};
+
+// The fixed store every window reads. Index 0 is the newest draw (the last
+// valid line of the file), index Count()-1 the oldest.
+class DrawHistory {
+ public:
+  DrawHistory();
+
+  // No index check: callers keep 0 <= index < Count().
+  DrawNumbers GetDraw(int index) const {
+    const std::size_t at = static_cast<std::size_t>(index) * DRAW_SIZE;
+    return {bytes_[at], bytes_[at + 1], bytes_[at + 2]};
+  }
+  void PutDraw(int index, DrawNumbers draw);
+
+  int Count() const { return count_; }
+  // The number and date texts shown in the table of draws, by index.
+  const std::string& NumberText(int index) const { return numbers_[static_cast<std::size_t>(index)]; }
+  const std::string& DateText(int index) const { return dates_[static_cast<std::size_t>(index)]; }
+
+  // Replaces the whole history by draws given newest first.
+  void Assign(const std::vector<Draw>& newestFirst);
+  // Convenience for tests and tools: draws given OLDEST first, as a file lists them.
+  static DrawHistory FromOldestFirst(const std::vector<DrawNumbers>& oldestFirst);
+
+ private:
+  std::vector<std::uint8_t> bytes_;  // MAX_DRAWS * DRAW_SIZE, zero-filled once
+  int count_ = 0;
+  std::vector<std::string> numbers_;
+  std::vector<std::string> dates_;
+};
+
+// The result of checking one line of a draw file.
+struct ParsedLine {
+  bool valid = false;
+  std::string number;
+  std::string date;
+  std::string field;  // the numbers field: last char of token 5, tokens 6, 7, most of 8
+};
+
+ParsedLine ParseDrawLine(std::string_view line);
+
+// Writes the numbers found in text into out (low byte of each), returns how
+// many it found. Stops at maxOut. Fails (returns -1, sets *badToken) when a
+// number does not fit a signed 32-bit integer.
+int ParseNumberList(std::string_view text, std::uint8_t* out, int maxOut, std::string* badToken = nullptr);
+
+std::string JoinNumbers(const std::uint8_t* bytes, int n, std::string_view separator, bool zeroPad);
+bool ContainsNumber(int value, const std::uint8_t* bytes, int n);
+inline bool ContainsNumber(int value, const DrawNumbers& draw) { return ContainsNumber(value, draw.data(), DRAW_SIZE); }
+void SortNumbersAscending(std::uint8_t* bytes, int n);
+
+// Splits text as a text list does: CR LF, LF and a lone CR each end a line;
+// a final line end adds no empty line.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+struct LoadResult {
+  std::vector<Draw> draws;         // newest first (index order)
+  std::vector<int> incorrectLines; // 1-based, highest first
+  int olderLinesNotLoaded = 0;     // valid lines beyond MAX_DRAWS, dropped oldest first
+  // The messages a user sees for this load, in order; empty when all is well.
+  std::vector<std::string> Messages() const;
+};
+
+// Checks every line of a draw file's text and keeps the valid draws.
+LoadResult ParseDrawFile(std::string_view text);
+
+// Reads the file as single-byte text. Returns false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& out);
+
+}  // namespace drawlyze

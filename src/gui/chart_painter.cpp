@@ -1,0 +1,69 @@
+#include "gui/chart_painter.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <memory>
+
+namespace drawlyze {
+namespace {
+
+QColor ToColor(Rgb rgb) { return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>(rgb & 0xFF)); }
+
+}  // namespace
+
+QFont ChartFont(bool bold) {
+  QFont font("DejaVu Sans Condensed");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  font.setBold(bold);
+  return font;
+}
+
+void PaintChart(const Chart& chart, QImage& surface) {
+  surface.fill(Qt::white);
+  QPainter painter(&surface);
+  const QFont normal = ChartFont(false);
+  const QFont bold = ChartFont(true);
+  const QFontMetrics normalMetrics(normal);
+  const QFontMetrics boldMetrics(bold);
+  for (const ChartItem& item : chart.items) {
+    if (item.kind == ChartItem::Kind::Line) {
+      painter.setPen(ToColor(item.line.pen));
+      painter.drawLine(item.line.x1, item.line.y1, item.line.x2, item.line.y2);
+      continue;
+    }
+    const ChartText& t = item.text;
+    const QFontMetrics& metrics = t.bold ? boldMetrics : normalMetrics;
+    const QString text = QString::fromLatin1(t.text.data(), static_cast<qsizetype>(t.text.size()));
+    const QRect box(t.x, t.y, metrics.horizontalAdvance(text), metrics.height());
+    painter.fillRect(box, ToColor(t.brush));
+    painter.setFont(t.bold ? bold : normal);
+    painter.setPen(ToColor(t.font));
+    painter.drawText(t.x, t.y + metrics.ascent(), text);
+  }
+}
+
+QImage PaintChart(const Chart& chart) {
+  QImage surface(kChartWidth, kChartHeight, QImage::Format_RGB32);
+  PaintChart(chart, surface);
+  return surface;
+}
+
+bool SaveChartPng(const Chart& chart, const std::string& path, std::string& error) {
+  std::unique_ptr<QGuiApplication> app;
+  if (!QGuiApplication::instance()) {
+    static int argc = 3;
+    static char arg0[] = "drawlyze-cli", arg1[] = "-platform", arg2[] = "offscreen";
+    static char* argv[] = {arg0, arg1, arg2, nullptr};
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  const QImage image = PaintChart(chart);
+  if (!image.save(QString::fromStdString(path), "PNG")) {
+    error = "cannot write " + path;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace drawlyze

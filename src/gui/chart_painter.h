@@ -1,0 +1,21 @@
+#pragma once
+// Paints a chart the way the main window shows it: texts on their opaque
+// background, lines in their pen colour, on the white chart surface.
+
+#include <QFont>
+#include <QImage>
+#include <string>
+
+#include "core/chart/chart.h"
+
+namespace drawlyze {
+
+// The chart font: narrow enough that number texts at the 14-pixel pitch never touch.
+QFont ChartFont(bool bold = false);
+// A white surface of kChartWidth x kChartHeight with the chart drawn on it.
+QImage PaintChart(const Chart& chart);
+void PaintChart(const Chart& chart, QImage& surface);
+// Needs a QGuiApplication; creates an offscreen one when none runs.
+bool SaveChartPng(const Chart& chart, const std::string& path, std::string& error);
+
+}  // namespace drawlyze

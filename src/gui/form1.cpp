@@ -1,0 +1,478 @@
+#include "gui/form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "core/history/repeat_marks.h"
+#include "core/views/views.h"
+#include "gui/chart_painter.h"
+#include "gui/form_sieve.h"
+#include "gui/form_statistics.h"
+#include "gui/form_updater.h"
+#include "gui/forms.h"
+#include "gui/message_box.h"
+
+using namespace drawlyze;
+
+namespace {
+
+const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
+const QColor kSelectedRow(0xB0, 0xDE, 0xF8);
+const QColor kNextRow(0xFF, 0xFF, 0xA8);
+const QColor kRepeatMark(0x6D, 0xDE, 0xF8);
+constexpr int kRowHeight = 20;
+
+void SetBase(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Base, colour);
+  palette.setColor(QPalette::Button, colour);
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+// Colours the table of draws: the selected row, the next draw's row and the
+// cells of older draws that repeat the selected draw's numbers.
+class TForm1::GridDelegate : public QStyledItemDelegate {
+ public:
+  explicit GridDelegate(TForm1* form) : QStyledItemDelegate(form), form_(form) {}
+
+  void Refresh() {
+    marks_.clear();
+    const int row = form_->SelectedRow();
+    if (form_->history_.Count() == 0) return;
+    marks_ = RepeatMarks(form_->history_, row, form_->history_.GetDraw(row - 1));
+  }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const int r = index.row() + 1;  // table rows count from 1 below the header
+    const int selected = form_->SelectedRow();
+    const bool haveDraws = form_->history_.Count() > 0;
+    QColor fill = Qt::white;
+    QColor pen = Qt::black;
+    if (haveDraws && r == selected) {
+      fill = kSelectedRow;
+      pen = QColor(0, 0, 0xFF);
+    } else if (haveDraws && r == selected - 1) {
+      fill = kNextRow;
+    } else if (index.column() >= 2 && index.column() <= 4) {
+      const MarkedCell cell{index.row(), index.column() - 2};
+      if (std::find(marks_.begin(), marks_.end(), cell) != marks_.end()) {
+        fill = kRepeatMark;
+        pen = QColor(0, 0, 0xFF);
+      }
+    }
+    painter->fillRect(option.rect, fill);
+    painter->setPen(QColor(0xC0, 0xC0, 0xC0));
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter->setPen(pen);
+    painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, index.data().toString());
+  }
+
+ private:
+  TForm1* form_;
+  std::vector<MarkedCell> marks_;
+};
+
+TForm1::TForm1(const char* drawFileArgument, QWidget* parent) : QWidget(parent) {
+  setObjectName("Form1");
+  StringGrid1 = new QTableWidget(this);
+  RadioGroup1 = new QGroupBox("Select Option:", this);
+  RadioGroup1Buttons = new QButtonGroup(this);
+  Label1 = new QLabel("Use Last Draws:", this);
+  ComboBox_last_draws = new QComboBox(this);
+  Button_Copy = new QPushButton("Copy", this);
+  Button_left_right = new QPushButton("<---", this);
+  Button_center = new QPushButton("X", this);
+  xpCheckBox_median = new QCheckBox("Median", this);
+  xpButton_Sieve = new QPushButton("Sieve", this);
+  xpButton_Update = new QPushButton("Update", this);
+  xpCheckBox_grid = new QCheckBox("Grid", this);
+  xpComboBox_grid = new QComboBox(this);
+  xpComboBox_grid_bias = new QComboBox(this);
+  xpButton_statistics = new QPushButton("Statistics", this);
+  FormCreate(drawFileArgument);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate(const char* drawFileArgument) {
+  drawFileName_ = QString::fromStdString(DrawFileName());
+  surface_ = QImage(kChartWidth, kChartHeight, QImage::Format_RGB32);
+  surface_.fill(Qt::white);
+  setWindowTitle(QString("Drawlyze Pick %1").arg(DRAW_SIZE));
+  QApplication::setApplicationDisplayName(QString("Drawlyze %1x%2").arg(DRAW_SIZE).arg(DIGIT_COUNT));
+
+  QPalette background = palette();
+  background.setColor(QPalette::Window, kBackgroundStart);
+  setPalette(background);
+  setAutoFillBackground(true);
+
+  // Object names and geometry as designed; FormResize moves them vertically.
+  const struct {
+    QWidget* widget;
+    const char* name;
+    int x, y, w, h;
+  } design[] = {
+      {StringGrid1, "StringGrid1", 8, 296, 225, 296},
+      {RadioGroup1, "RadioGroup1", 240, 296, 185, 217},
+      {Label1, "Label1", 240, 536, 90, 13},
+      {ComboBox_last_draws, "ComboBox_last_draws", 336, 528, 89, 22},
+      {Button_Copy, "Button_Copy", 456, 528, 43, 20},
+      {Button_left_right, "Button_left_right", 432, 416, 33, 20},
+      {Button_center, "Button_center", 472, 416, 33, 20},
+      {xpCheckBox_median, "xpCheckBox_median", 432, 464, 65, 17},
+      {xpButton_Sieve, "xpButton_Sieve", 432, 488, 43, 20},
+      {xpButton_Update, "xpButton_Update", 472, 304, 57, 20},
+      {xpCheckBox_grid, "xpCheckBox_grid", 240, 568, 49, 17},
+      {xpComboBox_grid, "xpComboBox_grid", 296, 568, 49, 22},
+      {xpComboBox_grid_bias, "xpComboBox_grid_bias", 352, 568, 49, 22},
+      {xpButton_statistics, "xpButton_statistics", 448, 560, 65, 20},
+  };
+  for (const auto& d : design) {
+    d.widget->setObjectName(d.name);
+    d.widget->setGeometry(d.x, d.y, d.w, d.h);
+  }
+  QFont small = font();
+  small.setPixelSize(11);
+  for (const auto& d : design) d.widget->setFont(small);
+  QFont buttonFont = small;
+  buttonFont.setBold(true);
+  for (QPushButton* b : {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics}) {
+    b->setFont(buttonFont);
+    QPalette p = b->palette();
+    p.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
+    b->setPalette(p);
+  }
+  xpCheckBox_grid->setToolTip("Grid ON/OFF");
+  xpComboBox_grid->setToolTip("Grid's step");
+  xpComboBox_grid_bias->setToolTip("Grid's bias");
+
+  // The option group: thirteen options, item 0 selected.
+  const int optionHeight = RadioGroup1->height() / kOptionCount;
+  for (int i = 0; i < kOptionCount; ++i) {
+    auto* button = new QRadioButton(OptionCaption(i), RadioGroup1);
+    button->setObjectName(QString("RadioGroup1_%1").arg(i));
+    button->setFont(small);
+    button->setGeometry(8, 14 + i * (optionHeight - 1), RadioGroup1->width() - 12, optionHeight - 1);
+    RadioGroup1Buttons->addButton(button, i);
+  }
+  RadioGroup1Buttons->button(0)->setChecked(true);
+
+  resize(550, 619);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    resize(550, std::max(619, area.height() - 20));
+    move(area.width() / 2 - width() / 2, 0);
+  }
+
+  // The table of draws.
+  StringGrid1->setColumnCount(7);
+  StringGrid1->setHorizontalHeaderLabels({QString::fromUtf8("\u2116"), "Date", "A1", "A2", "A3", "", " S"});
+  StringGrid1->verticalHeader()->hide();
+  StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
+  StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);
+  StringGrid1->horizontalHeader()->setStyleSheet("QHeaderView::section { background-color: #B0DEF8; padding: 0 1px; }");
+  StringGrid1->setColumnWidth(0, 30);
+  StringGrid1->setColumnWidth(1, 65);
+  for (int c = 2; c < 7; ++c) StringGrid1->setColumnWidth(c, 20);
+  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* delegate = new GridDelegate(this);
+  StringGrid1->setItemDelegate(delegate);
+  StringGrid1->setRowCount(1);
+
+  // Disabled until their option is chosen.
+  Button_left_right->setEnabled(false);
+  Button_center->setEnabled(false);
+  xpCheckBox_median->setEnabled(false);
+  xpButton_Sieve->setEnabled(false);
+
+  for (int i = 1; i <= 20; ++i) xpComboBox_grid->addItem(QString::number(i));
+  xpComboBox_grid->setCurrentIndex(2);
+  for (int i = 0; i <= 19; ++i) xpComboBox_grid_bias->addItem(QString::number(i));
+  xpComboBox_grid_bias->setCurrentIndex(0);
+
+  connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this] { StringGrid1Click(); });
+  connect(RadioGroup1Buttons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
+  connect(ComboBox_last_draws, &QComboBox::currentIndexChanged, this, [this] { ComboBox_last_drawsChange(); });
+  connect(Button_Copy, &QPushButton::clicked, this, [this] { Button_copyClick(); });
+  connect(xpButton_Update, &QPushButton::clicked, this, [this] { xpButton_UpdateClick(); });
+  connect(xpButton_statistics, &QPushButton::clicked, this, [this] { xpButton_statisticsClick(); });
+  connect(xpButton_Sieve, &QPushButton::clicked, this, [this] { xpButton_SieveClick(); });
+  connect(Button_left_right, &QPushButton::clicked, this, [this] { Button_left_rightClick(); });
+  connect(Button_center, &QPushButton::clicked, this, [this] { Button_centerClick(); });
+  connect(xpCheckBox_median, &QCheckBox::clicked, this, [this] { xpCheckBox_medianClick(); });
+  connect(xpCheckBox_grid, &QCheckBox::clicked, this, [this] { xpCheckBox_gridClick(); });
+  connect(xpComboBox_grid, &QComboBox::currentIndexChanged, this, [this] { xpComboBox_gridChange(); });
+  connect(xpComboBox_grid_bias, &QComboBox::currentIndexChanged, this, [this] { xpComboBox_gridChange(); });
+
+  // The window sees keys before its controls.
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+
+  LocateDrawFile(drawFileArgument);
+
+  for (QWidget* w : {static_cast<QWidget*>(RadioGroup1), static_cast<QWidget*>(Label1),
+                     static_cast<QWidget*>(xpCheckBox_median), static_cast<QWidget*>(xpCheckBox_grid)})
+    SetBase(w, kBackgroundStart);
+  SetBase(xpComboBox_grid, kBackgroundStart);
+  SetBase(xpComboBox_grid_bias, kBackgroundStart);
+  openDialogFileName_ = drawFileName_;
+  if (history_.Count() == 0) RunSelectedView();
+  FormResize();
+}
+
+QString TForm1::ProgramDir() const { return QCoreApplication::applicationDirPath(); }
+
+QString TForm1::DrawFilePath() const { return QDir(ProgramDir()).filePath(drawFileName_); }
+
+int TForm1::SelectedRow() const {
+  const int current = StringGrid1->currentRow();
+  return current < 0 ? 1 : current + 1;
+}
+
+int TForm1::SelectedOption() const { return std::max(0, RadioGroup1Buttons->checkedId()); }
+
+void TForm1::SelectRow(int row) { StringGrid1->setCurrentCell(row - 1, StringGrid1->currentColumn() < 0 ? 0 : StringGrid1->currentColumn()); }
+
+void TForm1::SelectOption(int option) {
+  if (QAbstractButton* button = RadioGroup1Buttons->button(option)) button->setChecked(true);
+  RadioGroup1Click();
+}
+
+void TForm1::LocateDrawFile(const char* drawFileArgument) {
+  if (drawFileArgument && *drawFileArgument) {
+    const QString path = QString::fromLocal8Bit(drawFileArgument);
+    if (QFileInfo(path).isFile()) LoadDrawFile(path);
+    return;
+  }
+  if (QFileInfo(DrawFilePath()).isFile()) {
+    LoadDrawFile(DrawFilePath());
+    return;
+  }
+  drawlyze::gui::ShowMessage("Error - file " + drawFileName_ + " not found!", this);
+  if (drawlyze::gui::g_messageHook) return;  // under test no dialog is shown
+  const QString path = QFileDialog::getOpenFileName(this, QString(), drawFileName_, "*.txt;;*.*");
+  if (!path.isEmpty()) LoadDrawFile(path);
+}
+
+bool TForm1::LoadDrawFile(const QString& path) {
+  std::string text;
+  if (!ReadWholeFile(path.toLocal8Bit().toStdString(), text)) {
+    drawlyze::gui::ShowMessage("Error - file " + path + " not found!", this);
+    return false;
+  }
+  const LoadResult result = ParseDrawFile(text);
+  for (const std::string& message : result.Messages()) drawlyze::gui::ShowMessage(Latin1(message), this);
+  history_.Assign(result.draws);
+  FillGrid();
+  FillLastDrawsCombo();
+  RunSelectedView();
+  return true;
+}
+
+void TForm1::FillGrid() {
+  const QSignalBlocker block(StringGrid1);
+  const int keepRow = StringGrid1->currentRow();
+  const int count = history_.Count();
+  StringGrid1->clearContents();
+  StringGrid1->setRowCount(std::max(count, 1));
+  for (int k = 0; k < count; ++k) {
+    const DrawNumbers a = history_.GetDraw(k);
+    const QString texts[7] = {Latin1(history_.NumberText(k)), Latin1(history_.DateText(k)), QString::number(a[0]),
+                              QString::number(a[1]),          QString::number(a[2]),        QString(),
+                              QString::number(a[0] + a[1] + a[2])};
+    for (int c = 0; c < 7; ++c) StringGrid1->setItem(k, c, new QTableWidgetItem(texts[c]));
+  }
+  const int row = std::clamp(keepRow, 0, std::max(count, 1) - 1);
+  StringGrid1->setCurrentCell(row, std::max(StringGrid1->currentColumn(), 0));
+}
+
+void TForm1::FillLastDrawsCombo() {
+  const QSignalBlocker block(ComboBox_last_draws);
+  ComboBox_last_draws->clear();
+  const int count = history_.Count();
+  QStringList items;
+  items.reserve(count);
+  for (int i = 1; i <= count; ++i) items << QString::number(i);
+  ComboBox_last_draws->addItems(items);
+  ComboBox_last_draws->setCurrentIndex(count - 1);
+}
+
+void TForm1::RunSelectedView() {
+  copyText_.clear();
+  const int option = SelectedOption();
+
+  ComboBox_last_draws->setEnabled(true);
+  Button_left_right->setEnabled(false);
+  Button_center->setEnabled(false);
+  xpCheckBox_median->setEnabled(false);
+  xpButton_Sieve->setEnabled(false);
+  if (!OptionUsesLastDraws(option)) {
+    ComboBox_last_draws->setEnabled(false);
+    SetBase(ComboBox_last_draws, kBackgroundStart);
+  } else {
+    SetBase(ComboBox_last_draws, QApplication::palette().color(QPalette::Base));
+  }
+  if (option == 6) {
+    Button_left_right->setEnabled(true);
+    Button_center->setEnabled(true);
+  }
+  if (option == 8) xpCheckBox_median->setEnabled(true);
+  if (option == 10) xpButton_Sieve->setEnabled(true);
+
+  if (auto* delegate = dynamic_cast<GridDelegate*>(StringGrid1->itemDelegate())) delegate->Refresh();
+  StringGrid1->viewport()->update();
+
+  ViewInput in;
+  in.history = &history_;
+  in.row = std::min(SelectedRow(), std::max(history_.Count(), 1));
+  in.lastDrawsIndex = ComboBox_last_draws->currentIndex();
+  in.grid.on = xpCheckBox_grid->isChecked();
+  in.grid.step = xpComboBox_grid->currentIndex() + 1;
+  in.grid.bias = std::max(0, xpComboBox_grid_bias->currentIndex());
+  in.median = xpCheckBox_median->isChecked();
+  in.separation.center = Button_center->text().toStdString();
+  in.separation.leftRight = Button_left_right->text().toStdString();
+  in.sieve = CurrentSievePatterns();
+
+  chart_ = RunView(option, in);
+  PaintChart(chart_, surface_);
+  copyText_ = Latin1(chart_.CopyText());
+  update(QRect(5, 0, width() - 15, kChartVisibleHeight));
+}
+
+void TForm1::StringGrid1Click() { RunSelectedView(); }
+
+void TForm1::RadioGroup1Click() {
+  StringGrid1->setFocus();
+  RunSelectedView();
+}
+
+void TForm1::ComboBox_last_drawsChange() { RunSelectedView(); }
+
+void TForm1::Button_copyClick() {
+  QGuiApplication::clipboard()->setText(copyText_);
+  StringGrid1->setFocus();
+}
+
+void TForm1::xpButton_UpdateClick() {
+  if (Form_updater) Form_updater->exec();
+}
+
+void TForm1::xpButton_statisticsClick() {
+  if (Form_statistics) Form_statistics->exec();
+}
+
+void TForm1::xpButton_SieveClick() {
+  if (Form_Sieve) Form_Sieve->exec();
+}
+
+void TForm1::Button_left_rightClick() {
+  // The first click picks the sorted layout in the current direction; later clicks reverse it.
+  if (Button_center->text() == "<-->") Button_left_right->setText(Button_left_right->text() == "<---" ? "--->" : "<---");
+  Button_center->setText("<-->");
+  StringGrid1->setFocus();
+  RunSelectedView();
+}
+
+void TForm1::Button_centerClick() {
+  Button_center->setText("X");
+  StringGrid1->setFocus();
+  RunSelectedView();
+}
+
+void TForm1::xpCheckBox_medianClick() { RunSelectedView(); }
+
+void TForm1::xpCheckBox_gridClick() {
+  const QColor colour = xpCheckBox_grid->isChecked() ? QApplication::palette().color(QPalette::Base) : kBackgroundStart;
+  SetBase(xpComboBox_grid, colour);
+  SetBase(xpComboBox_grid_bias, colour);
+  StringGrid1->setFocus();
+  RunSelectedView();
+}
+
+void TForm1::xpComboBox_gridChange() { RunSelectedView(); }
+
+void TForm1::paintEvent(QPaintEvent*) {
+  // Only the top rows of the chart surface are shown; the table and controls sit below.
+  QPainter painter(this);
+  const int w = std::min(width() - 15, surface_.width());
+  painter.drawImage(QRect(5, 0, w, kChartVisibleHeight), surface_, QRect(0, 0, w, kChartVisibleHeight));
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FormResize();
+}
+
+void TForm1::FormResize() {
+  const int h = RadioGroup1->height() / kOptionCount;
+  const auto top = [](QWidget* w, int y) { w->move(w->x(), y); };
+  top(StringGrid1, height() - StringGrid1->height() - 35);
+  top(RadioGroup1, StringGrid1->y());
+  const int below = RadioGroup1->y() + RadioGroup1->height() + 10;
+  top(ComboBox_last_draws, below);
+  top(Label1, below + 2);
+  top(Button_left_right, 6 * h + RadioGroup1->y() + 5);
+  top(Button_center, 6 * h + RadioGroup1->y() + 5);
+  top(Button_Copy, below);
+  top(xpCheckBox_median, 8 * h + RadioGroup1->y());
+  top(xpCheckBox_grid, Label1->y() + Label1->height() + 25);
+  top(xpComboBox_grid, xpCheckBox_grid->y() - 2);
+  top(xpComboBox_grid_bias, xpComboBox_grid->y());
+  top(xpButton_Sieve, 10 * h + RadioGroup1->y() + 5);
+  top(xpButton_Update, RadioGroup1->y());
+  top(xpButton_statistics, xpCheckBox_grid->y());
+  update();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  if (!FormKeyDown(event)) QWidget::keyPressEvent(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
+  return QWidget::eventFilter(watched, event);
+}
+
+bool TForm1::FormKeyDown(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
+    if (isMaximized())
+      showNormal();
+    else
+      showMaximized();
+    return true;
+  }
+  if (mods == Qt::ControlModifier && event->key() == Qt::Key_O) {
+    OpenDrawFileDialog();
+    return true;
+  }
+  if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
+    if (Button_Copy->isEnabled()) QGuiApplication::clipboard()->setText(copyText_);
+    return true;
+  }
+  return false;
+}
+
+void TForm1::OpenDrawFileDialog() {
+  const QString path = QFileDialog::getOpenFileName(this, QString(), openDialogFileName_, "*.txt (*.txt);;*.* (*)");
+  if (!path.isEmpty()) LoadDrawFile(path);
+}

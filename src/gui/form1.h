@@ -1,0 +1,98 @@
+#pragma once
+// The main window: the table of draws, the option group, the chart surface
+// with the selected view, and the buttons that open the other windows.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QTableWidget>
+#include <QWidget>
+
+#include "core/chart/chart.h"
+#include "core/history/draw_history.h"
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(const char* drawFileArgument = nullptr, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // What the other windows read at the moment they compute.
+  const drawlyze::DrawHistory& History() const { return history_; }
+  int SelectedRow() const;  // R, 1-based; 1 when the table has no draws
+  int LastDrawsIndex() const { return ComboBox_last_draws->currentIndex(); }
+  QString ProgramDir() const;
+  QString DrawFilePath() const;  // 3x10.txt in the program's folder
+  const QString& CopyText() const { return copyText_; }
+  const drawlyze::Chart& CurrentChart() const { return chart_; }
+  const QImage& ChartSurface() const { return surface_; }
+
+  // Replaces the history by the file's draws and redraws; false when the file
+  // cannot be read (the history is then left as it was).
+  bool LoadDrawFile(const QString& path);
+  void RunSelectedView();
+  void SelectRow(int row);
+  void SelectOption(int option);
+
+  // Controls, named as in the design.
+  QTableWidget* StringGrid1;
+  QGroupBox* RadioGroup1;
+  QButtonGroup* RadioGroup1Buttons;
+  QLabel* Label1;
+  QComboBox* ComboBox_last_draws;
+  QPushButton* Button_Copy;
+  QPushButton* Button_left_right;
+  QPushButton* Button_center;
+  QCheckBox* xpCheckBox_median;
+  QPushButton* xpButton_Sieve;
+  QPushButton* xpButton_Update;
+  QCheckBox* xpCheckBox_grid;
+  QComboBox* xpComboBox_grid;
+  QComboBox* xpComboBox_grid_bias;
+  QPushButton* xpButton_statistics;
+
+  // Handlers.
+  void StringGrid1Click();
+  void RadioGroup1Click();
+  void ComboBox_last_drawsChange();
+  void Button_copyClick();
+  void xpButton_UpdateClick();
+  void xpButton_statisticsClick();
+  void xpButton_SieveClick();
+  void Button_left_rightClick();
+  void Button_centerClick();
+  void xpCheckBox_medianClick();
+  void xpCheckBox_gridClick();
+  void xpComboBox_gridChange();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;     // FormPaint
+  void resizeEvent(QResizeEvent* event) override;   // FormResize
+  void keyPressEvent(QKeyEvent* event) override;    // FormKeyDown
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate(const char* drawFileArgument);
+  void FormResize();
+  bool FormKeyDown(QKeyEvent* event);
+  void LocateDrawFile(const char* drawFileArgument);
+  void FillLastDrawsCombo();
+  void FillGrid();
+  void OpenDrawFileDialog();
+  int SelectedOption() const;
+
+  drawlyze::DrawHistory history_;
+  drawlyze::Chart chart_;
+  QImage surface_;
+  QString copyText_;
+  QString drawFileName_;
+  QString openDialogFileName_;
+  class GridDelegate;
+  friend class GridDelegate;
+};

@@ -1,0 +1,3 @@
+#include "gui/form_updater.h"
+
+TForm_updater::TForm_updater(QWidget* parent) : QDialog(parent) { setWindowTitle("Updater"); }

@@ -1,0 +1,21 @@
+#pragma once
+// The program's message boxes and input dialogs. Tests replace them with
+// hooks so that no modal box waits for a click that never comes.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace drawlyze::gui {
+
+// A modal message box with the text and an OK button.
+void ShowMessage(const QString& text, QWidget* parent = nullptr);
+// The one-line input dialog; returns the default text when the user cancels.
+QString InputBox(const QString& caption, const QString& prompt, const QString& defaultText, QWidget* parent = nullptr);
+
+// Test hooks: when set, they are called instead of showing anything.
+extern std::function<void(const QString&)> g_messageHook;
+extern std::function<QString(const QString& caption, const QString& prompt, const QString& defaultText)> g_inputHook;
+
+}  // namespace drawlyze::gui
