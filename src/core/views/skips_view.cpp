@@ -1,12 +1,131 @@
 #include "core/views/views.h"
 
-namespace drawlyze {
+#include <vector>
 
-// Not built yet: a blank chart and an empty copy text.
+namespace drawlyze {
+namespace {
+
+struct DigitSkips {
+  int lastSkip = 0;
+  int median = 0;
+};
+
+// Walks the window oldest to newest: each skip is the number of draws strictly
+// between two draws holding the digit; the last entry is the current gap.
+DigitSkips SkipsOf(const DrawHistory& history, DrawWindow w, int digit, std::vector<std::uint8_t>& skips) {
+  skips.clear();
+  bool open = false;
+  int gap = 0;
+  int hits = 0;
+  for (int k = w.start + w.n - 1; k >= w.start; --k) {
+    if (ContainsNumber(digit, history.GetDraw(k))) {
+      ++hits;
+      if (open) skips.push_back(static_cast<std::uint8_t>(gap - 1));
+      open = true;
+      gap = 0;
+    }
+    if (open && k > w.start) ++gap;
+  }
+  skips.push_back(static_cast<std::uint8_t>(gap));
+  DigitSkips result;
+  result.lastSkip = gap;
+  if (hits > 0) {
+    SortNumbersAscending(skips.data(), hits);
+    result.median = skips[static_cast<std::size_t>(hits % 2 == 1 ? hits / 2 : hits / 2 - 1)];
+  }
+  return result;
+}
+
+std::string Row(const int* values) {
+  std::string line;
+  for (int j = 0; j < 10; ++j) line += NumberText(values[j]);
+  return line;
+}
+
+constexpr const char* kFfg50 = "Probability median of FFG for 50% = log(1-0.5) / log(1-3/10) = 1.94 =~ 2";
+constexpr const char* kFfg75 = "Probability median of FFG for 75% = log(1-0.75) / log(1-3/10) = 3.88 =~4";
+
+}  // namespace
+
 Chart SkipsView(const ViewInput& in) {
+  const DrawHistory& history = in.History();
+  const DrawWindow w = AnalysisWindow(in);
+  const NextDraw next = GetNextDraw(in);
+
+  // Compute: last skip and median per digit, then the two orders.
+  int lastSkips[10];
+  int medians[10];
+  std::vector<std::uint8_t> skips;
+  skips.reserve(static_cast<std::size_t>(w.n) + 1);
+  for (int d = 0; d < 10; ++d) {
+    const DigitSkips s = SkipsOf(history, w, d, skips);
+    lastSkips[d] = s.lastSkip;
+    medians[d] = s.median;
+  }
+  int order1[10];
+  int bySkip[10];
+  for (int d = 0; d < 10; ++d) {
+    order1[d] = d;
+    bySkip[d] = lastSkips[d];
+  }
+  SortPairsDescending(bySkip, order1, 10);
+  int medians1[10];
+  for (int d = 0; d < 10; ++d) medians1[d] = medians[d];
+  ReorderByKeys(medians1, order1);
+  int order2[10];
+  int medians2[10];
+  for (int j = 0; j < 10; ++j) {
+    order2[j] = order1[j];
+    medians2[j] = medians1[j];
+  }
+  SortPairsDescending(medians2, order2, 10);
+
+  // Draw.
   Chart chart;
-  chart.placeholder = true;
+  const auto x = [](int j) { return 21 * j - 12; };
+  chart.TextOut(2, 5, "Number/Last Skip/Skip Median:");
+  int skips1[10];
+  for (int j = 1; j <= 10; ++j) {
+    const int d = order1[j - 1];
+    skips1[j - 1] = lastSkips[d];
+    MarkDigit(chart, next, d);
+    chart.TextOut(x(j), 25, NumberText(d));
+    chart.TextOut(x(j), 40, NumberText(lastSkips[d]));
+    chart.TextOut(x(j), 55, NumberText(medians1[j - 1]));
+    chart.BlackOnWhite();
+  }
+  chart.TextOut(2, 90, "Number/Skip Median:");
+  for (int j = 1; j <= 10; ++j) {
+    const int d = order2[j - 1];
+    MarkDigit(chart, next, d);
+    chart.TextOut(x(j), 115, NumberText(d));
+    chart.TextOut(x(j), 130, NumberText(medians2[j - 1]));
+    chart.BlackOnWhite();
+    MarkDigit(chart, next, j - 1);
+    chart.TextOut(x(j), 175, NumberText(j - 1));
+    chart.BlackOnWhite();
+  }
+  chart.TextOut(2, 250, kFfg50);
+  chart.TextOut(2, 265, kFfg75);
   FinishView(chart, in.grid);
+
+  // Copy lines.
+  chart.AddCopyLine("Number/Last Skip/Skip Median:");
+  chart.AddCopyLine("");
+  chart.AddCopyLine(Row(order1));
+  chart.AddCopyLine(Row(skips1));
+  chart.AddCopyLine(Row(medians1));
+  chart.AddCopyLine("");
+  chart.AddCopyLine("");
+  chart.AddCopyLine("Number/Skip Median:");
+  chart.AddCopyLine("");
+  chart.AddCopyLine(Row(order2));
+  chart.AddCopyLine(Row(medians2));
+  chart.AddCopyLine("");
+  chart.AddCopyLine("");
+  chart.AddCopyLine("");
+  chart.AddCopyLine(kFfg50);
+  chart.AddCopyLine(kFfg75);
   return chart;
 }
 

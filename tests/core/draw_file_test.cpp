@@ -1,0 +1,85 @@
+// Loading a whole draw file: order, incorrect lines, the store's limit.
+#include <gtest/gtest.h>
+
+#include "core/history/draw_history.h"
+#include "core/history/repeat_marks.h"
+
+namespace drawlyze {
+namespace {
+
+TEST(ParseDrawFile, LastValidLineBecomesIndexZero) {
+  const LoadResult r = ParseDrawFile(
+      "1 01.01.2011 Sat Day 4 9 1 x\r\n"
+      "2 01.01.2011 Sat Eve 9 1 5 x\r\n"
+      "3 02.01.2011 Sun Day 0 2 0 x\r\n");
+  ASSERT_EQ(r.draws.size(), 3u);
+  EXPECT_TRUE(r.Messages().empty());
+  DrawHistory h;
+  h.Assign(r.draws);
+  EXPECT_EQ(h.Count(), 3);
+  EXPECT_EQ(h.NumberText(0), "3");
+  EXPECT_EQ(h.GetDraw(0), (DrawNumbers{0, 2, 0}));
+  EXPECT_EQ(h.GetDraw(2), (DrawNumbers{4, 9, 1}));
+  EXPECT_EQ(h.DateText(2), "01.01.2011");
+}
+
+TEST(ParseDrawFile, IncorrectLinesListedHighestFirstWithTrailingBlank) {
+  std::string text;
+  for (int i = 1; i <= 12; ++i)
+    text += (i == 3 || i == 12) ? "garbage\n" : std::to_string(i) + " 01.01.2011 a b 1 2 3 x\n";
+  const LoadResult r = ParseDrawFile(text);
+  EXPECT_EQ(r.draws.size(), 10u);
+  ASSERT_EQ(r.Messages().size(), 1u);
+  EXPECT_EQ(r.Messages()[0], "Error - incorrect lines: 12 3 ");
+}
+
+TEST(ParseDrawFile, RejectsNumbersPastNineAndEmptyLines) {
+  const LoadResult r = ParseDrawFile(
+      "1 01.01.2011 a b 4 12 1 x\n"
+      "\n"
+      "3 01.01.2011 a b 4 07 1 x\n"
+      "4 01.01.2011 a b 4 7 99999999999 x\n");
+  ASSERT_EQ(r.draws.size(), 1u);
+  EXPECT_EQ(r.draws[0].a, (DrawNumbers{4, 7, 1}));
+  EXPECT_EQ(r.Messages()[0], "Error - incorrect lines: 4 2 1 ");
+}
+
+TEST(ParseDrawFile, KeepsTheNewestDrawsWhenTheStoreIsFull) {
+  std::string text;
+  const int lines = MAX_DRAWS + 27;
+  for (int i = 1; i <= lines; ++i) text += std::to_string(i) + " 01.01.2011 a b " + std::to_string(i % 10) + " 0 0 x\n";
+  const LoadResult r = ParseDrawFile(text);
+  EXPECT_EQ(r.draws.size(), static_cast<std::size_t>(MAX_DRAWS));
+  EXPECT_EQ(r.draws.front().number, std::to_string(lines));
+  EXPECT_EQ(r.draws.back().number, "28");
+  EXPECT_EQ(r.Messages().at(0), "27 older lines were not loaded (at most 10000 draws)");
+}
+
+TEST(DrawHistory, ShrinksOnReloadAndEmptyFileLoadsNothing) {
+  DrawHistory h = DrawHistory::FromOldestFirst({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
+  EXPECT_EQ(h.Count(), 3);
+  h.Assign(ParseDrawFile("9 01.01.2011 a b 5 5 1 x").draws);
+  EXPECT_EQ(h.Count(), 1);
+  EXPECT_EQ(h.GetDraw(0), (DrawNumbers{5, 5, 1}));
+  h.Assign(ParseDrawFile("").draws);
+  EXPECT_EQ(h.Count(), 0);
+}
+
+TEST(RepeatMarks, CountsDoublesTwiceAndStopsAtTheTwelfthMatch) {
+  // Newest first: selected 5 5 1 (row 1), then 5 2 0: the 5 matches twice.
+  const DrawHistory h = DrawHistory::FromOldestFirst({{5, 2, 0}, {5, 5, 1}});
+  const auto marks = RepeatMarks(h, 1, h.GetDraw(0));
+  EXPECT_EQ(marks, (std::vector<MarkedCell>{{1, 0}, {1, 0}}));
+
+  // Every older draw 1 1 1 against the selected 1 1 1 gives nine matches per draw; in the
+  // draw where the twelfth falls, the two later selected numbers still mark their first match.
+  std::vector<DrawNumbers> ones(5, DrawNumbers{1, 1, 1});
+  const DrawHistory all = DrawHistory::FromOldestFirst(ones);
+  const auto cells = RepeatMarks(all, 1, all.GetDraw(0));
+  ASSERT_EQ(cells.size(), 14u);
+  EXPECT_EQ(cells.back().index, 2);
+  EXPECT_TRUE(RepeatMarks(all, 5, all.GetDraw(4)).empty());  // the oldest draw has nothing below it
+}
+
+}  // namespace
+}  // namespace drawlyze
