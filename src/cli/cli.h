@@ -19,10 +19,10 @@ inline constexpr int kFailure = 1;  // file or network failure
 inline constexpr int kUsage = 2;    // usage error
 
 struct Options {
-  std::optional<std::string> file;  // --file; default: 3x10.txt in the program's folder
-  int row = 1;                      // --row R, 1-based
-  std::optional<int> last;          // --last N; default: all draws
-  bool median = false;              // --median
+  std::optional<std::string> file;    // --file; default: 3x10.txt in the program's folder
+  int row = 1;                        // --row R, 1-based
+  std::optional<int> last;            // --last N; default: all draws
+  bool median = false;                // --median
   std::string layout = "positional";  // --layout positional|ascending|descending
   std::optional<std::string> sieve;   // --sieve PATTERNFILE
   std::optional<GridSettings> grid;   // --grid STEP:BIAS
@@ -35,11 +35,11 @@ struct Options {
 
 struct Context {
   Options options;
-  std::string command;              // "view", "report", ...
-  std::vector<std::string> args;    // the words after the command
+  std::string command;            // "view", "report", ...
+  std::vector<std::string> args;  // the words after the command
   std::ostream& out;
   std::ostream& err;
-  std::string programDir;           // folder of the running executable
+  std::string programDir;  // folder of the running executable
 };
 
 // Loads the draw file named by --file (or the default), printing the load

@@ -110,9 +110,8 @@ int Main(int argc, char** argv) {
     return kUsage;
   }
   static const std::map<std::string, int (*)(Context&)> commands = {
-      {"view", RunViewCommand},   {"report", RunReportCommand}, {"table", RunTableCommand},
-      {"state", RunStateCommand}, {"zip", RunZipCommand},       {"get", RunGetCommand},
-      {"update", RunUpdateCommand},
+      {"view", RunViewCommand}, {"report", RunReportCommand}, {"table", RunTableCommand},   {"state", RunStateCommand},
+      {"zip", RunZipCommand},   {"get", RunGetCommand},       {"update", RunUpdateCommand},
   };
   const auto it = commands.find(ctx.command);
   if (it == commands.end()) {

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -152,7 +151,8 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   for (const auto& d : design) d.widget->setFont(small);
   QFont buttonFont = small;
   buttonFont.setBold(true);
-  for (QPushButton* b : {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics}) {
+  for (QPushButton* b :
+       {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics}) {
     b->setFont(buttonFont);
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
@@ -249,7 +249,9 @@ int TForm1::SelectedRow() const {
 
 int TForm1::SelectedOption() const { return std::max(0, RadioGroup1Buttons->checkedId()); }
 
-void TForm1::SelectRow(int row) { StringGrid1->setCurrentCell(row - 1, StringGrid1->currentColumn() < 0 ? 0 : StringGrid1->currentColumn()); }
+void TForm1::SelectRow(int row) {
+  StringGrid1->setCurrentCell(row - 1, StringGrid1->currentColumn() < 0 ? 0 : StringGrid1->currentColumn());
+}
 
 void TForm1::SelectOption(int option) {
   if (QAbstractButton* button = RadioGroup1Buttons->button(option)) button->setChecked(true);
@@ -267,8 +269,7 @@ void TForm1::LocateDrawFile(const char* drawFileArgument) {
     return;
   }
   drawlyze::gui::ShowMessage("Error - file " + drawFileName_ + " not found!", this);
-  if (drawlyze::gui::g_messageHook) return;  // under test no dialog is shown
-  const QString path = QFileDialog::getOpenFileName(this, QString(), drawFileName_, "*.txt;;*.*");
+  const QString path = drawlyze::gui::OpenFileName(drawFileName_, "*.txt (*.txt);;*.* (*)", this);
   if (!path.isEmpty()) LoadDrawFile(path);
 }
 
@@ -295,8 +296,12 @@ void TForm1::FillGrid() {
   StringGrid1->setRowCount(std::max(count, 1));
   for (int k = 0; k < count; ++k) {
     const DrawNumbers a = history_.GetDraw(k);
-    const QString texts[7] = {Latin1(history_.NumberText(k)), Latin1(history_.DateText(k)), QString::number(a[0]),
-                              QString::number(a[1]),          QString::number(a[2]),        QString(),
+    const QString texts[7] = {Latin1(history_.NumberText(k)),
+                              Latin1(history_.DateText(k)),
+                              QString::number(a[0]),
+                              QString::number(a[1]),
+                              QString::number(a[2]),
+                              QString(),
                               QString::number(a[0] + a[1] + a[2])};
     for (int c = 0; c < 7; ++c) StringGrid1->setItem(k, c, new QTableWidgetItem(texts[c]));
   }
@@ -386,7 +391,8 @@ void TForm1::xpButton_SieveClick() {
 
 void TForm1::Button_left_rightClick() {
   // The first click picks the sorted layout in the current direction; later clicks reverse it.
-  if (Button_center->text() == "<-->") Button_left_right->setText(Button_left_right->text() == "<---" ? "--->" : "<---");
+  if (Button_center->text() == "<-->")
+    Button_left_right->setText(Button_left_right->text() == "<---" ? "--->" : "<---");
   Button_center->setText("<-->");
   StringGrid1->setFocus();
   RunSelectedView();
@@ -473,6 +479,6 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
 }
 
 void TForm1::OpenDrawFileDialog() {
-  const QString path = QFileDialog::getOpenFileName(this, QString(), openDialogFileName_, "*.txt (*.txt);;*.* (*)");
+  const QString path = drawlyze::gui::OpenFileName(openDialogFileName_, "*.txt (*.txt);;*.* (*)", this);
   if (!path.isEmpty()) LoadDrawFile(path);
 }

@@ -2,14 +2,14 @@
 // The main window: the table of draws, the option group, the chart surface
 // with the selected view, and the buttons that open the other windows.
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QButtonGroup>
-#include <QGroupBox>
 #include <QTableWidget>
 #include <QWidget>
 
@@ -72,9 +72,9 @@ class TForm1 : public QWidget {
   void xpComboBox_gridChange();
 
  protected:
-  void paintEvent(QPaintEvent* event) override;     // FormPaint
-  void resizeEvent(QResizeEvent* event) override;   // FormResize
-  void keyPressEvent(QKeyEvent* event) override;    // FormKeyDown
+  void paintEvent(QPaintEvent* event) override;    // FormPaint
+  void resizeEvent(QResizeEvent* event) override;  // FormResize
+  void keyPressEvent(QKeyEvent* event) override;   // FormKeyDown
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -1,5 +1,3 @@
-#include "gui/forms.h"
-
 #include "gui/form1.h"
 #include "gui/form_memo.h"
 #include "gui/form_sieve.h"
@@ -7,6 +5,7 @@
 #include "gui/form_statistics.h"
 #include "gui/form_table.h"
 #include "gui/form_updater.h"
+#include "gui/forms.h"
 
 TForm1* Form1 = nullptr;
 TForm_Sieve* Form_Sieve = nullptr;

@@ -1,6 +1,7 @@
 #include "gui/message_box.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -8,6 +9,9 @@ namespace drawlyze::gui {
 
 std::function<void(const QString&)> g_messageHook;
 std::function<QString(const QString&, const QString&, const QString&)> g_inputHook;
+
+std::function<QString(const QString&)> g_openFileHook;
+std::function<QString(const QString&)> g_saveFileHook;
 
 void ShowMessage(const QString& text, QWidget* parent) {
   if (g_messageHook) {
@@ -23,6 +27,16 @@ QString InputBox(const QString& caption, const QString& prompt, const QString& d
   bool ok = false;
   const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, defaultText, &ok);
   return ok ? text : defaultText;
+}
+
+QString OpenFileName(const QString& proposedName, const QString& filter, QWidget* parent) {
+  if (g_openFileHook) return g_openFileHook(proposedName);
+  return QFileDialog::getOpenFileName(parent, QString(), proposedName, filter);
+}
+
+QString SaveFileName(const QString& proposedName, const QString& filter, QWidget* parent) {
+  if (g_saveFileHook) return g_saveFileHook(proposedName);
+  return QFileDialog::getSaveFileName(parent, QString(), proposedName, filter);
 }
 
 }  // namespace drawlyze::gui

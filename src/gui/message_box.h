@@ -14,8 +14,16 @@ void ShowMessage(const QString& text, QWidget* parent = nullptr);
 // The one-line input dialog; returns the default text when the user cancels.
 QString InputBox(const QString& caption, const QString& prompt, const QString& defaultText, QWidget* parent = nullptr);
 
+// The open-file dialog; returns the empty text when the user cancels.
+QString OpenFileName(const QString& proposedName, const QString& filter, QWidget* parent = nullptr);
+// The save-file dialog; returns the empty text when the user cancels.
+QString SaveFileName(const QString& proposedName, const QString& filter, QWidget* parent = nullptr);
+
 // Test hooks: when set, they are called instead of showing anything.
 extern std::function<void(const QString&)> g_messageHook;
 extern std::function<QString(const QString& caption, const QString& prompt, const QString& defaultText)> g_inputHook;
+
+extern std::function<QString(const QString& proposedName)> g_openFileHook;
+extern std::function<QString(const QString& proposedName)> g_saveFileHook;
 
 }  // namespace drawlyze::gui

@@ -21,7 +21,7 @@ TEST(ParseDrawLine, Grammar) {
       {"  1001   05.03.2007 x  x 4 7 1 z  \r", true, "1001", "05.03.2007", "4 7 1"},
       {"1001 05/03/2007 x x 4 7 1 z", false, "1001", "05/03/2007", "4 7 1"},
       {"1001 2007 x x 4 7 1 z", true, "1001", "2007", "4 7 1"},
-      {"1001 05.03.2007 x x 4 7 1", false, "1001", "05.03.2007", ""},  // seven tokens
+      {"1001 05.03.2007 x x 4 7 1", false, "1001", "05.03.2007", ""},         // seven tokens
       {"1001 05.03.2007 x x 17 7 1 z", true, "1001", "05.03.2007", "7 7 1"},  // last char of token 5
       // Token 8 loses its last two characters: "12x" leaves "1", "ab" leaves a blank.
       {"1001 05.03.2007 x x 4 7 1 12x", true, "1001", "05.03.2007", "4 7 1 1"},

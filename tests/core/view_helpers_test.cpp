@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/chart/view_helpers.h"
+
+#include <gtest/gtest.h>
 
 namespace drawlyze {
 namespace {

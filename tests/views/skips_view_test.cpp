@@ -19,15 +19,14 @@ TEST(SkipsView, CopyTextOnWorkedWindows) {
   const DrawHistory h = History("314 592 358 979");
   const Chart chart = SkipsView(Input(h, 1, 4));
   // Last skips: 1 and 4 were last seen three draws back, 2 two back, 3 5 8 one back.
-  EXPECT_EQ(Lines(chart),
-            std::string("Number/Last Skip/Skip Median:\n\n"
-                        "01 04 02 03 05 08 00 06 07 09 \n"
-                        "03 03 02 01 01 01 00 00 00 00 \n"
-                        "03 03 02 01 00 01 00 00 00 00 \n\n\n"
-                        "Number/Skip Median:\n\n"
-                        "01 04 02 03 08 05 00 06 07 09 \n"
-                        "03 03 02 01 01 00 00 00 00 00 \n") +
-                kTail);
+  EXPECT_EQ(Lines(chart), std::string("Number/Last Skip/Skip Median:\n\n"
+                                      "01 04 02 03 05 08 00 06 07 09 \n"
+                                      "03 03 02 01 01 01 00 00 00 00 \n"
+                                      "03 03 02 01 00 01 00 00 00 00 \n\n\n"
+                                      "Number/Skip Median:\n\n"
+                                      "01 04 02 03 08 05 00 06 07 09 \n"
+                                      "03 03 02 01 01 00 00 00 00 00 \n") +
+                              kTail);
 
   const Chart one = SkipsView(Input(h, 1, 1));
   EXPECT_EQ(one.copyLines[2], "00 01 02 03 04 05 06 07 08 09 ");

@@ -54,7 +54,10 @@ class Chart {
 
   void TextOut(int x, int y, std::string text);
   void LineTo(int x1, int y1, int x2, int y2);
-  void BlackOnWhite() { font = kBlack; brush = kWhite; }
+  void BlackOnWhite() {
+    font = kBlack;
+    brush = kWhite;
+  }
 
   void AddCopyLine(std::string line) { copyLines.push_back(std::move(line)); }
   // Every copy line followed by CR LF.

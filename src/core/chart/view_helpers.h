@@ -29,7 +29,7 @@ struct ViewInput {
   int row = 1;              // R, the selected row of the table of draws (1-based)
   int lastDrawsIndex = -1;  // selected item index of "Use Last Draws"; -1 when none
   GridSettings grid;
-  bool median = false;      // the "Median" check box
+  bool median = false;  // the "Median" check box
   SeparationButtons separation;
   const SievePatterns* sieve = nullptr;  // null: the editor's start patterns
 
@@ -42,7 +42,9 @@ struct DrawWindow {
   int n = 0;
 };
 DrawWindow AnalysisWindow(const DrawHistory& history, int row, int lastDrawsIndex);
-inline DrawWindow AnalysisWindow(const ViewInput& in) { return AnalysisWindow(in.History(), in.row, in.lastDrawsIndex); }
+inline DrawWindow AnalysisWindow(const ViewInput& in) {
+  return AnalysisWindow(in.History(), in.row, in.lastDrawsIndex);
+}
 
 // The draw that followed the selected one in time (index R-2), if any.
 struct NextDraw {

@@ -125,8 +125,8 @@ ParsedLine ParseDrawLine(std::string_view line) {
   result.field = std::string(field);
 
   result.valid = !result.number.empty() && AllOf(result.number, IsDigit) && !result.date.empty() &&
-                 AllOf(result.date, [](char c) { return IsDigit(c) || c == '.'; }) && haveField &&
-                 !field.empty() && AllOf(field, [](char c) { return IsDigit(c) || c == ' '; });
+                 AllOf(result.date, [](char c) { return IsDigit(c) || c == '.'; }) && haveField && !field.empty() &&
+                 AllOf(field, [](char c) { return IsDigit(c) || c == ' '; });
   return result;
 }
 

@@ -10,9 +10,9 @@
 
 namespace drawlyze {
 
-inline constexpr int DRAW_SIZE = 3;     // numbers per draw
-inline constexpr int DIGIT_COUNT = 10;  // values a number may take
-inline constexpr int MAX_DRAWS = 10000; // draws the store holds
+inline constexpr int DRAW_SIZE = 3;      // numbers per draw
+inline constexpr int DIGIT_COUNT = 10;   // values a number may take
+inline constexpr int MAX_DRAWS = 10000;  // draws the store holds
 
 using DrawNumbers = std::array<std::uint8_t, DRAW_SIZE>;
 
@@ -82,9 +82,9 @@ void SortNumbersAscending(std::uint8_t* bytes, int n);
 std::vector<std::string_view> SplitLines(std::string_view text);
 
 struct LoadResult {
-  std::vector<Draw> draws;         // newest first (index order)
-  std::vector<int> incorrectLines; // 1-based, highest first
-  int olderLinesNotLoaded = 0;     // valid lines beyond MAX_DRAWS, dropped oldest first
+  std::vector<Draw> draws;          // newest first (index order)
+  std::vector<int> incorrectLines;  // 1-based, highest first
+  int olderLinesNotLoaded = 0;      // valid lines beyond MAX_DRAWS, dropped oldest first
   // The messages a user sees for this load, in order; empty when all is well.
   std::vector<std::string> Messages() const;
 };

@@ -1,6 +1,6 @@
-#include "core/views/views.h"
-
 #include <vector>
+
+#include "core/views/views.h"
 
 namespace drawlyze {
 namespace {

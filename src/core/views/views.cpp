@@ -35,12 +35,11 @@ std::string Lower(std::string s) {
 
 }  // namespace
 
-const char* OptionCaption(int option) {
-  return option >= 0 && option < kOptionCount ? kOptions[option].caption : "";
-}
+const char* OptionCaption(int option) { return option >= 0 && option < kOptionCount ? kOptions[option].caption : ""; }
 
 int FindOption(const std::string& text) {
-  if (!text.empty() && text.size() <= 2 && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); })) {
+  if (!text.empty() && text.size() <= 2 &&
+      std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); })) {
     const int index = std::stoi(text);
     return index < kOptionCount ? index : -1;
   }
