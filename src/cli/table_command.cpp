@@ -1,17 +1,48 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/table/column_runs.h"
+#include "core/table/draw_columns.h"
+#include "core/table/table_text.h"
 
 namespace drawlyze::cli {
 
+namespace {
+// The main table's headers of the number and date columns.
+constexpr const char* kNumberHeader = "\xE2\x84\x96";  // the numero sign, UTF-8
+constexpr const char* kDateHeader = "Date";
+}  // namespace
+
 int RunTableCommand(Context& ctx) {
-  ctx.err << "drawlyze-cli: " << ctx.command << ": not available yet\n";
-  return kUsage;
+  if (!ctx.args.empty()) {
+    ctx.err << "drawlyze-cli: table takes no arguments\n";
+    return kUsage;
+  }
+  DrawHistory history;
+  if (!LoadHistory(ctx, history)) return kFailure;
+  ctx.out << CopyAllText(BuildTableRows(history, kNumberHeader, kDateHeader));
+  return kOk;
 }
 
 int RunStateCommand(Context& ctx) {
-  ctx.err << "drawlyze-cli: " << ctx.command << ": not available yet\n";
-  return kUsage;
+  if (ctx.args.size() != static_cast<std::size_t>(kDerivedColumnCount)) {
+    ctx.err << "drawlyze-cli: state needs twelve thresholds, one per column \"First\" ... \"Max Even\" (got "
+            << ctx.args.size() << ")\n";
+    return kUsage;
+  }
+  DrawHistory history;
+  if (!LoadHistory(ctx, history)) return kFailure;
+  for (int k = 0; k < kDerivedColumnCount; ++k) {
+    ctx.out << DerivedHeaders()[k] << '\t';
+    const std::optional<double> threshold = ParseThreshold(ctx.args[static_cast<std::size_t>(k)]);
+    if (!threshold) {
+      ctx.out << "N\tN\n";
+      continue;
+    }
+    const ColumnRuns runs = CountColumnRuns(DerivedColumnValues(history, kFirstDerivedColumn + k), *threshold);
+    ctx.out << runs.above << '\t' << runs.below << '\n';
+  }
+  return kOk;
 }
 
 }  // namespace drawlyze::cli

@@ -1,0 +1,65 @@
+#include "core/table/state_settings.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "core/history/draw_history.h"
+
+namespace drawlyze {
+
+Thresholds DefaultThresholds() {
+  Thresholds thresholds;
+  thresholds.fill(std::string(kDefaultThreshold));
+  return thresholds;
+}
+
+std::string FormatStateSettings(const Thresholds& thresholds) {
+  std::string text;
+  for (const std::string& line : thresholds) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+int ApplyStateSettings(std::string_view text, Thresholds& thresholds) {
+  const std::vector<std::string_view> lines = SplitLines(text);
+  int applied = 0;
+  for (; applied < static_cast<int>(lines.size()) && applied < kDerivedColumnCount; ++applied)
+    thresholds[static_cast<std::size_t>(applied)] = lines[static_cast<std::size_t>(applied)];
+  return applied;
+}
+
+bool LoadStateSettings(const std::string& path, Thresholds& thresholds) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  std::string text;
+  if (!ReadWholeFile(path, text)) return false;
+  ApplyStateSettings(text, thresholds);
+  return true;
+}
+
+bool SaveStateSettings(const std::string& path, const Thresholds& thresholds) {
+  const std::string temporary = path + ".new";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out << FormatStateSettings(thresholds);
+    out.close();
+    if (!out) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::filesystem::remove(temporary, error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace drawlyze

@@ -1,0 +1,33 @@
+#pragma once
+// The Table window's cells as text, and the two clipboard copies made of them:
+// one column, or the whole table.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/history/draw_history.h"
+#include "core/table/draw_columns.h"
+
+namespace drawlyze {
+
+using TableRow = std::array<std::string, kTableColumnCount>;
+
+// Row 0 is the header row (the two given headers, then "First" ... "Max Even");
+// row r >= 1 is the draw at index r - 1, newest first.
+std::vector<TableRow> BuildTableRows(const DrawHistory& history, std::string_view numberHeader,
+                                     std::string_view dateHeader);
+
+// A cell as the copies take it: blanks and control characters cut from both ends.
+std::string_view TrimCell(std::string_view cell);
+
+// One cell of the column per line, header first; every line ends with CR LF.
+std::string ColumnCopyText(const std::vector<TableRow>& rows, int column);
+
+// Every row as one line of fields separated by " \t", with an extra empty
+// field after the date header and after each row's "Even > Odd" value, so
+// header and data fields do not line up. Every line ends with CR LF.
+std::string CopyAllText(const std::vector<TableRow>& rows);
+
+}  // namespace drawlyze
