@@ -1,12 +1,72 @@
+#include <algorithm>
+#include <vector>
+
 #include "core/views/views.h"
 
 namespace drawlyze {
+namespace {
 
-// Not built yet: a blank chart and an empty copy text.
+constexpr int kMaxLevels = 100;
+
+// The distinct counts from the highest down, ending with the first 0: one
+// chart line each.
+std::vector<int> Levels(const int* counts) {
+  std::vector<int> levels;
+  int level = 0;
+  for (int d = 0; d < 10; ++d) level = std::max(level, counts[d]);
+  levels.push_back(level);
+  while (level != 0 && static_cast<int>(levels.size()) < kMaxLevels) {
+    int below = 0;
+    for (int d = 0; d < 10; ++d)
+      if (counts[d] < level) below = std::max(below, counts[d]);
+    level = below;
+    levels.push_back(level);
+  }
+  return levels;
+}
+
+}  // namespace
+
 Chart StatisticsView(const ViewInput& in) {
+  const DrawHistory& history = in.History();
+  const DrawWindow w = AnalysisWindow(in);
+  const NextDraw next = GetNextDraw(in);
+
+  // Compute: how often each digit came out, then the distinct counts.
+  int counts[10] = {};
+  for (int k = w.start; k < w.start + w.n; ++k)
+    for (const std::uint8_t number : history.GetDraw(k))
+      if (number < 10) ++counts[number];
+  const std::vector<int> levels = Levels(counts);
+
+  // Draw; each level line is copied as drawn.
   Chart chart;
-  chart.placeholder = true;
+  std::vector<std::string> copyLines;
+  for (std::size_t i = 0; i < levels.size(); ++i) {
+    const int y = 15 * static_cast<int>(i) + 40;
+    const std::string label = FormatNumber(levels[i]) + ":";
+    chart.TextOut(2, y, label);
+    std::string line = label + " ";
+    int k = 0;
+    for (int d = 0; d < 10; ++d) {
+      if (counts[d] != levels[i]) continue;
+      ++k;
+      MarkDigit(chart, next, d);
+      chart.TextOut(14 * k + 16, y, FormatNumber(d));
+      chart.BlackOnWhite();
+      line += FormatNumber(d) + " ";
+    }
+    copyLines.push_back(std::move(line));
+  }
+  for (int j = 1; j <= 10; ++j) {
+    MarkDigit(chart, next, j - 1);
+    chart.TextOut(21 * j - 12, 10, NumberText(j - 1));
+    chart.BlackOnWhite();
+  }
   FinishView(chart, in.grid);
+
+  // Copy lines.
+  for (std::string& line : copyLines) chart.AddCopyLine(std::move(line));
   return chart;
 }
 
