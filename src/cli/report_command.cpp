@@ -1,12 +1,43 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/reports/reports.h"
 
 namespace drawlyze::cli {
 
 int RunReportCommand(Context& ctx) {
-  ctx.err << "drawlyze-cli: " << ctx.command << ": not available yet\n";
-  return kUsage;
+  if (ctx.args.size() != 1) {
+    ctx.err << "drawlyze-cli: report needs exactly one NAME, one of:";
+    for (const ReportInfo& report : AllReports()) ctx.err << " \"" << report.caption << "\"";
+    ctx.err << '\n';
+    return kUsage;
+  }
+  const ReportInfo* report = FindReportByName(ctx.args[0]);
+  if (!report) {
+    ctx.err << "drawlyze-cli: no report is called \"" << ctx.args[0] << "\"; the reports are:";
+    for (const ReportInfo& r : AllReports()) ctx.err << " \"" << r.caption << "\"";
+    ctx.err << '\n';
+    return kUsage;
+  }
+  DrawHistory history;
+  if (!LoadHistory(ctx, history)) return kFailure;
+  if (!CheckRow(ctx, history)) return kUsage;
+
+  ReportInput in;
+  in.history = &history;
+  in.row = ctx.options.row;
+  in.lastDrawsIndex = LastDrawsIndex(ctx.options, history);
+  // "Find " searches for the selected draw unless --find names the numbers.
+  in.findText = ctx.options.find ? *ctx.options.find : FindDefaultText(history, in.row);
+  if (report->asksForNumbers) {
+    const std::string error = FindTextError(in.findText);
+    if (!error.empty()) {
+      ctx.err << error << '\n';
+      return kUsage;
+    }
+  }
+  for (const std::string& line : report->run(in)) ctx.out << line << '\n';
+  return kOk;
 }
 
 }  // namespace drawlyze::cli

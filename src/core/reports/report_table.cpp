@@ -1,0 +1,53 @@
+// The reports by their button captions, for the window and the command line.
+#include <cctype>
+
+#include "core/reports/reports.h"
+
+namespace drawlyze {
+namespace {
+
+template <ReportLines (*Report)(const DrawHistory&, int, int)>
+ReportLines Run(const ReportInput& in) {
+  return Report(*in.history, in.row, in.lastDrawsIndex);
+}
+
+ReportLines RunFind(const ReportInput& in) { return FindReport(*in.history, in.findText); }
+
+// Letters and digits only, lower case: the part of a name that tells reports apart.
+std::string Key(std::string_view name) {
+  std::string key;
+  for (char c : name)
+    if (std::isalnum(static_cast<unsigned char>(c)))
+      key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+}
+
+}  // namespace
+
+const std::vector<ReportInfo>& AllReports() {
+  static const std::vector<ReportInfo> reports = {
+      {"Triples not drawn yet", "xpButton_Triples_not_drawn_yet", true, false, Run<TriplesNotDrawnYetReport>},
+      {"Free Triples", "xpButton_Free_Triples", true, false, Run<FreeTriplesReport>},
+      {"Exact Pairs", "xpButton_Exact_Pairs", true, false, Run<ExactPairsReport>},
+      {"Free Pairs", "xpButton_Free_Pairs", false, false, Run<FreePairsReport>},
+      {"Free Pairs' Skips", "xpButton_Free_pairs_Skips", false, false, Run<FreePairsSkipsReport>},
+      {"Find ", "xpButton_Find", false, true, RunFind},
+      {"Exact Triples", "xpButton_Exact_Triples", true, false, Run<ExactTriplesReport>},
+      {"Exact Pairs' Skips", "xpButton_Exact_pairs_Skips", true, false, Run<ExactPairsSkipsReport>},
+      {"Exact Triples' Skips", "xpButton_Exact_Triples_Skips", true, false, Run<ExactTriplesSkipsReport>},
+      {"Free Triples' Skips", "xpButton_Free_Triples_skips", true, false, Run<FreeTriplesSkipsReport>},
+      {"Common Four", "xpButton_Common_four", false, false, Run<CommonFourReport>},
+      {"Sum", "xpButton_Sum", false, false, Run<SumReport>},
+  };
+  return reports;
+}
+
+const ReportInfo* FindReportByName(std::string_view name) {
+  const std::string key = Key(name);
+  if (key.empty()) return nullptr;
+  for (const ReportInfo& report : AllReports())
+    if (Key(report.caption) == key) return &report;
+  return nullptr;
+}
+
+}  // namespace drawlyze

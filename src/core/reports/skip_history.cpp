@@ -1,0 +1,47 @@
+#include "core/reports/skip_history.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/reports/fixed_two.h"
+
+namespace drawlyze {
+
+void AddSkipHistoryBlock(ReportLines& lines, const SkipHistory& history) {
+  std::string gapsText;
+  long long total = history.currentSkip;
+  for (int gap : history.gaps) {
+    gapsText += std::to_string(gap);
+    gapsText += ' ';
+    total += gap;
+  }
+  gapsText += std::to_string(history.currentSkip);
+  lines.push_back(std::move(gapsText));
+  lines.emplace_back("Sorted:");
+
+  // The values are the gaps and the current skip; without a hit there are none.
+  std::vector<int> values;
+  if (history.hits > 0) {
+    values = history.gaps;
+    values.push_back(history.currentSkip);
+    std::sort(values.begin(), values.end());
+  }
+  std::string sorted;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) sorted += ' ';
+    sorted += std::to_string(values[i]);
+  }
+  lines.push_back(std::move(sorted));
+
+  if (history.hits > 0) {
+    const std::size_t h = values.size();
+    // The lower of the two middle values when the count is even.
+    const int median = h % 2 == 1 ? values[h / 2] : values[h / 2 - 1];
+    const double average = static_cast<double>(total) / static_cast<double>(history.hits);
+    lines.push_back("Skip Median: " + std::to_string(median) + "        Summary: " + std::to_string(total) +
+                    "        Average: " + FixedTwo(average));
+  }
+  lines.emplace_back();
+}
+
+}  // namespace drawlyze
