@@ -1,12 +1,27 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/sieve/sieve_pattern_file.h"
+#include "core/sieve/sieve_patterns.h"
 
 namespace drawlyze::cli {
 
-bool LoadSieveOption(Context& ctx, SieveHolder&, ViewInput&) {
-  ctx.err << "drawlyze-cli: --sieve: not available yet\n";
-  return false;
+// As the editor would: start patterns, the file loaded into both memos as the
+// Load button does, then the parse of closing the editor.
+bool LoadSieveOption(Context& ctx, SieveHolder& holder, ViewInput& in) {
+  PatternLists lists;
+  std::string error;
+  if (!ReadPatternFile(*ctx.options.sieve, lists, error)) {
+    ctx.err << error << '\n';
+    return false;
+  }
+  auto patterns = std::make_shared<SievePatterns>(StartSievePatterns());
+  const SieveParseResult parse = ParsePatternMemos(lists.more, lists.less, *patterns);
+  // A number too large stops the parse; the view still shows what was parsed.
+  if (!parse.ok) ctx.err << parse.error << '\n';
+  holder.patterns = patterns;
+  in.sieve = holder.patterns.get();
+  return true;
 }
 
 }  // namespace drawlyze::cli

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "core/views/views.h"
+#include "view_test_util.h"
+
+namespace drawlyze {
+namespace {
+
+using testing::History;
+using testing::Input;
+using testing::Lines;
+
+TEST(OddEvenZonesView, FixedLayoutAndCopyLines) {
+  const DrawHistory empty;
+  const Chart chart = OddEvenZonesView(Input(empty, 1, 0));
+  EXPECT_EQ(Lines(chart),
+            "Odd-Even:\n00 02 04 06 08 \n01 03 05 07 09 \n\n"
+            "Zones High-Low:\n00 01 02 03 04 \n05 06 07 08 09 \n\n"
+            "Series:\n00 02 04 06 08 \n01 03 05 07 09 \n");
+
+  // Where each digit stands in the three groups.
+  const struct {
+    int digit, y;
+  } rows[] = {{0, 20}, {1, 35}, {0, 80}, {5, 95}, {0, 140}, {1, 155}, {3, 140}, {2, 155}, {8, 140}, {9, 155}};
+  std::string series140, series155;
+  for (const ChartItem& item : chart.items) {
+    const ChartText& t = item.text;
+    EXPECT_EQ(t.brush, kWhite);
+    if (t.y == 140) series140 += t.text;
+    if (t.y == 155) series155 += t.text;
+  }
+  EXPECT_EQ(series140, "00 03 04 07 08 ");
+  EXPECT_EQ(series155, "01 02 05 06 09 ");
+  for (const auto& r : rows) {
+    bool found = false;
+    for (const ChartItem& item : chart.items)
+      if (item.text.y == r.y && item.text.text == NumberText(r.digit)) found = true;
+    EXPECT_TRUE(found) << r.digit << " at " << r.y;
+  }
+  EXPECT_EQ(chart.items.front().text.text, "Odd-Even:");
+  EXPECT_EQ(chart.items.size(), 33u);
+}
+
+TEST(OddEvenZonesView, MarksARepeatedDigitOnceInEachGroup) {
+  const DrawHistory h = History("123 338");  // row 2, next draw 3 3 8
+  const Chart chart = OddEvenZonesView(Input(h, 2, 1));
+  std::vector<std::pair<int, int>> marked;
+  for (const ChartItem& item : chart.items)
+    if (item.text.font == kRed) {
+      EXPECT_EQ(item.text.brush, kYellow);
+      marked.emplace_back(item.text.x, item.text.y);
+    }
+  const std::vector<std::pair<int, int>> expected = {{16, 35}, {58, 20}, {44, 80}, {44, 95}, {16, 140}, {58, 140}};
+  EXPECT_EQ(marked, expected);
+
+  for (const ChartItem& item : OddEvenZonesView(Input(h, 1, 1)).items) EXPECT_EQ(item.text.font, kBlack);
+}
+
+}  // namespace
+}  // namespace drawlyze
