@@ -21,8 +21,9 @@ std::string WithErrorNumber(const QString& text, int number) {
 THttpCli::THttpCli(QObject* parent) : QObject(parent), socket_(new TWSocket(this)) {
   silence_.setSingleShot(true);
   connect(&silence_, &QTimer::timeout, this, [this] {
-    Fail("Connection timed out: the server sent nothing for " + std::to_string(TimeoutMs / 1000) + " s",
-         kHttpTransportFailure);
+    const std::string span =
+        TimeoutMs % 1000 == 0 ? std::to_string(TimeoutMs / 1000) + " s" : std::to_string(TimeoutMs) + " ms";
+    Fail("Connection timed out: the server sent nothing for " + span, kHttpTransportFailure);
   });
   socket_->OnDnsLookupDone = [this](int error) { DnsLookupDone(error); };
   socket_->OnSessionConnected = [this](int error) { SessionConnected(error); };
