@@ -1,0 +1,129 @@
+#include "update/zip/output_file.h"
+
+#include <cerrno>
+#include <chrono>
+#include <ctime>
+#include <random>
+#include <system_error>
+#include <vector>
+
+namespace drawlyze::zip {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+}  // namespace
+
+std::optional<std::string> MemberOutputPath(const std::string& folder, const std::string& storedName) {
+  if (!storedName.empty() && IsSeparator(storedName[0])) return std::nullopt;  // absolute
+  if (storedName.size() >= 2 && storedName[1] == ':') return std::nullopt;     // drive prefix
+  std::string relative;
+  std::size_t start = 0;
+  while (start <= storedName.size()) {
+    std::size_t stop = start;
+    while (stop < storedName.size() && !IsSeparator(storedName[stop])) ++stop;
+    const std::string segment = storedName.substr(start, stop - start);
+    if (segment == "..") return std::nullopt;
+    if (!segment.empty() && segment != ".") {
+      if (!relative.empty()) relative += fs::path::preferred_separator;
+      relative += segment;
+    }
+    start = stop + 1;
+  }
+  std::string path = folder;
+  if (path.empty() || !IsSeparator(path.back())) path += fs::path::preferred_separator;
+  path += relative;
+  if (!storedName.empty() && IsSeparator(storedName.back()) && !relative.empty()) path += fs::path::preferred_separator;
+  return path;
+}
+
+fs::path PlatformPath(const std::string& outputPath) {
+  std::string p = outputPath;
+  if (fs::path::preferred_separator == '/')
+    for (char& c : p)
+      if (c == '\\') c = '/';
+  return fs::path(p);
+}
+
+bool IsFolderPath(const std::string& outputPath) { return !outputPath.empty() && IsSeparator(outputPath.back()); }
+
+bool PendingFile::Create(const fs::path& target) {
+  Discard();
+  target_ = target;
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  static std::mt19937 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    for (int name = 0; name < 16; ++name) {
+      char leaf[32];
+      std::snprintf(leaf, sizeof leaf, ".unzip-%08x.tmp", static_cast<unsigned>(random()));
+      temp_ = folder / leaf;
+      file_ = std::fopen(temp_.c_str(), "wbx");
+      if (file_) return true;
+      if (errno != EEXIST) break;
+    }
+    // The folder may be missing: make its whole chain, then try once more.
+    std::error_code ec;
+    if (attempt == 0 && !fs::is_directory(folder, ec) && !fs::create_directories(folder, ec)) break;
+  }
+  temp_.clear();
+  return false;
+}
+
+bool PendingFile::Write(const std::uint8_t* data, std::size_t size) {
+  return file_ && std::fwrite(data, 1, size, file_) == size;
+}
+
+bool PendingFile::Commit() {
+  if (!file_) return false;
+  const bool closed = std::fclose(file_) == 0;
+  file_ = nullptr;
+  std::error_code ec;
+  if (closed) fs::rename(temp_, target_, ec);
+  if (!closed || ec) {
+    Discard();
+    return false;
+  }
+  temp_.clear();
+  return true;
+}
+
+void PendingFile::Discard() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+  if (!temp_.empty()) {
+    std::error_code ec;
+    fs::remove(temp_, ec);
+    temp_.clear();
+  }
+}
+
+void SetDosTime(const fs::path& path, std::uint32_t dosTime) {
+  std::tm tm{};
+  tm.tm_sec = static_cast<int>(dosTime & 0x1F) * 2;
+  tm.tm_min = static_cast<int>((dosTime >> 5) & 0x3F);
+  tm.tm_hour = static_cast<int>((dosTime >> 11) & 0x1F);
+  tm.tm_mday = static_cast<int>((dosTime >> 16) & 0x1F);
+  tm.tm_mon = static_cast<int>((dosTime >> 21) & 0x0F) - 1;
+  tm.tm_year = static_cast<int>((dosTime >> 25) & 0x7F) + 80;
+  tm.tm_isdst = -1;
+  const std::time_t t = std::mktime(&tm);
+  if (t == static_cast<std::time_t>(-1)) return;
+  std::error_code ec;
+  fs::last_write_time(path, std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(t)), ec);
+}
+
+void ApplyDosAttributes(const fs::path& path, std::int32_t attributes) {
+  if (!(attributes & 0x01)) return;
+  std::error_code ec;
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove, ec);
+}
+
+void MakeWritable(const fs::path& path) {
+  std::error_code ec;
+  if (fs::is_regular_file(path, ec)) fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+}
+
+}  // namespace drawlyze::zip
