@@ -1,3 +1,202 @@
 #include "gui/form_stat.h"
 
-TForm_Stat::TForm_Stat(QWidget* parent) : QDialog(parent) { setWindowTitle("State"); }
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHideEvent>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "core/table/column_runs.h"
+#include "core/table/state_settings.h"
+#include "gui/form1.h"
+#include "gui/form_table.h"
+#include "gui/forms.h"
+#include "gui/message_box.h"
+
+using namespace drawlyze;
+
+namespace {
+
+const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
+const QColor kBackgroundEnd(0xE9, 0xEF, 0xF9);
+constexpr int kEvenMoreColumn = 7;  // "Even > Odd"
+constexpr int kEvenLessColumn = 8;  // "Even < Odd"
+const QString kNotCalculated = "N";
+
+std::size_t Slot(int column) { return static_cast<std::size_t>(column - kFirstDerivedColumn); }
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour, int x, int y) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, colour);
+  label->setPalette(palette);
+  label->setAutoFillBackground(true);
+  label->move(x, y);
+  label->adjustSize();
+  label->show();
+  return label;
+}
+
+void SetCount(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}
+
+std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+TForm_Stat::TForm_Stat(QWidget* parent) : QDialog(parent) {
+  setObjectName("Form_Stat");
+  xpButton_Calculate = new QPushButton("Calculate", this);
+  FormCreate();
+}
+
+void TForm_Stat::FormCreate() {
+  setWindowTitle("State");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(312, 306);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+  QPalette background = palette();
+  background.setColor(QPalette::Window, kBackgroundStart);
+  setPalette(background);
+  setAutoFillBackground(true);
+
+  xpButton_Calculate->setObjectName("xpButton_Calculate");
+  xpButton_Calculate->setGeometry(224, 146, 73, 25);
+  // Enter in a threshold edit does not calculate: only the button does.
+  xpButton_Calculate->setAutoDefault(false);
+  QFont bold = xpButton_Calculate->font();
+  bold.setBold(true);
+  xpButton_Calculate->setFont(bold);
+  QPalette navy = xpButton_Calculate->palette();
+  navy.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
+  xpButton_Calculate->setPalette(navy);
+  connect(xpButton_Calculate, &QPushButton::clicked, this, [this] { Button_CalculateClick(); });
+
+  settingsPath_ = QDir(Form1 ? Form1->ProgramDir() : QString("."))
+                      .filePath(QString::fromLatin1(kStateSettingsFileName.data(),
+                                                    static_cast<qsizetype>(kStateSettingsFileName.size())));
+  remembered_.fill(QString::fromLatin1(kDefaultThreshold.data(), static_cast<qsizetype>(kDefaultThreshold.size())));
+}
+
+void TForm_Stat::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) FormShow();
+  QDialog::showEvent(event);
+}
+
+void TForm_Stat::hideEvent(QHideEvent* event) {
+  // Minimising the desktop's windows is not closing the dialog.
+  if (!event->spontaneous()) FormHide();
+  QDialog::hideEvent(event);
+}
+
+void TForm_Stat::FormShow() {
+  BuildColumnBlocks();
+  Button_LoadClick();
+}
+
+void TForm_Stat::FormHide() {
+  if (!Edit_threshold[kFirstDerivedColumn]) return;  // never shown
+  if (!Button_SaveClick())
+    gui::ShowMessage("Error - file " + QDir::toNativeSeparators(settingsPath_) + " cannot be written!", parentWidget());
+  for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c) remembered_[Slot(c)] = Edit_threshold[c]->text();
+  DiscardColumnBlocks();
+}
+
+void TForm_Stat::BuildColumnBlocks() {
+  DiscardColumnBlocks();
+  int x = 10;
+  int y = 0;
+  for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c) {
+    const QString header = Form_Table ? Form_Table->HeaderText(c)
+                                      : QString::fromLatin1(DerivedHeaders()[Slot(c)].data(),
+                                                            static_cast<qsizetype>(DerivedHeaders()[Slot(c)].size()));
+    const QColor nameColour = c < kEvenMoreColumn ? kBackgroundStart : kBackgroundEnd;
+    Label_column[c] = MakeLabel(this, QString("Label_column_%1").arg(c), header, nameColour, x, y + 10);
+    Label_above[c] = MakeLabel(this, QString("Label_above_%1").arg(c), kNotCalculated, kBackgroundStart, x, y + 30);
+    Edit_threshold[c] = new QLineEdit(remembered_[Slot(c)], this);
+    Edit_threshold[c]->setObjectName(QString("Edit_threshold_%1").arg(c));
+    Edit_threshold[c]->setGeometry(x, y + 50, 40, Edit_threshold[c]->sizeHint().height());
+    Edit_threshold[c]->show();
+    Label_below[c] = MakeLabel(this, QString("Label_below_%1").arg(c), kNotCalculated, kBackgroundStart, x, y + 80);
+    // With three digits the two comparisons never tie, so one count says it all.
+    if (c == kEvenMoreColumn || c == kEvenLessColumn) Label_below[c]->hide();
+
+    if (c == 6 || c == 7)
+      x += 100;
+    else if (c < 8)
+      x += 50;
+    else
+      x += 60;
+    if (c == 6 || c == 8) {
+      x = 10;
+      y += 100;
+    }
+  }
+  // Tab moves through the thresholds in column order.
+  for (int c = kFirstDerivedColumn + 1; c < kTableColumnCount; ++c)
+    setTabOrder(Edit_threshold[c - 1], Edit_threshold[c]);
+  setTabOrder(Edit_threshold[kTableColumnCount - 1], xpButton_Calculate);
+}
+
+void TForm_Stat::DiscardColumnBlocks() {
+  for (auto* controls : {&Label_column, &Label_above, &Label_below}) {
+    for (QLabel*& label : *controls) {
+      if (!label) continue;
+      label->hide();
+      label->deleteLater();  // the hiding may come from a key pressed in one of them
+      label = nullptr;
+    }
+  }
+  for (QLineEdit*& edit : Edit_threshold) {
+    if (!edit) continue;
+    edit->hide();
+    edit->deleteLater();
+    edit = nullptr;
+  }
+}
+
+void TForm_Stat::Button_LoadClick() {
+  if (!Edit_threshold[kFirstDerivedColumn]) return;
+  Thresholds thresholds;
+  for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c)
+    thresholds[Slot(c)] = Edit_threshold[c]->text().toStdString();
+  if (LoadStateSettings(PathBytes(settingsPath_), thresholds)) {
+    for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c)
+      Edit_threshold[c]->setText(QString::fromStdString(thresholds[Slot(c)]));
+  }
+  for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c) {
+    SetCount(Label_above[c], kNotCalculated);
+    SetCount(Label_below[c], kNotCalculated);
+  }
+}
+
+void TForm_Stat::Button_CalculateClick() {
+  if (!Edit_threshold[kFirstDerivedColumn]) return;
+  for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c) {
+    const std::optional<double> threshold = ParseThreshold(Edit_threshold[c]->text().toStdString());
+    if (!threshold) {
+      SetCount(Label_above[c], kNotCalculated);
+      SetCount(Label_below[c], kNotCalculated);
+      continue;
+    }
+    const ColumnRuns runs = CountColumnRuns(Form_Table ? Form_Table->ColumnValues(c) : std::vector<int>(), *threshold);
+    SetCount(Label_above[c], QString::number(runs.above));
+    SetCount(Label_below[c], QString::number(runs.below));
+  }
+}
+
+bool TForm_Stat::Button_SaveClick() {
+  if (!Edit_threshold[kFirstDerivedColumn]) return true;
+  Thresholds thresholds;
+  for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c)
+    thresholds[Slot(c)] = Edit_threshold[c]->text().toStdString();
+  return SaveStateSettings(PathBytes(settingsPath_), thresholds);
+}

@@ -1,3 +1,202 @@
 #include "gui/form_table.h"
 
-TForm_Table::TForm_Table(QWidget* parent) : QDialog(parent) { setWindowTitle("Table"); }
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScreen>
+#include <algorithm>
+
+#include "gui/form1.h"
+#include "gui/form_stat.h"
+#include "gui/forms.h"
+
+using namespace drawlyze;
+
+namespace {
+
+const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
+constexpr int kRowHeight = 20;
+constexpr int kDesignWidth = 756;
+constexpr int kDesignHeight = 502;
+// Width of each of the fourteen columns, as designed.
+constexpr int kColumnWidths[kTableColumnCount] = {40, 70, 30, 30, 30, 30, 30, 70, 70, 60, 60, 60, 60, 60};
+
+QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+void PutOnClipboard(const std::string& text) { QGuiApplication::clipboard()->setText(Text(text)); }
+
+}  // namespace
+
+TForm_Table::TForm_Table(QWidget* parent) : QDialog(parent) {
+  setObjectName("Form_Table");
+  xpButton_Stat = new QPushButton("State", this);
+  StringGrid1 = new QTableWidget(this);
+  PopupMenu1 = new QMenu(this);
+  CopyAll1 = PopupMenu1->addAction("Copy All");
+  FormCreate();
+}
+
+void TForm_Table::FormCreate() {
+  setWindowTitle("Table");
+  QPalette background = palette();
+  background.setColor(QPalette::Window, kBackgroundStart);
+  setPalette(background);
+  setAutoFillBackground(true);
+
+  xpButton_Stat->setObjectName("xpButton_Stat");
+  xpButton_Stat->setGeometry(8, 6, 97, 25);
+  xpButton_Stat->setAutoDefault(false);
+  QFont bold = xpButton_Stat->font();
+  bold.setBold(true);
+  xpButton_Stat->setFont(bold);
+  QPalette navy = xpButton_Stat->palette();
+  navy.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
+  xpButton_Stat->setPalette(navy);
+
+  StringGrid1->setObjectName("StringGrid1");
+  PopupMenu1->setObjectName("PopupMenu1");
+  CopyAll1->setObjectName("CopyAll1");
+  StringGrid1->verticalHeader()->hide();
+  StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  StringGrid1->horizontalHeader()->setDefaultSectionSize(40);
+  StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
+  StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);
+  StringGrid1->horizontalHeader()->setSectionsClickable(false);
+  StringGrid1->horizontalHeader()->setStyleSheet(
+      "QHeaderView::section { background-color: #D2DFF4; padding: 0 1px; border: 1px solid #A0A0A0; }");
+  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+  // The State dialog reads the headers even before the first showing.
+  StringGrid1->setColumnCount(kTableColumnCount);
+  StringGrid1->setHorizontalHeaderLabels([] {
+    QStringList headers{QString(), QString()};
+    for (std::string_view h : DerivedHeaders()) headers << QString::fromLatin1(h.data(), qsizetype(h.size()));
+    return headers;
+  }());
+
+  connect(xpButton_Stat, &QPushButton::clicked, this, [this] { xpButton_StatClick(); });
+  connect(CopyAll1, &QAction::triggered, this, [this] { CopyAll1Click(); });
+  connect(StringGrid1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(at)); });
+  connect(StringGrid1->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this] { StringGrid1DblClick(); });
+  StringGrid1->viewport()->installEventFilter(this);
+  StringGrid1->installEventFilter(this);
+
+  resize(kDesignWidth, kDesignHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    resize(kDesignWidth, std::max(100, area.height() - 20));
+    move(area.x() + (area.width() - kDesignWidth) / 2, area.y());
+  }
+  FormResize();
+}
+
+void TForm_Table::showEvent(QShowEvent* event) {
+  // A window restored from the task bar is not a new showing.
+  if (!event->spontaneous()) FormShow();
+  QDialog::showEvent(event);
+}
+
+void TForm_Table::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  FormResize();
+}
+
+void TForm_Table::keyPressEvent(QKeyEvent* event) {
+  // Escape belongs to the grid (maximise and restore); it never closes the window.
+  if (event->key() == Qt::Key_Escape) return;
+  QDialog::keyPressEvent(event);
+}
+
+bool TForm_Table::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == StringGrid1 && event->type() == QEvent::KeyPress)
+    return StringGrid1KeyDown(static_cast<const QKeyEvent*>(event));
+  // The first click of a double click has already made its cell current.
+  if (watched == StringGrid1->viewport() && event->type() == QEvent::MouseButtonDblClick) StringGrid1DblClick();
+  return QDialog::eventFilter(watched, event);
+}
+
+void TForm_Table::FormResize() {
+  // The grid stays docked to the bottom, as tall as the window less 70 pixels.
+  const int below = xpButton_Stat->geometry().bottom() + 6;
+  const int gridHeight = std::clamp(frameGeometry().height() - 70, 0, std::max(0, height() - below));
+  StringGrid1->setGeometry(0, height() - gridHeight, width(), gridHeight);
+}
+
+void TForm_Table::FormShow() {
+  const QTableWidget* mainGrid = Form1 ? Form1->StringGrid1 : nullptr;
+  auto mainHeader = [&](int column) {
+    const QTableWidgetItem* item = mainGrid ? mainGrid->horizontalHeaderItem(column) : nullptr;
+    return item ? item->text().toStdString() : std::string();
+  };
+  static const DrawHistory noDraws;
+  const std::vector<TableRow> rows = BuildTableRows(Form1 ? Form1->History() : noDraws, mainHeader(0), mainHeader(1));
+
+  StringGrid1->setUpdatesEnabled(false);
+  StringGrid1->clearContents();
+  StringGrid1->setColumnCount(kTableColumnCount);
+  StringGrid1->setRowCount(static_cast<int>(rows.size()) - 1);
+  for (int c = 0; c < kTableColumnCount; ++c) {
+    StringGrid1->setColumnWidth(c, kColumnWidths[c]);
+    StringGrid1->setHorizontalHeaderItem(c, new QTableWidgetItem(Text(rows[0][static_cast<std::size_t>(c)])));
+  }
+  for (std::size_t r = 1; r < rows.size(); ++r)
+    for (int c = 0; c < kTableColumnCount; ++c)
+      StringGrid1->setItem(static_cast<int>(r) - 1, c,
+                           new QTableWidgetItem(Text(rows[r][static_cast<std::size_t>(c)])));
+  StringGrid1->setUpdatesEnabled(true);
+}
+
+QString TForm_Table::HeaderText(int column) const {
+  const QTableWidgetItem* item = StringGrid1->horizontalHeaderItem(column);
+  return item ? item->text() : QString();
+}
+
+std::vector<TableRow> TForm_Table::Cells() const {
+  std::vector<TableRow> rows(static_cast<std::size_t>(StringGrid1->rowCount()) + 1);
+  const int columns = std::min(StringGrid1->columnCount(), kTableColumnCount);
+  for (int c = 0; c < columns; ++c) {
+    rows[0][static_cast<std::size_t>(c)] = HeaderText(c).toStdString();
+    for (int r = 0; r < StringGrid1->rowCount(); ++r) {
+      const QTableWidgetItem* item = StringGrid1->item(r, c);
+      if (item) rows[static_cast<std::size_t>(r) + 1][static_cast<std::size_t>(c)] = item->text().toStdString();
+    }
+  }
+  return rows;
+}
+
+std::vector<int> TForm_Table::ColumnValues(int column) const {
+  std::vector<int> values;
+  values.reserve(static_cast<std::size_t>(StringGrid1->rowCount()));
+  for (int r = 0; r < StringGrid1->rowCount(); ++r) {
+    const QTableWidgetItem* item = StringGrid1->item(r, column);
+    values.push_back(item ? item->text().trimmed().toInt() : 0);
+  }
+  return values;
+}
+
+void TForm_Table::StringGrid1DblClick() {
+  const int column = std::max(StringGrid1->currentColumn(), 0);
+  setWindowTitle(HeaderText(column));
+  PutOnClipboard(ColumnCopyText(Cells(), column));
+}
+
+void TForm_Table::CopyAll1Click() { PutOnClipboard(CopyAllText(Cells())); }
+
+void TForm_Table::xpButton_StatClick() {
+  if (Form_Stat) Form_Stat->exec();
+}
+
+bool TForm_Table::StringGrid1KeyDown(const QKeyEvent* event) {
+  if (event->key() != Qt::Key_Escape) return false;
+  if (event->modifiers() == Qt::NoModifier) {
+    if (isMaximized())
+      showNormal();
+    else
+      showMaximized();
+  }
+  return true;  // Escape with a modifier does nothing, and never closes the window
+}

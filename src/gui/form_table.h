@@ -1,11 +1,48 @@
 #pragma once
+// The Table window: every loaded draw in one row with its twelve derived
+// columns; copies one column or the whole table and opens the State dialog.
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <vector>
 
-// Placeholder until this window is built.
+#include "core/table/table_text.h"
+
 class TForm_Table : public QDialog {
   Q_OBJECT
 
  public:
   explicit TForm_Table(QWidget* parent = nullptr);
+
+  // The grid's cells as text, row 0 the headers: what the copies take.
+  std::vector<drawlyze::TableRow> Cells() const;
+  // Column 2..13 of every draw row read as integers, newest first: what the State dialog measures.
+  std::vector<int> ColumnValues(int column) const;
+  QString HeaderText(int column) const;
+
+  // Controls, named as in the design.
+  QPushButton* xpButton_Stat;
+  QTableWidget* StringGrid1;
+  QMenu* PopupMenu1;
+  QAction* CopyAll1;
+
+  // Handlers.
+  void StringGrid1DblClick();
+  void CopyAll1Click();
+  void xpButton_StatClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;      // FormShow
+  void resizeEvent(QResizeEvent* event) override;  // FormResize
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+  void FormResize();
+  bool StringGrid1KeyDown(const QKeyEvent* event);
 };
