@@ -1,7 +1,169 @@
 #include "gui/form_sieve.h"
 
-TForm_Sieve::TForm_Sieve(QWidget* parent) : QDialog(parent) { setWindowTitle("Sieve"); }
+#include <QFileDialog>
+#include <string>
+#include <vector>
 
+#include "core/history/draw_history.h"
+#include "core/sieve/sieve_pattern_file.h"
+#include "gui/form1.h"
 #include "gui/forms.h"
+#include "gui/message_box.h"
 
-const drawlyze::SievePatterns* CurrentSievePatterns() { return nullptr; }
+using namespace drawlyze;
+
+std::function<QString()> TForm_Sieve::saveFileHook;
+std::function<QString()> TForm_Sieve::openFileHook;
+
+namespace {
+
+const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
+const QString kFileFilter = "*.txt (*.txt);;*.* (*)";
+
+QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A memo's lines as a text list sees them: a final line end adds no empty line.
+std::vector<std::string> MemoLines(const QPlainTextEdit* memo) {
+  const QByteArray text = memo->toPlainText().toLatin1();
+  std::vector<std::string> lines;
+  for (std::string_view line : SplitLines(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))))
+    lines.emplace_back(line);
+  return lines;
+}
+
+void SetMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
+  QStringList texts;
+  for (const std::string& line : lines) texts << Latin1(line);
+  memo->setPlainText(texts.join('\n'));
+}
+
+}  // namespace
+
+TForm_Sieve::TForm_Sieve(QWidget* parent) : QDialog(parent) {
+  Memo1 = new QPlainTextEdit(this);
+  Memo2 = new QPlainTextEdit(this);
+  Label1 = new QLabel("More", this);
+  Label2 = new QLabel("Less", this);
+  xpButton_Save = new QPushButton("Save", this);
+  xpButton_Load = new QPushButton("Load", this);
+  Button_OK = new QPushButton("OK", this);
+  FormCreate();
+}
+
+void TForm_Sieve::FormCreate() {
+  setObjectName("Form_Sieve");
+  setWindowTitle("Sieve");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(393, 370);
+
+  QPalette background = palette();
+  background.setColor(QPalette::Window, kBackgroundStart);
+  setPalette(background);
+  setAutoFillBackground(true);
+
+  const struct {
+    QWidget* widget;
+    const char* name;
+    int x, y, w, h;
+  } design[] = {
+      {Memo1, "Memo1", 8, 8, 185, 265},
+      {Memo2, "Memo2", 200, 8, 185, 265},
+      {Label1, "Label1", 88, 280, 40, 13},
+      {Label2, "Label2", 288, 280, 40, 13},
+      {xpButton_Save, "xpButton_Save", 152, 288, 49, 20},
+      {xpButton_Load, "xpButton_Load", 208, 288, 49, 20},
+      {Button_OK, "Button_OK", 160, 336, 75, 25},
+  };
+  QFont small = font();
+  small.setPixelSize(11);
+  for (const auto& d : design) {
+    d.widget->setObjectName(d.name);
+    d.widget->setGeometry(d.x, d.y, d.w, d.h);
+    d.widget->setFont(small);
+  }
+  QFont buttonFont = small;
+  buttonFont.setBold(true);
+  for (QPushButton* b : {xpButton_Save, xpButton_Load, Button_OK}) {
+    b->setFont(buttonFont);
+    b->setAutoDefault(false);
+    QPalette p = b->palette();
+    p.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
+    b->setPalette(p);
+  }
+  for (QLabel* label : {Label1, Label2}) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, kBackgroundStart);
+    label->setPalette(p);
+    label->setAutoFillBackground(true);
+  }
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+  connect(xpButton_Save, &QPushButton::clicked, this, [this] { xpButton_SaveClick(); });
+  connect(xpButton_Load, &QPushButton::clicked, this, [this] { xpButton_LoadClick(); });
+  connect(Button_OK, &QPushButton::clicked, this, [this] { accept(); });
+
+  // The start patterns, parsed as on every close.
+  std::vector<std::string> more = MoreStartLines();
+  std::vector<std::string> less = LessStartLines();
+  ParsePatternMemos(more, less, patterns_);
+  SetMemoLines(Memo1, more);
+  SetMemoLines(Memo2, less);
+}
+
+bool TForm_Sieve::FormClose() {
+  std::vector<std::string> more = MemoLines(Memo1);
+  const SieveParseResult parsedMore = ParsePatternMemo(more, patterns_.more);
+  if (parsedMore.ok) SetMemoLines(Memo1, more);
+  SieveParseResult result = parsedMore;
+  if (parsedMore.ok) {
+    std::vector<std::string> less = MemoLines(Memo2);
+    result = ParsePatternMemo(less, patterns_.less);
+    if (result.ok) SetMemoLines(Memo2, less);
+  }
+  if (!result.ok) gui::ShowMessage(Latin1(result.error), this);
+  return result.ok;
+}
+
+void TForm_Sieve::done(int result) {
+  if (!FormClose()) return;  // stays open with the memos as they were
+  QDialog::done(result);
+  if (Form1) Form1->RunSelectedView();
+}
+
+QString TForm_Sieve::ChooseFile(bool save) {
+  if (save && saveFileHook) return saveFileHook();
+  if (!save && openFileHook) return openFileHook();
+  QFileDialog dialog(this);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilter(kFileFilter);
+  dialog.setDefaultSuffix("txt");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
+
+void TForm_Sieve::xpButton_SaveClick() {
+  const QString path = ChooseFile(true);
+  if (path.isEmpty()) return;
+  std::string error;
+  if (!WritePatternFile(path.toLocal8Bit().toStdString(), {MemoLines(Memo1), MemoLines(Memo2)}, error))
+    gui::ShowMessage(QString::fromLocal8Bit(error.c_str()), this);
+}
+
+void TForm_Sieve::xpButton_LoadClick() {
+  const QString path = ChooseFile(false);
+  if (path.isEmpty()) return;
+  PatternLists lists;
+  std::string error;
+  if (!ReadPatternFile(path.toLocal8Bit().toStdString(), lists, error)) {
+    gui::ShowMessage(QString::fromLocal8Bit(error.c_str()), this);
+    return;
+  }
+  // Only the memos change; the patterns follow on closing.
+  SetMemoLines(Memo1, lists.more);
+  SetMemoLines(Memo2, lists.less);
+}
+
+const SievePatterns* CurrentSievePatterns() { return Form_Sieve ? &Form_Sieve->Patterns() : nullptr; }
