@@ -1,3 +1,72 @@
 #include "gui/form_memo.h"
 
-TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) { setWindowTitle("Statistics"); }
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
+  setObjectName("Form_memo");
+  setWindowTitle("Statistics");
+  // A sizeable window that can be maximised, not a fixed dialog.
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                 Qt::WindowCloseButtonHint);
+  setSizeGripEnabled(true);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName("Memo1");
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);  // a long line runs off to the right
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Tab stops every eight average characters, as a plain edit control has them.
+  Memo1->setTabStopDistance(8 * QFontMetrics(Memo1->font()).averageCharWidth());
+  Memo1->installEventFilter(this);
+  auto* layout = new QVBoxLayout(this);  // the text fills the whole client area
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Memo1);
+  FormCreate();
+}
+
+void TForm_memo::FormCreate() {
+  int screenWidth = 800, screenHeight = 600;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    screenWidth = screen->geometry().width();
+    screenHeight = screen->geometry().height();
+  }
+  resize(600, std::max(screenHeight - 20, 100));
+  move((screenWidth - 600) / 2, 0);
+}
+
+void TForm_memo::SetLines(const std::vector<std::string>& lines) {
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 1;
+  std::string text;
+  text.reserve(size);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += '\n';
+    text += lines[i];
+  }
+  Memo1->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TForm_memo::keyPressEvent(QKeyEvent* event) {
+  // Esc toggles the size instead of closing the dialog.
+  if (!FormKeyDown(event)) QDialog::keyPressEvent(event);
+}
+
+bool TForm_memo::eventFilter(QObject* watched, QEvent* event) {
+  // The window sees keys before its text control.
+  if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
+  return QDialog::eventFilter(watched, event);
+}
+
+bool TForm_memo::FormKeyDown(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Escape) return false;
+  if (isMaximized())
+    showNormal();
+  else
+    showMaximized();
+  return true;
+}

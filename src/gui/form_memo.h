@@ -1,11 +1,28 @@
 #pragma once
+// The report window: the lines of the last report as plain text, Esc to
+// maximise and restore.
 
 #include <QDialog>
+#include <QPlainTextEdit>
+#include <string>
+#include <vector>
 
-// Placeholder until this window is built.
 class TForm_memo : public QDialog {
   Q_OBJECT
 
  public:
   explicit TForm_memo(QWidget* parent = nullptr);
+
+  // Replaces the whole text by the lines, in one go.
+  void SetLines(const std::vector<std::string>& lines);
+
+  QPlainTextEdit* Memo1;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;  // FormKeyDown
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate();
+  bool FormKeyDown(QKeyEvent* event);
 };
