@@ -25,6 +25,7 @@ Paths:
   /reset                closes without answering
   /files/NAME           the file NAME of --root (404 when missing)
   /zip/A,B,...          a deflated ZIP archive of the files A, B, ... of --root
+                        (a folder part, as in dir/A, is kept in the stored name)
   /stored-zip/A,B,...   the same, stored without compression
 """
 
@@ -82,7 +83,8 @@ def zip_of(names, method):
     with zipfile.ZipFile(buf, "w", method) as archive:
         for name in names:
             with open(os.path.join(ARGS.root, os.path.basename(name)), "rb") as f:
-                archive.writestr(name, f.read())
+                # An old fixed time, so that a fresh time on the installed file is the updater's own.
+                archive.writestr(zipfile.ZipInfo(name, (2001, 2, 3, 4, 5, 6)), f.read(), method)
     return buf.getvalue()
 
 
