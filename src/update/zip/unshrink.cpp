@@ -59,7 +59,9 @@ int Unshrink(BitReader& in, OutputWindow& out, std::uint64_t inputBits) {
       } else if (command == 2) {
         dict->PartialClear();
         nextFree = kFirstFree;
-      }  // other commands mean nothing; PKUNZIP and UnZip pass over them
+      } else {
+        return kZipFormatError;  // no other commands exist
+      }
       continue;
     }
 
