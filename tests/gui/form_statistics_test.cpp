@@ -1,0 +1,176 @@
+// The Statistics window and the report window, without a display.
+#include "gui/form_statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "core/reports/reports.h"
+#include "gui/form1.h"
+#include "gui/form_memo.h"
+#include "gui/form_table.h"
+#include "gui/forms.h"
+#include "gui/message_box.h"
+#include "qt_app.h"
+
+namespace drawlyze {
+namespace {
+
+const QByteArray kFiveDraws =
+    "1 01.01.2011 a b 3 0 7 x\r\n"
+    "2 01.01.2011 a b 5 9 2 x\r\n"
+    "3 02.01.2011 a b 7 0 3 x\r\n"
+    "4 02.01.2011 a b 9 7 9 x\r\n"
+    "5 03.01.2011 a b 1 1 5 x\r\n";
+
+QString Joined(const ReportLines& lines) {
+  QStringList list;
+  for (const std::string& line : lines) list << QString::fromStdString(line);
+  return list.join('\n');
+}
+
+// What the report window showed while it was open.
+struct Shown {
+  bool opened = false;
+  QString title;
+  QString text;
+  bool buttonEnabled = true;
+};
+
+class FormStatisticsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::App();
+    gui::g_messageHook = [this](const QString& text) { messages << text; };
+    CreateForms(testing::WriteFile(dir, "3x10.txt", kFiveDraws).toLocal8Bit().constData());
+  }
+  void TearDown() override {
+    DestroyForms();
+    gui::g_messageHook = nullptr;
+    gui::g_inputHook = nullptr;
+  }
+
+  // Clicks the button and closes the modal report window as soon as it shows.
+  Shown Click(QPushButton* button) {
+    Shown shown;
+    QTimer::singleShot(0, Form_memo, [&] {
+      shown.opened = Form_memo->isVisible();
+      shown.title = Form_memo->windowTitle();
+      shown.text = Form_memo->Memo1->toPlainText();
+      shown.buttonEnabled = button->isEnabled();
+      Form_memo->reject();
+    });
+    button->click();
+    QApplication::processEvents();
+    return shown;
+  }
+
+  QTemporaryDir dir;
+  QStringList messages;
+};
+
+TEST_F(FormStatisticsTest, FixedDialogWithItsOwnListFilledAtCreation) {
+  EXPECT_EQ(Form_statistics->windowTitle(), "Statistics");
+  EXPECT_EQ(Form_statistics->size(), QSize(378, 296));
+  EXPECT_EQ(Form_statistics->ComboBox_last_draws->count(), 5);
+  EXPECT_EQ(Form_statistics->ComboBox_last_draws->currentText(), "5");
+  const struct {
+    const char* name;
+    const char* caption;
+    int x, y;
+  } buttons[] = {
+      {"xpButton_Triples_not_drawn_yet", "Triples not drawn yet", 8, 8},
+      {"xpButton_Find", "Find ", 200, 8},
+      {"xpButton_Free_Triples_skips", "Free Triples' Skips", 200, 40},
+      {"xpButton_Exact_pairs_Skips", "Exact Pairs' Skips", 200, 72},
+      {"xpButton_Common_four", "Common Four", 8, 168},
+      {"xpButton_Sum", "Sum", 200, 168},
+      {"xpButton_table", "Table", 8, 200},
+  };
+  for (const auto& b : buttons) {
+    SCOPED_TRACE(b.name);
+    auto* button = Form_statistics->findChild<QPushButton*>(b.name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), b.caption);
+    EXPECT_EQ(button->geometry(), QRect(b.x, b.y, 169, 25));
+  }
+}
+
+TEST_F(FormStatisticsTest, ButtonsFillAndTitleTheReportWindow) {
+  const struct {
+    QPushButton* TForm_statistics::*button;
+    const char* caption;
+    bool greyed;
+  } cases[] = {
+      {&TForm_statistics::xpButton_Exact_Pairs, "Exact Pairs", true},
+      {&TForm_statistics::xpButton_Free_Pairs, "Free Pairs", false},
+      {&TForm_statistics::xpButton_Exact_Triples_Skips, "Exact Triples' Skips", true},
+      {&TForm_statistics::xpButton_Free_Triples_skips, "Free Triples' Skips", true},
+      {&TForm_statistics::xpButton_Sum, "Sum", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    QPushButton* button = Form_statistics->*c.button;
+    const Shown shown = Click(button);
+    EXPECT_TRUE(shown.opened);
+    EXPECT_EQ(shown.title, c.caption);
+    const ReportInput in{&Form1->History(), 1, 4, ""};
+    EXPECT_EQ(shown.text, Joined(FindReportByName(c.caption)->run(in)));
+    EXPECT_EQ(shown.buttonEnabled, !c.greyed);
+    EXPECT_TRUE(button->isEnabled());  // enabled again once the window closed
+  }
+}
+
+TEST_F(FormStatisticsTest, ReportsCountTheSelectedRowAndTheWindowsOwnList) {
+  Form1->SelectRow(2);
+  Form_statistics->ComboBox_last_draws->setCurrentIndex(1);
+  EXPECT_EQ(Click(Form_statistics->xpButton_Sum).text, Joined(SumReport(Form1->History(), 2, 1)));
+  EXPECT_EQ(Click(Form_statistics->xpButton_Common_four).text, Joined(CommonFourReport(Form1->History(), 2, 1)));
+}
+
+TEST_F(FormStatisticsTest, FindAsksForNumbersWithTheSelectedDrawAsDefault) {
+  QStringList asked;
+  QString answer = "3,0;7";
+  gui::g_inputHook = [&](const QString& caption, const QString& prompt, const QString& defaultText) {
+    asked << caption << prompt << defaultText;
+    return answer;
+  };
+  Form1->SelectRow(3);
+  const Shown shown = Click(Form_statistics->xpButton_Find);
+  EXPECT_EQ(asked, (QStringList{"Find free combination", "Enter numbers", "7 0 3"}));
+  EXPECT_EQ(shown.title, "Find ");
+  EXPECT_EQ(shown.text, Joined(FindReport(Form1->History(), "3 0 7")));
+  EXPECT_TRUE(shown.text.contains("1:\t3 0 7\t\t#"));
+
+  // A number too large to convert: the message, and no report.
+  answer = "99999999999 1 2";
+  EXPECT_FALSE(Click(Form_statistics->xpButton_Find).opened);
+  EXPECT_EQ(messages, QStringList{"'99999999999' is not a valid integer value"});
+}
+
+TEST_F(FormStatisticsTest, EscapeMaximisesAndRestoresTheReportWindow) {
+  Form_memo->show();
+  const int normalWidth = Form_memo->width();
+  EXPECT_EQ(normalWidth, 600);
+  for (bool maximised : {true, false}) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(Form_memo->Memo1, &escape);
+    EXPECT_EQ(Form_memo->isMaximized(), maximised);
+    EXPECT_TRUE(Form_memo->isVisible());  // Esc never closes the report
+  }
+  Form_memo->hide();
+}
+
+TEST_F(FormStatisticsTest, TableButtonShowsTheTableWindow) {
+  bool shown = false;
+  QTimer::singleShot(0, Form_Table, [&] {
+    shown = Form_Table->isVisible();
+    Form_Table->reject();
+  });
+  Form_statistics->xpButton_table->click();
+  EXPECT_TRUE(shown);
+}
+
+}  // namespace
+}  // namespace drawlyze
