@@ -1,3 +1,182 @@
 #include "gui/form_updater.h"
 
-TForm_updater::TForm_updater(QWidget* parent) : QDialog(parent) { setWindowTitle("Updater"); }
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+
+#include "gui/form1.h"
+#include "gui/forms.h"
+#include "gui/message_box.h"
+
+namespace {
+
+const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
+const QColor kBackgroundEnd(0xE9, 0xEF, 0xF9);
+
+}  // namespace
+
+TForm_updater::TForm_updater(QWidget* parent) : QDialog(parent) {
+  Label1 = new QLabel("Archive:", this);
+  ListBox1 = new QListWidget(this);
+  Label2 = new QLabel("URL:", this);
+  Edit1_url = new QLineEdit(this);
+  Label3 = new QLabel("File in Archive:", this);
+  Edit2_mask = new QLineEdit(this);
+  xpButton_Update = new QPushButton("Update", this);
+  xpButton_Close = new QPushButton("Close", this);
+  FormCreate();
+}
+
+void TForm_updater::FormCreate() {
+  setObjectName("Form_updater");
+  setWindowTitle("Updater");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(490, 200);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+
+  const struct {
+    QWidget* widget;
+    const char* name;
+    int x, y, w, h;
+  } design[] = {
+      {Label1, "Label1", 16, 8, 60, 16},
+      {ListBox1, "ListBox1", 8, 32, 121, 161},
+      {Label2, "Label2", 144, 12, 30, 16},
+      {Edit1_url, "Edit1_url", 184, 8, 297, 21},
+      {Label3, "Label3", 144, 52, 92, 16},
+      {Edit2_mask, "Edit2_mask", 240, 48, 241, 21},
+      {xpButton_Update, "xpButton_Update", 152, 168, 75, 25},
+      {xpButton_Close, "xpButton_Close", 400, 167, 75, 25},
+  };
+  QFont small = font();
+  small.setPixelSize(11);
+  for (const auto& d : design) {
+    d.widget->setObjectName(d.name);
+    d.widget->setGeometry(d.x, d.y, d.w, d.h);
+    d.widget->setFont(small);
+  }
+  QFont bold = small;
+  bold.setBold(true);
+  for (QLabel* label : {Label1, Label2, Label3}) {
+    label->setFont(bold);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, kBackgroundStart);
+    label->setPalette(p);
+    label->setAutoFillBackground(true);
+  }
+  for (QPushButton* b : {xpButton_Update, xpButton_Close}) {
+    b->setFont(bold);
+    b->setAutoDefault(false);
+    QPalette p = b->palette();
+    p.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
+    b->setPalette(p);
+  }
+
+  ArchiveName = "loto3_txt.zip";
+  Edit1_url->setText(QString::fromStdString(drawlyze::updater::DefaultResultsDirectory()) + ArchiveName);
+  Edit2_mask->setText("loto*.txt");
+
+  connect(xpButton_Update, &QPushButton::clicked, this, [this] { xpButton_UpdateClick(); });
+  connect(xpButton_Close, &QPushButton::clicked, this, [this] { xpButton_CloseClick(); });
+}
+
+QString TForm_updater::ProgramFolder() const {
+  if (!programFolder_.isEmpty()) return programFolder_;
+  return Form1 ? Form1->ProgramDir() : QCoreApplication::applicationDirPath();
+}
+
+void TForm_updater::paintEvent(QPaintEvent* event) {
+  // Lightest at the top and bottom edges, the start colour across the middle.
+  QPainter painter(this);
+  QLinearGradient gradient(0, 0, 0, height());
+  gradient.setColorAt(0, kBackgroundEnd);
+  gradient.setColorAt(0.5, kBackgroundStart);
+  gradient.setColorAt(1, kBackgroundEnd);
+  painter.fillRect(rect(), gradient);
+  QDialog::paintEvent(event);
+}
+
+void TForm_updater::xpButton_UpdateClick() {
+  if (!running_) RunUpdate();
+}
+
+void TForm_updater::xpButton_CloseClick() {
+  if (running_)
+    closePending_ = true;
+  else
+    accept();
+}
+
+void TForm_updater::reject() {
+  if (running_) {
+    closePending_ = true;
+    return;
+  }
+  QDialog::reject();
+}
+
+void TForm_updater::closeEvent(QCloseEvent* event) {
+  if (running_) {
+    closePending_ = true;
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+bool TForm_updater::eventFilter(QObject* watched, QEvent* event) {
+  // The extraction stops while Escape is held down.
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) escapeHeld_ = event->type() == QEvent::KeyPress;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TForm_updater::OnArchiveEntry(int, const drawlyze::ZipReport& report) {
+  if (report.status != drawlyze::kZipStatusEnd) ListBox1->addItem(QString::fromStdString(report.name));
+}
+
+void TForm_updater::RunUpdate() {
+  running_ = true;
+  closePending_ = false;
+  escapeHeld_ = false;
+  xpButton_Update->setEnabled(false);
+  qApp->installEventFilter(this);
+
+  drawlyze::updater::UpdateSettings settings;
+  settings.url = Edit1_url->text().toStdString();
+  settings.mask = Edit2_mask->text().toStdString();
+  settings.folder = ProgramFolder().toStdString();
+  if (Form1) settings.drawName = QFileInfo(Form1->DrawFilePath()).fileName().toStdString();
+
+  drawlyze::updater::UpdateCallbacks callbacks;
+  callbacks.clearList = [this] { ListBox1->clear(); };
+  callbacks.onArchiveEntry = [this](int argument, const drawlyze::ZipReport& report) {
+    OnArchiveEntry(argument, report);
+  };
+  callbacks.showMessage = [this](const std::string& text) {
+    drawlyze::gui::ShowMessage(QString::fromStdString(text), this);
+  };
+  callbacks.processEvents = [] { QCoreApplication::processEvents(); };
+  callbacks.escapeHeld = [this] { return escapeHeld_; };
+  // The main window is reloaded after the button is enabled again, as its
+  // redraw may take a moment on a long history.
+  std::string installed;
+  callbacks.loadDrawFile = [&installed](const std::string& path) { installed = path; };
+
+  lastResult_ = drawlyze::updater::RunUpdate(settings, callbacks);
+
+  qApp->removeEventFilter(this);
+  xpButton_Update->setEnabled(true);
+  running_ = false;
+  if (!installed.empty() && Form1) Form1->LoadDrawFile(QString::fromStdString(installed));
+  if (closePending_) accept();
+}

@@ -1,11 +1,64 @@
 #pragma once
+// The Updater: downloads the results archive, lists its members, installs the
+// results file as the draw file and has the main window reload it. The work
+// itself is RunUpdate; this window only feeds it and shows what it reports.
 
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 
-// Placeholder until this window is built.
+#include "update/updater/run_update.h"
+
 class TForm_updater : public QDialog {
   Q_OBJECT
 
  public:
   explicit TForm_updater(QWidget* parent = nullptr);
+
+  // The archive the default URL names.
+  QString ArchiveName;
+
+  // The folder that holds the draw file: the main window's program folder
+  // unless set (tests and tools point it elsewhere).
+  QString ProgramFolder() const;
+  void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
+  // What the last update did.
+  const drawlyze::updater::UpdateResult& LastResult() const { return lastResult_; }
+  bool Running() const { return running_; }
+
+  // Controls, named as in the design.
+  QLabel* Label1;
+  QListWidget* ListBox1;
+  QLabel* Label2;
+  QLineEdit* Edit1_url;
+  QLabel* Label3;
+  QLineEdit* Edit2_mask;
+  QPushButton* xpButton_Update;
+  QPushButton* xpButton_Close;
+
+  // Handlers.
+  void xpButton_UpdateClick();
+  void xpButton_CloseClick();
+  // The listing's report callback: every member goes into the list.
+  void OnArchiveEntry(int argument, const drawlyze::ZipReport& report);
+
+ public slots:
+  void reject() override;  // Escape and the close box wait for a running update
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void RunUpdate();
+
+  QString programFolder_;
+  drawlyze::updater::UpdateResult lastResult_;
+  bool running_ = false;
+  bool closePending_ = false;
+  bool escapeHeld_ = false;
 };

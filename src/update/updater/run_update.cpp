@@ -154,6 +154,13 @@ class Update {
 
 }  // namespace
 
+std::string DefaultResultsDirectory() {
+  std::string dir = qEnvironmentVariable("DRAWLYZE_RESULTS_DIR").toStdString();
+  if (dir.empty()) return "https://drawlyze.github.io/results/";
+  if (dir.back() != '/') dir += '/';
+  return dir;
+}
+
 UpdateResult RunUpdate(const UpdateSettings& settings, const UpdateCallbacks& callbacks) {
   return Update(settings, callbacks).Run();
 }

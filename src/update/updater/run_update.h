@@ -15,6 +15,11 @@ namespace drawlyze::updater {
 
 inline constexpr const char* kTempArchiveName = "temp.zip";
 
+// Where the Updater looks for the results archive unless told otherwise: the
+// environment variable DRAWLYZE_RESULTS_DIR when it is set and not empty,
+// else the program's own default. Ends with "/".
+std::string DefaultResultsDirectory();
+
 struct UpdateSettings {
   std::string url;                 // exactly as typed
   std::string mask = "loto*.txt";  // the members to extract

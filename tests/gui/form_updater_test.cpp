@@ -1,0 +1,138 @@
+// The Updater window under an offscreen platform, against a local server:
+// Update fills the list and reloads the main window; a failure says why and
+// leaves the main window's draws alone.
+#include "gui/form_updater.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTimer>
+
+#include "../update/http/test_server.h"
+#include "gui/form1.h"
+#include "gui/forms.h"
+#include "gui/message_box.h"
+#include "qt_app.h"
+
+namespace drawlyze {
+namespace {
+
+const QByteArray kFourDraws =
+    "1 01.01.2011 a b 3 1 4 x\r\n"
+    "2 01.01.2011 a b 5 9 2 x\r\n"
+    "3 02.01.2011 a b 3 5 8 x\r\n"
+    "4 02.01.2011 a b 9 7 9 x\r\n";
+const QByteArray kTwoDraws =
+    "1 01.01.2011 Sat Day 4 9 1 x\r\n"
+    "2 01.01.2011 Sat Eve 9 1 5 x\r\n";
+
+class FormUpdaterTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    testing::App();
+    served_ = new QTemporaryDir;
+    testing::WriteFile(*served_, "readme.txt", "Pick 3 results\r\n");
+    testing::WriteFile(*served_, "loto3.txt", kTwoDraws);
+    server_ = new testing::TestServer({"--root", served_->path()});
+  }
+  static void TearDownTestSuite() {
+    delete server_;
+    delete served_;
+  }
+
+  void SetUp() override {
+    ASSERT_TRUE(server_->Ok());
+    gui::g_messageHook = [this](const QString& text) { messages << text; };
+    drawPath = testing::WriteFile(folder, "3x10.txt", kFourDraws);
+    main = std::make_unique<TForm1>(drawPath.toLocal8Bit().constData());
+    Form1 = main.get();
+    form = std::make_unique<TForm_updater>(main.get());
+    form->SetProgramFolder(folder.path());
+  }
+  void TearDown() override {
+    form.reset();
+    Form1 = nullptr;
+    main.reset();
+    gui::g_messageHook = nullptr;
+  }
+
+  QTemporaryDir folder;
+  QString drawPath;
+  QStringList messages;
+  std::unique_ptr<TForm1> main;
+  std::unique_ptr<TForm_updater> form;
+  static inline QTemporaryDir* served_ = nullptr;
+  static inline testing::TestServer* server_ = nullptr;
+};
+
+TEST_F(FormUpdaterTest, ControlsAtCreation) {
+  EXPECT_EQ(form->windowTitle(), "Updater");
+  EXPECT_EQ(form->size(), QSize(490, 200));
+  EXPECT_EQ(form->ArchiveName, "loto3_txt.zip");
+  EXPECT_TRUE(form->Edit1_url->text().endsWith("/loto3_txt.zip"));
+  EXPECT_EQ(form->Edit2_mask->text(), "loto*.txt");
+  EXPECT_EQ(form->ListBox1->count(), 0);
+  const std::pair<QWidget*, const char*> names[] = {
+      {form->Label1, "Label1"},
+      {form->ListBox1, "ListBox1"},
+      {form->Label2, "Label2"},
+      {form->Edit1_url, "Edit1_url"},
+      {form->Label3, "Label3"},
+      {form->Edit2_mask, "Edit2_mask"},
+      {form->xpButton_Update, "xpButton_Update"},
+      {form->xpButton_Close, "xpButton_Close"},
+  };
+  for (const auto& [widget, name] : names) EXPECT_EQ(widget->objectName(), name);
+  EXPECT_EQ(form->Label1->text(), "Archive:");
+  EXPECT_EQ(form->Label3->text(), "File in Archive:");
+  EXPECT_EQ(form->xpButton_Update->text(), "Update");
+}
+
+TEST_F(FormUpdaterTest, UpdateFillsTheListAndReloadsTheMainWindow) {
+  ASSERT_EQ(main->History().Count(), 4);
+  form->ListBox1->addItem("from an earlier update");
+  form->Edit1_url->setText(QString::fromStdString(server_->Url("/zip/readme.txt,loto3.txt")));
+
+  // Seen from inside the download, while the event loop runs.
+  bool enabledDuringUpdate = true;
+  QTimer::singleShot(0, form.get(), [&] { enabledDuringUpdate = form->xpButton_Update->isEnabled(); });
+  form->xpButton_Update->click();
+
+  EXPECT_FALSE(enabledDuringUpdate);
+  EXPECT_TRUE(form->xpButton_Update->isEnabled());
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+  ASSERT_EQ(form->ListBox1->count(), 2);
+  EXPECT_EQ(form->ListBox1->item(0)->text(), "readme.txt");
+  EXPECT_EQ(form->ListBox1->item(1)->text(), "loto3.txt");
+  EXPECT_EQ(main->History().Count(), 2);
+  EXPECT_EQ(main->StringGrid1->rowCount(), 2);
+  EXPECT_TRUE(QFile::exists(folder.filePath("3x10.txt.bak")));
+  EXPECT_FALSE(QFile::exists(folder.filePath("temp.zip")));
+}
+
+TEST_F(FormUpdaterTest, FailedDownloadKeepsTheDraws) {
+  form->Edit1_url->setText(QString::fromStdString(server_->Url("/files/loto3_txt.zip")));
+  form->xpButton_Update->click();
+  EXPECT_EQ(messages, QStringList{"Error - update failed: the server answered 404 Not Found"});
+  EXPECT_EQ(form->ListBox1->count(), 0);
+  EXPECT_EQ(main->History().Count(), 4);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"3x10.txt"});
+  EXPECT_TRUE(form->xpButton_Update->isEnabled());
+}
+
+TEST_F(FormUpdaterTest, CloseWaitsForTheRunningUpdate) {
+  form->show();
+  form->Edit1_url->setText(QString::fromStdString(server_->Url("/zip/readme.txt,loto3.txt")));
+  bool visibleAfterClose = false;
+  QTimer::singleShot(0, form.get(), [&] {
+    form->xpButton_Close->click();
+    visibleAfterClose = form->isVisible();
+  });
+  form->xpButton_Update->click();
+  EXPECT_TRUE(visibleAfterClose);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(main->History().Count(), 2);  // the update still ran to its end
+}
+
+}  // namespace
+}  // namespace drawlyze
