@@ -6,6 +6,7 @@
 #include <QHideEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStringDecoder>
 
 #include "core/table/column_runs.h"
 #include "core/table/state_settings.h"
@@ -42,6 +43,13 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, con
 void SetCount(QLabel* label, const QString& text) {
   label->setText(text);
   label->adjustSize();
+}
+
+// The file is written in UTF-8; a hand-made file in a single-byte code page still reads.
+QString ThresholdText(const std::string& bytes) {
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  const QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  return utf8.hasError() ? QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())) : text;
 }
 
 std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -170,7 +178,7 @@ void TForm_Stat::Button_LoadClick() {
     thresholds[Slot(c)] = Edit_threshold[c]->text().toStdString();
   if (LoadStateSettings(PathBytes(settingsPath_), thresholds)) {
     for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c)
-      Edit_threshold[c]->setText(QString::fromStdString(thresholds[Slot(c)]));
+      Edit_threshold[c]->setText(ThresholdText(thresholds[Slot(c)]));
   }
   for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c) {
     SetCount(Label_above[c], kNotCalculated);

@@ -184,12 +184,13 @@ TEST_F(FormTableTest, StateBlocksSitAtTheirPlaces) {
 }
 
 TEST_F(FormTableTest, StateLoadsAShortFileAndShowsNUntilCalculated) {
-  testing::WriteFile(dir, "stats_pick_3.txt", "5\r\n3\r\n15\r\n");
+  testing::WriteFile(dir, "stats_pick_3.txt", "5\r\n3\r\n15\r\n\xE9t\xE9\r\n");
   ShowState();
   EXPECT_EQ(Form_Stat->Edit_threshold[2]->text(), "5");
   EXPECT_EQ(Form_Stat->Edit_threshold[3]->text(), "3");
   EXPECT_EQ(Form_Stat->Edit_threshold[4]->text(), "15");
-  EXPECT_EQ(Form_Stat->Edit_threshold[5]->text(), "1");
+  EXPECT_EQ(Form_Stat->Edit_threshold[5]->text(), QString::fromUtf8("\u00E9t\u00E9"));  // a single-byte file
+  EXPECT_EQ(Form_Stat->Edit_threshold[6]->text(), "1");
   for (int c = 2; c < 14; ++c) EXPECT_EQ(Above(c), "N");
 
   Form_Stat->Edit_threshold[5]->setText("abc");

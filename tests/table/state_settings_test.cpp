@@ -56,6 +56,10 @@ TEST_F(StateSettingsFile, ShortAndLongFiles) {
       {"5\r\n3\r\n14\r\n", 3, {"5", "3", "14", "1", "1", "1", "1", "1", "1", "1", "1", "1"}},
       {"5\n3", 2, {"5", "3", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}},  // LF ends, no last end
       {"", 0, DefaultThresholds()},
+      {"\xEF\xBB\xBF"
+       "2\r\n",
+       1,
+       {"2", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}},
       {"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\nm\r\nn\r\n",
        12,
        {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}},

@@ -24,6 +24,9 @@ std::string FormatStateSettings(const Thresholds& thresholds) {
 }
 
 int ApplyStateSettings(std::string_view text, Thresholds& thresholds) {
+  // An editor may have put a byte-order mark in front of the first threshold.
+  constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+  if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
   const std::vector<std::string_view> lines = SplitLines(text);
   int applied = 0;
   for (; applied < static_cast<int>(lines.size()) && applied < kDerivedColumnCount; ++applied)

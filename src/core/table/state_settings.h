@@ -1,6 +1,6 @@
 #pragma once
 // The State dialog's settings file: one threshold line per Table column 2..13,
-// each exactly as the user typed it (it need not be a number).
+// each exactly as the user typed it (it need not be a number), in UTF-8.
 
 #include <array>
 #include <string>
@@ -20,7 +20,8 @@ Thresholds DefaultThresholds();
 // Twelve lines, each ended by CR LF, the last one too.
 std::string FormatStateSettings(const Thresholds& thresholds);
 // Line i of the text replaces slot i, for the first twelve lines; slots past
-// the last line keep their text. Returns how many slots it replaced.
+// the last line keep their text. A leading UTF-8 byte-order mark is skipped.
+// Returns how many slots it replaced.
 int ApplyStateSettings(std::string_view text, Thresholds& thresholds);
 
 // False, thresholds untouched, when the file does not exist or cannot be read.
