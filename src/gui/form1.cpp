@@ -155,7 +155,9 @@ void TForm1::FormCreate(const char* drawFileArgument) {
        {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics}) {
     b->setFont(buttonFont);
     QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
+    // Navy while enabled; the disabled group keeps the style's grey so a greyed button looks greyed.
+    p.setColor(QPalette::Active, QPalette::ButtonText, QColor(0, 0, 0x80));
+    p.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(0, 0, 0x80));
     b->setPalette(p);
   }
   xpCheckBox_grid->setToolTip("Grid ON/OFF");

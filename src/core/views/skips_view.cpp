@@ -1,3 +1,4 @@
+#include <array>
 #include <vector>
 
 #include "core/views/views.h"
@@ -10,28 +11,39 @@ struct DigitSkips {
   int median = 0;
 };
 
+// The entry at position k of the skips sorted ascending. Skips are bytes, so
+// counting them gives the same entry as sorting the list, in linear time.
+int SortedEntry(const std::array<int, 256>& histogram, int k) {
+  for (int value = 0; value < 256; ++value) {
+    k -= histogram[static_cast<std::size_t>(value)];
+    if (k < 0) return value;
+  }
+  return 0;
+}
+
 // Walks the window oldest to newest: each skip is the number of draws strictly
 // between two draws holding the digit; the last entry is the current gap.
-DigitSkips SkipsOf(const DrawHistory& history, DrawWindow w, int digit, std::vector<std::uint8_t>& skips) {
-  skips.clear();
+// masks[i] has bit d set when the window's draw i (0 = newest) holds digit d.
+DigitSkips SkipsOf(const std::vector<std::uint16_t>& masks, int digit) {
+  std::array<int, 256> histogram{};
   bool open = false;
   int gap = 0;
   int hits = 0;
-  for (int k = w.start + w.n - 1; k >= w.start; --k) {
-    if (ContainsNumber(digit, history.GetDraw(k))) {
+  for (int k = static_cast<int>(masks.size()) - 1; k >= 0; --k) {
+    if (masks[static_cast<std::size_t>(k)] >> digit & 1) {
       ++hits;
-      if (open) skips.push_back(static_cast<std::uint8_t>(gap - 1));
+      if (open) ++histogram[static_cast<std::uint8_t>(gap - 1)];
       open = true;
       gap = 0;
     }
-    if (open && k > w.start) ++gap;
+    if (open && k > 0) ++gap;
   }
-  skips.push_back(static_cast<std::uint8_t>(gap));
   DigitSkips result;
   result.lastSkip = gap;
   if (hits > 0) {
-    SortNumbersAscending(skips.data(), hits);
-    result.median = skips[static_cast<std::size_t>(hits % 2 == 1 ? hits / 2 : hits / 2 - 1)];
+    ++histogram[static_cast<std::uint8_t>(gap)];
+    // The middle entry, or the lower of the two middle entries.
+    result.median = SortedEntry(histogram, hits % 2 == 1 ? hits / 2 : hits / 2 - 1);
   }
   return result;
 }
@@ -55,10 +67,14 @@ Chart SkipsView(const ViewInput& in) {
   // Compute: last skip and median per digit, then the two orders.
   int lastSkips[10];
   int medians[10];
-  std::vector<std::uint8_t> skips;
-  skips.reserve(static_cast<std::size_t>(w.n) + 1);
+  std::vector<std::uint16_t> masks(static_cast<std::size_t>(w.n));
+  for (int i = 0; i < w.n; ++i) {
+    const DrawNumbers draw = history.GetDraw(w.start + i);
+    for (const std::uint8_t a : draw)
+      if (a < 10) masks[static_cast<std::size_t>(i)] |= static_cast<std::uint16_t>(1u << a);
+  }
   for (int d = 0; d < 10; ++d) {
-    const DigitSkips s = SkipsOf(history, w, d, skips);
+    const DigitSkips s = SkipsOf(masks, d);
     lastSkips[d] = s.lastSkip;
     medians[d] = s.median;
   }
