@@ -18,7 +18,7 @@ QColor ToColor(Rgb rgb) {
 QFont ChartFont(bool bold) {
   QFont font("DejaVu Sans Condensed");
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
+  font.setPixelSize(10);  // digits 5.7 px wide: "00 " fits the 14-pixel pitch
   font.setBold(bold);
   return font;
 }
