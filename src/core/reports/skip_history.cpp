@@ -1,21 +1,34 @@
 #include "core/reports/skip_history.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string>
 
 #include "core/reports/fixed_two.h"
 
 namespace drawlyze {
+namespace {
+
+// Appends the decimal text without a temporary string: the skips reports
+// write tens of thousands of numbers.
+void AppendNumber(std::string& text, long long value) {
+  char digits[24];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  text.append(digits, result.ptr);
+}
+
+}  // namespace
 
 void AddSkipHistoryBlock(ReportLines& lines, const SkipHistory& history) {
   std::string gapsText;
+  gapsText.reserve(history.gaps.size() * 4 + 4);
   long long total = history.currentSkip;
   for (int gap : history.gaps) {
-    gapsText += std::to_string(gap);
+    AppendNumber(gapsText, gap);
     gapsText += ' ';
     total += gap;
   }
-  gapsText += std::to_string(history.currentSkip);
+  AppendNumber(gapsText, history.currentSkip);
   lines.push_back(std::move(gapsText));
   lines.emplace_back("Sorted:");
 
@@ -27,9 +40,10 @@ void AddSkipHistoryBlock(ReportLines& lines, const SkipHistory& history) {
     std::sort(values.begin(), values.end());
   }
   std::string sorted;
+  sorted.reserve(values.size() * 4);
   for (std::size_t i = 0; i < values.size(); ++i) {
     if (i > 0) sorted += ' ';
-    sorted += std::to_string(values[i]);
+    AppendNumber(sorted, values[i]);
   }
   lines.push_back(std::move(sorted));
 
