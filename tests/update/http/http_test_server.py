@@ -106,7 +106,9 @@ def serve(conn, port):
     path = path.split("?", 1)[0]
 
     if path in ("/", "/echo"):
-        conn.sendall(response(200, "OK", request, ["Content-Type: application/octet-stream"]))
+        # Over TLS, the name the client asked for in its handshake (SNI) comes back too.
+        sni = ["X-SNI: %s" % getattr(conn, "sni", None)] if isinstance(conn, ssl.SSLSocket) else []
+        conn.sendall(response(200, "OK", request, ["Content-Type: application/octet-stream"] + sni))
     elif path == "/nolength":
         conn.sendall(b"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\nfirst part\r\n")
         time.sleep(0.05)
@@ -202,6 +204,7 @@ def main():
     if ARGS.tls:
         context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
         context.load_cert_chain(ARGS.tls[0], ARGS.tls[1])
+        context.sni_callback = lambda sock, name, ctx: setattr(sock, "sni", name)
 
     listeners = []
     for _ in range(2):

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <algorithm>
 #include <QSslConfiguration>
 
 #include "test_server.h"
@@ -74,6 +75,10 @@ TEST_F(HttpsTest, TrustedCertificateByNameAndByAddress) {
               "User-Agent: Mozilla/3.0 (compatible)\r\n"
               "Host: " +
                   std::string(host) + "\r\n\r\n");
+    // Servers that host many sites pick their certificate by the name sent in the handshake.
+    const auto& lines = cli_.RcvdHeader();
+    const std::string sni = std::string("X-SNI: ") + (std::string(host) == "localhost" ? "localhost" : "None");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), sni), lines.end()) << sni;
   }
 }
 
