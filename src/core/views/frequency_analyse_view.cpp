@@ -15,10 +15,12 @@ Followers CountFollowers(const DrawHistory& history, DrawWindow w) {
   for (int k = w.start; k < w.start + w.n && k + 1 < history.Count(); ++k) {
     const DrawNumbers older = history.GetDraw(k + 1);
     const DrawNumbers draw = history.GetDraw(k);
-    for (int d = 0; d < 10; ++d) {
-      if (!ContainsNumber(d, older)) continue;
+    for (std::size_t i = 0; i < older.size(); ++i) {
+      const std::uint8_t d = older[i];
+      // A digit the older draw holds twice still counts its followers once.
+      if (d > 9 || (i > 0 && older[0] == d) || (i > 1 && older[1] == d)) continue;
       for (std::uint8_t x : draw)
-        if (x < 10) ++f[static_cast<std::size_t>(d)][x];
+        if (x < 10) ++f[d][x];
     }
   }
   return f;
