@@ -406,7 +406,10 @@ void TForm1::Button_centerClick() {
   RunSelectedView();
 }
 
-void TForm1::xpCheckBox_medianClick() { RunSelectedView(); }
+void TForm1::xpCheckBox_medianClick() {
+  StringGrid1->setFocus();
+  RunSelectedView();
+}
 
 void TForm1::xpCheckBox_gridClick() {
   const QColor colour = xpCheckBox_grid->isChecked() ? QApplication::palette().color(QPalette::Base) : kBackgroundStart;
