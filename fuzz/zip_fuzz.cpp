@@ -1,15 +1,17 @@
 // libFuzzer target for the ZIP reader: the input is written as an archive,
 // listed and extracted into a temporary folder; the same bytes also go
 // straight into each decoder. Besides the sanitizers it checks that nothing
-// is written outside the target folder and no temporary file stays behind.
+// is written outside the target folder and no failed member leaves a file.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "update/zip/bit_reader.h"
 #include "update/zip/decoders.h"
+#include "update/zip/output_file.h"
 #include "update/zip/zip.h"
 
 namespace fs = std::filesystem;
@@ -26,7 +28,9 @@ const fs::path& WorkFolder() {
   return folder;
 }
 
-void CheckNothingLeft(const fs::path& work, const fs::path& out) {
+// Nothing outside the target folder, and inside it no file but those of
+// members reported as extracted: a failed member leaves nothing behind.
+void CheckFiles(const fs::path& work, const fs::path& out, const std::set<fs::path>& extracted) {
   for (const auto& entry : fs::directory_iterator(work))
     if (entry.path().filename() != "in.zip" && entry.path().filename() != "out") {
       std::fprintf(stderr, "written outside the target folder: %s\n", entry.path().c_str());
@@ -34,8 +38,8 @@ void CheckNothingLeft(const fs::path& work, const fs::path& out) {
     }
   if (!fs::exists(out)) return;
   for (const auto& entry : fs::recursive_directory_iterator(out))
-    if (entry.path().filename().string().rfind(".unzip-", 0) == 0) {
-      std::fprintf(stderr, "temporary file left: %s\n", entry.path().c_str());
+    if (entry.is_regular_file() && !extracted.count(entry.path().lexically_normal())) {
+      std::fprintf(stderr, "file of no extracted member: %s\n", entry.path().c_str());
       std::abort();
     }
 }
@@ -78,12 +82,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > 0 && std::fwrite(data, 1, size, f) != size) std::abort();
     std::fclose(f);
   }
-  ZipList(archive.string(), "*.*", [](int, const ZipReport&) {});
+  // A directory may repeat one member thousands of times; extracting all of
+  // them only tests the file system, so such inputs are listed, not extracted.
+  const int members = ZipList(archive.string(), "*.*", [](int, const ZipReport&) {});
+  if (members > 64) return 0;
   ZipOptions options;
   options.unknownSizeLimit = 4 << 20;
+  std::set<fs::path> extracted;
   ZipExtract(
-      archive.string(), out.string(), "*.*", [](int, const ZipReport&) {}, options);
-  CheckNothingLeft(work, out);
+      archive.string(), out.string(), "*.*",
+      [&](int, const ZipReport& r) {
+        if (r.status != kZipStatusExtracted) return;
+        if (const auto path = zip::MemberOutputPath(out.string(), r.name))
+          extracted.insert(zip::PlatformPath(*path).lexically_normal());
+      },
+      options);
+  CheckFiles(work, out, extracted);
   std::error_code ec;
   fs::remove_all(out, ec);
   return 0;

@@ -50,10 +50,12 @@ int Unshrink(BitReader& in, OutputWindow& out, std::uint64_t inputBits) {
   int nextFree = kFirstFree;       // lowest code above 256 that may be free
 
   while (in.consumed() + static_cast<std::uint64_t>(width) <= inputBits) {
-    int code = static_cast<int>(in.Bits(width));
+    const int code = static_cast<int>(in.Bits(width));
+    if (in.overrun()) return in.failure();  // the member's data ended early
     if (code == kEscape) {
       if (in.consumed() + static_cast<std::uint64_t>(width) > inputBits) break;
       const std::uint32_t command = in.Bits(width);
+      if (in.overrun()) return in.failure();
       if (command == 1) {
         if (++width > 13) return kZipFormatError;
       } else if (command == 2) {

@@ -342,6 +342,14 @@ TEST(Unshrink, InvalidStreamsAreFormatErrors) {
   EXPECT_EQ(Unshrink(selfReference.w.Finish()).result, kZipFormatError);
 }
 
+// Found by fuzzing: a declared size beyond the data made the decoder read
+// zero bits (literal 0) up to the declared output size.
+TEST(Unshrink, DataEndingBeforeTheDeclaredSizeIsAReadError) {
+  Shrunk s;
+  s.Code('a').Code('b');
+  EXPECT_EQ(Unshrink(s.w.Finish(), 1u << 30, 8000000).result, kZipReadError);
+}
+
 TEST(Unshrink, OutputBeyondTheLimitIsRefused) {
   Shrunk s;
   s.Code('a').Code(257).Code(258);

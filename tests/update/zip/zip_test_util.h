@@ -19,6 +19,9 @@
 #include "update/zip/decoders.h"
 #include "update/zip/zip.h"
 
+// Members are written with designated initializers that name only what a test sets.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace ziptest {
 
 namespace fs = std::filesystem;
@@ -240,9 +243,10 @@ inline Decoded Explode(const Bytes& input, bool big, bool literalTree, std::uint
   return RunDecoder(input, size,
                     [&](auto& in, auto& out) { return drawlyze::zip::Explode(in, out, big, literalTree, size); });
 }
-inline Decoded Unshrink(const Bytes& input, std::uint64_t limit = 1u << 20) {
+// inputBits: the member's size as declared, all of input when 0.
+inline Decoded Unshrink(const Bytes& input, std::uint64_t limit = 1u << 20, std::uint64_t inputBits = 0) {
   return RunDecoder(input, limit, [&](auto& in, auto& out) {
-    return drawlyze::zip::Unshrink(in, out, std::uint64_t{input.size()} * 8);
+    return drawlyze::zip::Unshrink(in, out, inputBits ? inputBits : std::uint64_t{input.size()} * 8);
   });
 }
 
