@@ -46,7 +46,7 @@ TEST(Ratio, FollowsTheReportFormula) {
   EXPECT_EQ(ZipRatio(0, 0), 0);
   EXPECT_EQ(ZipRatio(100, 50), 50);
   EXPECT_EQ(ZipRatio(3, 1), 67);
-  EXPECT_EQ(ZipRatio(4, 16), 212);  // larger than the original: 100 - 400 kept in 8 bits
+  EXPECT_EQ(ZipRatio(4, 16), 212);              // larger than the original: 100 - 400 kept in 8 bits
   EXPECT_EQ(ZipRatio(30000000, 21474837), 29);  // both divided by 100 first
 }
 
@@ -120,7 +120,8 @@ TEST(Directory, FailuresGiveTheirCodes) {
 TEST(Directory, EntryFieldsAsStored) {
   Archive a;
   a.members.push_back({.name = "data/sub/loto3.txt", .data = ToBytes("1"), .method = 0, .externalAttributes = 0x21});
-  a.members.push_back({.name = std::string(300, 'n'), .data = ToBytes("2"), .host = 3, .externalAttributes = 0x81A40021});
+  a.members.push_back(
+      {.name = std::string(300, 'n'), .data = ToBytes("2"), .host = 3, .externalAttributes = 0x81A40021});
   TempFolder t;
   WriteBytes(t / "a.zip", BuildZip(a));
   ZipDirectory dir;
