@@ -74,7 +74,9 @@ TEST_F(Form1Test, DispatcherEnablesTheControlsOfTheSelectedOption) {
     EXPECT_EQ(form->Button_center->isEnabled(), c.arrows);
     EXPECT_EQ(form->xpCheckBox_median->isEnabled(), c.median);
     EXPECT_EQ(form->xpButton_Sieve->isEnabled(), c.sieve);
-    if (!c.combo) EXPECT_EQ(form->ComboBox_last_draws->palette().color(QPalette::Base), QColor(0xD2, 0xDF, 0xF4));
+    if (!c.combo) {
+      EXPECT_EQ(form->ComboBox_last_draws->palette().color(QPalette::Base), QColor(0xD2, 0xDF, 0xF4));
+    }
   }
   EXPECT_EQ(form->ComboBox_last_draws->currentIndex(), 1);  // the selection survives
 }
