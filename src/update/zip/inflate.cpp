@@ -81,13 +81,14 @@ int FixedBlock(BitReader& in, OutputWindow& out) {
 
 // A code that leaves patterns unused is accepted only when it is a single
 // one-bit code (RFC 1951 allows one distance code; zlib takes the same for
-// literals and lengths).
+// literals and lengths) or has no codes at all: distance lengths all zero mark
+// a block of literals only, and a distance in it is then a format error.
 bool Usable(int built, const HuffmanCode& code) {
   if (built == kCodeComplete) return true;
   if (built != kCodeIncomplete) return false;
   int used = 0;
   for (int len = 1; len <= HuffmanCode::kMaxBits; ++len) used += code.count[len];
-  return used == 1 && code.count[1] == 1;
+  return used == 0 || (used == 1 && code.count[1] == 1);
 }
 
 int DynamicBlock(BitReader& in, OutputWindow& out) {

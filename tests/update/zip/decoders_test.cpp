@@ -86,6 +86,30 @@ HandMade FixedBlock(const char* what, int result, std::string output, auto body)
   return {what, w.Finish(), result, std::move(output)};
 }
 
+// A dynamic block whose one distance code length is zero: it may hold
+// literals only. Literal 'a' has code 0; the end of block code 1, or 10 with
+// length symbol 257 as 11 beside it.
+HandMade NoDistanceCodes(const char* what, int result, std::string output, bool withLength, auto body) {
+  BitWriter w;
+  w.Bits(1, 1).Bits(2, 2).Bits(0, 5).Bits(0, 5).Bits(14, 4);  // 257 + 1 lengths, 18 code-length lengths
+  // Code-length code: 18 -> 0, 0 -> 10, and 1 -> 11; or 1 -> 110, 2 -> 111.
+  const int lengthOf1 = withLength ? 3 : 2;
+  for (const int symbol : {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1})
+    w.Bits(symbol == 18 ? 1 : symbol == 0 ? 2 : symbol == 1 ? lengthOf1 : symbol == 2 && withLength ? 3 : 0, 3);
+  const auto one = [&] { return withLength ? w.Code(6, 3) : w.Code(3, 2); };
+  w.Code(0, 1).Bits(97 - 11, 7);  // 97 zeros
+  one();                          // 'a': 1 bit
+  w.Code(0, 1).Bits(138 - 11, 7).Code(0, 1).Bits(20 - 11, 7);
+  if (withLength) {
+    w.Code(7, 3).Code(7, 3);  // 256 and 257: 2 bits
+  } else {
+    one();  // 256: 1 bit
+  }
+  w.Code(2, 2);  // the distance code: 0 bits
+  body(w);
+  return {what, w.Finish(), result, std::move(output)};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Streams, InflateHandMade,
     testing::Values(
@@ -193,7 +217,11 @@ INSTANTIATE_TEST_SUITE_P(
                      .Code(1, 1)
                      .Bits(127, 7)  // 276 lengths for 258 places
                      .Finish(),
-                 kZipFormatError, ""}),
+                 kZipFormatError, ""},
+        NoDistanceCodes("literals_only_without_distance_codes", kZipOk, "aa", false,
+                        [](BitWriter& w) { w.Code(0, 1).Code(0, 1).Code(1, 1); }),
+        NoDistanceCodes("distance_in_a_block_without_distance_codes", kZipFormatError, "", true,
+                        [](BitWriter& w) { w.Code(0, 1).Code(3, 2).Bits(0, 16); })),
     [](const auto& param) { return std::string(param.param.what); });
 
 TEST(Inflate, EveryCutOfAStreamIsAnErrorNotACrash) {

@@ -1,0 +1,75 @@
+// libFuzzer target for the draw-file loader: the input is a draw file's text.
+// Every line must end up either as a draw or in the incorrect lines, every
+// kept draw must hold digit values only (the views index arrays by them), and
+// the history must hold exactly the kept draws.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "core/history/draw_history.h"
+
+using namespace drawlyze;
+
+namespace {
+
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "fuzz check failed: %s\n", what);
+  std::abort();
+}
+
+bool IsDigits(std::string_view s, bool pointToo) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (!(c >= '0' && c <= '9') && !(pointToo && c == '.')) return false;
+  return true;
+}
+
+void CheckLine(std::string_view line) {
+  const ParsedLine parsed = ParseDrawLine(line);
+  if (!parsed.valid) return;
+  if (!IsDigits(parsed.number, false) || !IsDigits(parsed.date, true)) Fail("valid line with a bad number or date");
+  for (char c : parsed.field)
+    if (!(c >= '0' && c <= '9') && c != ' ') Fail("valid line with a bad numbers field");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  // The whole input as one line too: control characters inside a line.
+  CheckLine(text);
+
+  const LoadResult result = ParseDrawFile(text);
+  const std::vector<std::string_view> lines = SplitLines(text);
+  if (result.draws.size() > static_cast<std::size_t>(MAX_DRAWS)) Fail("more draws than the store holds");
+  if (result.draws.size() + static_cast<std::size_t>(result.olderLinesNotLoaded) + result.incorrectLines.size() !=
+      lines.size())
+    Fail("lines lost or counted twice");
+  int previous = static_cast<int>(lines.size()) + 1;
+  for (int line : result.incorrectLines) {
+    if (line >= previous || line < 1) Fail("incorrect lines not 1-based and highest first");
+    previous = line;
+  }
+  // The kept draws are the valid lines, newest (last) first.
+  std::vector<bool> incorrect(lines.size(), false);
+  for (int line : result.incorrectLines) incorrect[static_cast<std::size_t>(line - 1)] = true;
+  std::size_t next = 0;
+  for (std::size_t i = lines.size(); i-- > 0 && next < result.draws.size();) {
+    if (incorrect[i]) continue;
+    const Draw& draw = result.draws[next++];
+    const ParsedLine parsed = ParseDrawLine(lines[i]);
+    CheckLine(lines[i]);
+    if (!parsed.valid || parsed.number != draw.number || parsed.date != draw.date) Fail("draw differs from its line");
+    for (std::uint8_t digit : draw.a)
+      if (digit >= DIGIT_COUNT) Fail("draw number outside 0..9");
+  }
+  (void)result.Messages();
+
+  DrawHistory history;
+  history.Assign(result.draws);
+  if (history.Count() != static_cast<int>(result.draws.size())) Fail("history count");
+  for (int i = 0; i < history.Count(); ++i)
+    if (history.GetDraw(i) != result.draws[static_cast<std::size_t>(i)].a) Fail("history draw");
+  return 0;
+}

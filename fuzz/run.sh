@@ -1,0 +1,117 @@
+#!/bin/sh
+# Builds one libFuzzer target, fuzz/TARGET_fuzz.cpp, with clang and the
+# project sources it needs, seeds its corpus and runs it for SECONDS.
+# "all" runs every target in turn, one at a time.
+# usage: fuzz/run.sh TARGET|all SECONDS [BUILD_FOLDER]
+# Each target keeps its corpus in BUILD_FOLDER/TARGET/corpus (it grows from run
+# to run) and writes the inputs that fail to BUILD_FOLDER/TARGET/findings.
+# Needs clang++ with its libFuzzer runtime, zlib's headers (the Deflate target
+# checks against zlib) and python3 (cuts the seed members out of the archives).
+set -eu
+repo=$(cd "$(dirname "$0")/.." && pwd)
+targets="draw_file sieve_pattern state_settings inflate explode unshrink zip http_parser"
+if [ $# -lt 2 ]; then
+  echo "usage: fuzz/run.sh TARGET|all SECONDS [BUILD_FOLDER]" >&2
+  echo "targets: $targets" >&2
+  exit 2
+fi
+target=$1
+seconds=$2
+build=${3:-${TMPDIR:-/tmp}/drawlyze-fuzz}
+cxx=${FUZZ_CXX:-clang++}
+
+if [ "$target" = all ]; then
+  failed=""
+  for t in $targets; do
+    "$0" "$t" "$seconds" "$build" || failed="$failed $t"
+  done
+  if [ -n "$failed" ]; then
+    echo "fuzz: findings or failures in:$failed (see $build/<target>/findings)" >&2
+    exit 1
+  fi
+  exit 0
+fi
+
+cd "$repo"
+libs=""
+options=""
+case $target in
+  draw_file) sources="src/core/history/draw_history.cpp" ;;
+  sieve_pattern) sources="src/core/history/draw_history.cpp src/core/sieve/sieve_patterns.cpp
+      src/core/sieve/sieve_pattern_file.cpp" ;;
+  state_settings) sources="src/core/history/draw_history.cpp src/core/table/column_runs.cpp
+      src/core/table/state_settings.cpp" ;;
+  zip) sources=$(echo src/update/zip/*.cpp) ;;
+  # Inputs past 16 KiB mostly repeat what shorter ones reach, only slower.
+  inflate) sources=$(echo src/update/zip/*.cpp) libs="-lz" options="-max_len=16384" ;;
+  explode | unshrink) sources=$(echo src/update/zip/*.cpp) options="-max_len=16384" ;;
+  http_parser) sources="src/update/http/http_response_parser.cpp src/update/http/http_url.cpp" ;;
+  *)
+    echo "fuzz: unknown target '$target'; targets: $targets" >&2
+    exit 2
+    ;;
+esac
+
+work="$build/$target"
+mkdir -p "$work/corpus" "$work/findings"
+binary="$work/${target}_fuzz"
+# Built again when a file in fuzz/ or in a folder of its sources is newer.
+# shellcheck disable=SC2086 # the source lists split into words on purpose
+folders=$(for s in $sources; do dirname "$s"; done | sort -u)
+# shellcheck disable=SC2086
+if [ ! -x "$binary" ] || [ -n "$(find fuzz $folders -newer "$binary" -type f | head -n 1)" ]; then
+  echo "fuzz: building $target" >&2
+  # shellcheck disable=SC2086
+  "$cxx" -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+    -I"$repo/src" "fuzz/${target}_fuzz.cpp" $sources $libs -o "$binary"
+fi
+
+# Seeds: the files under fuzz/seeds/TARGET, plus those cut from the fixtures.
+if [ -d "fuzz/seeds/$target" ]; then cp fuzz/seeds/"$target"/* "$work/corpus/"; fi
+case $target in
+  draw_file) head -n 40 data/3x10.txt > "$work/corpus/3x10-head.txt" ;;
+  zip) cp tests/update/zip/fixtures/*.zip tests/update/zip/fixtures/*.ZIP "$work/corpus/" ;;
+  inflate | explode | unshrink)
+    python3 - "$target" "$work/corpus" tests/update/zip/fixtures/*.zip tests/update/zip/fixtures/*.ZIP <<'PY'
+# Each member of the target's method becomes a seed in the target's input
+# format; the Deflate target also gets streams zlib makes from the draw file.
+import os, struct, sys, zipfile, zlib
+target, corpus, archives = sys.argv[1], sys.argv[2], sys.argv[3:]
+method = {"inflate": 8, "explode": 6, "unshrink": 1}[target]
+for path in archives:
+    try:
+        members = zipfile.ZipFile(path).infolist()
+    except Exception:
+        continue
+    with open(path, "rb") as f:
+        for n, m in enumerate(members):
+            if m.compress_type != method or m.flag_bits & 1:
+                continue
+            f.seek(m.header_offset)
+            header = f.read(30)
+            name_length, extra_length = struct.unpack("<HH", header[26:30])
+            f.seek(m.header_offset + 30 + name_length + extra_length)
+            data = f.read(m.compress_size)
+            if target == "explode":
+                data = bytes([m.flag_bits & 6]) + min(m.file_size, 0xFFFFFF).to_bytes(3, "little") + data
+            elif target == "unshrink":
+                data = b"\0" + data
+            seed = os.path.join(corpus, "%s-%d" % (os.path.basename(path), n))
+            with open(seed, "wb") as out:
+                out.write(data)
+if target == "inflate":
+    text = open("data/3x10.txt", "rb").read()[:3000]
+    for level, strategy in [(0, 0), (1, 0), (9, 0), (6, zlib.Z_FIXED), (6, zlib.Z_HUFFMAN_ONLY), (6, zlib.Z_RLE)]:
+        z = zlib.compressobj(level, zlib.DEFLATED, -15, 8, strategy)
+        with open(os.path.join(corpus, "3x10-level%d-strategy%d" % (level, strategy)), "wb") as out:
+            out.write(z.compress(text) + z.flush())
+PY
+    ;;
+esac
+
+echo "fuzz: running $target for $seconds s; corpus $work/corpus" >&2
+cd "$work"
+# -print_final_stats=1 reports the executions done.
+# shellcheck disable=SC2086
+exec "./${target}_fuzz" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 $options \
+  -artifact_prefix="$work/findings/" corpus
