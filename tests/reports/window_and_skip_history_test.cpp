@@ -73,6 +73,9 @@ TEST(SkipHistoryBlock, GapsSortedMedianSummaryAverage) {
       {"draws before the oldest hit do not count",
        "000 000 123 000",
        {"1", "Sorted:", "1", "Skip Median: 1        Summary: 1        Average: 1.00", ""}},
+      {"an average half-way between hundredths is printed as C prints 0.125",
+       "123 123 000 " + Repeat("123", 6),
+       {"0 1 0 0 0 0 0 0", "Sorted:", "0 0 0 0 0 0 0 1", "Skip Median: 0        Summary: 1        Average: 0.12", ""}},
       {"no hit", "000 000", {"0", "Sorted:", "", ""}},
   };
   for (const Case& c : cases) {
