@@ -1,0 +1,127 @@
+// The program as a user meets it: start-up to the first painted view, a click
+// on each option at the store's full size, and the resident memory.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <fstream>
+#include <string>
+
+#include "bench_util.h"
+#include "core/reports/reports.h"
+#include "gui/form1.h"
+#include "gui/form_memo.h"
+#include "gui/forms.h"
+#include "gui/message_box.h"
+
+namespace drawlyze {
+namespace {
+
+QApplication& App() {
+  static int argc = 3;
+  static char a0[] = "gui_bench", a1[] = "-platform", a2[] = "offscreen";
+  static char* argv[] = {a0, a1, a2, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
+// A 10,000-draw file that lives as long as the benchmark.
+const std::string& FullDrawFile() {
+  static QTemporaryDir dir;
+  static const std::string path = [] {
+    const std::string p = dir.filePath("3x10.txt").toStdString();
+    std::ofstream(p, std::ios::binary) << bench::RandomDrawFile(MAX_DRAWS);
+    return p;
+  }();
+  return path;
+}
+
+double ResidentMiB() {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  while (status >> key) {
+    if (key == "VmRSS:") {
+      double kib = 0;
+      status >> kib;
+      return kib / 1024.0;
+    }
+  }
+  return 0;
+}
+
+void BM_StartUpToFirstPaintedView(benchmark::State& state) {
+  App();
+  gui::g_messageHook = [](const QString&) {};
+  for (auto _ : state) {
+    CreateForms(FullDrawFile().c_str());
+    Form1->show();
+    const QPixmap shown = Form1->grab();
+    benchmark::DoNotOptimize(shown.width());
+    DestroyForms();
+  }
+  CreateForms(FullDrawFile().c_str());
+  Form1->show();
+  QApplication::processEvents();
+  state.counters["rss_MiB"] = ResidentMiB();
+  DestroyForms();
+}
+BENCHMARK(BM_StartUpToFirstPaintedView)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// A click on an option: the dispatcher, the view, painting the chart surface.
+void BM_OptionClick(benchmark::State& state) {
+  App();
+  gui::g_messageHook = [](const QString&) {};
+  CreateForms(FullDrawFile().c_str());
+  Form1->show();
+  Form1->SelectRow(2);
+  const int option = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    Form1->SelectOption(option);
+    QApplication::processEvents();
+  }
+  state.SetLabel(OptionCaption(option));
+  DestroyForms();
+}
+BENCHMARK(BM_OptionClick)->DenseRange(0, 12)->Unit(benchmark::kMicrosecond);
+
+// A click on a row redraws the view and the table's colouring.
+void BM_RowClick(benchmark::State& state) {
+  App();
+  gui::g_messageHook = [](const QString&) {};
+  CreateForms(FullDrawFile().c_str());
+  Form1->show();
+  int row = 1;
+  for (auto _ : state) {
+    row = row % 50 + 1;
+    Form1->SelectRow(row);
+    QApplication::processEvents();
+  }
+  DestroyForms();
+}
+BENCHMARK(BM_RowClick)->Unit(benchmark::kMicrosecond);
+
+// The largest report shown in the report window, and the memory it takes.
+void BM_LargestReportShown(benchmark::State& state) {
+  App();
+  gui::g_messageHook = [](const QString&) {};
+  CreateForms(FullDrawFile().c_str());
+  const ReportLines lines = ExactTriplesSkipsReport(Form1->History(), 1, MAX_DRAWS - 1);
+  for (auto _ : state) {
+    Form_memo->SetLines(lines);
+    Form_memo->show();
+    QApplication::processEvents();
+    Form_memo->hide();
+  }
+  state.counters["lines"] = static_cast<double>(lines.size());
+  state.counters["rss_MiB"] = ResidentMiB();
+  DestroyForms();
+}
+BENCHMARK(BM_LargestReportShown)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace drawlyze
+
+BENCHMARK_MAIN();
