@@ -12,6 +12,7 @@
 
 #include "bench_util.h"
 #include "core/reports/reports.h"
+#include "core/views/views.h"
 #include "gui/form1.h"
 #include "gui/form_memo.h"
 #include "gui/forms.h"
