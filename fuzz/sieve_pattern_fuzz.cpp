@@ -1,7 +1,8 @@
 // libFuzzer target for the Sieve pattern file and the memo parse: the input
 // is a pattern file's text. Splitting, writing and reading again must give the
 // same lists; parsing the memos must either succeed with cleaned lines that
-// parse again to the same patterns, or fail with the conversion message.
+// keep their patterns from the second parse on, or fail with the conversion
+// message.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +32,7 @@ const std::string& WorkFile() {
 bool SameLists(const PatternLists& a, const PatternLists& b) { return a.more == b.more && a.less == b.less; }
 
 void CheckParse(PatternLists lists) {
+  const PatternLists before = lists;
   SievePatterns patterns = StartSievePatterns();
   const SieveParseResult result = ParsePatternMemos(lists.more, lists.less, patterns);
   if (!result.ok) {
@@ -38,17 +40,21 @@ void CheckParse(PatternLists lists) {
     if (result.error.size() < tail.size() + 2 || result.error.front() != '\'' ||
         result.error.compare(result.error.size() - tail.size(), tail.size(), tail) != 0)
       Fail("parse error message");
+    // The memo that failed stays as it was; when More fails, Less is not parsed.
+    if (lists.less != before.less) Fail("failed parse changed the memo");
     return;
   }
   for (const auto* memo : {&lists.more, &lists.less})
     for (const std::string& line : *memo)
       if (line.empty() || CleanPatternLine(line) != line) Fail("memo line not cleaned");
-  // The cleaned memos parse again to the same patterns (closing the editor twice).
-  SievePatterns again = patterns;
+  // Blank lines shift later lines to later slots only until they are removed,
+  // so the second parse may move lines; from then on parsing changes nothing.
   std::vector<std::string> more = lists.more;
   std::vector<std::string> less = lists.less;
-  if (!ParsePatternMemos(more, less, again).ok || !(again == patterns) || more != lists.more || less != lists.less)
-    Fail("second parse differs");
+  if (!ParsePatternMemos(more, less, patterns).ok || more != lists.more || less != lists.less)
+    Fail("cleaned memos do not parse to themselves");
+  SievePatterns again = patterns;
+  if (!ParsePatternMemos(more, less, again).ok || !(again == patterns)) Fail("third parse differs");
 }
 
 }  // namespace
