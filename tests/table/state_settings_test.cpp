@@ -47,6 +47,17 @@ TEST_F(StateSettingsFile, RoundTripKeepsTheTextsAsTyped) {
   EXPECT_FALSE(fs::exists(path_ + ".new"));
 }
 
+TEST_F(StateSettingsFile, FirstThresholdStartingWithAByteOrderMarkComesBackAsTyped) {
+  Thresholds typed = DefaultThresholds();
+  typed[0] =
+      "\xEF\xBB\xBF"
+      "1";
+  ASSERT_TRUE(SaveStateSettings(path_, typed));
+  Thresholds loaded = DefaultThresholds();
+  ASSERT_TRUE(LoadStateSettings(path_, loaded));
+  EXPECT_EQ(loaded, typed);
+}
+
 TEST_F(StateSettingsFile, ShortAndLongFiles) {
   const struct {
     std::string text;

@@ -8,6 +8,11 @@
 
 namespace drawlyze {
 
+namespace {
+// An editor may have put a byte-order mark in front of the first threshold.
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+}  // namespace
+
 Thresholds DefaultThresholds() {
   Thresholds thresholds;
   thresholds.fill(std::string(kDefaultThreshold));
@@ -16,6 +21,9 @@ Thresholds DefaultThresholds() {
 
 std::string FormatStateSettings(const Thresholds& thresholds) {
   std::string text;
+  // The reader drops one mark in front of the first line, so a threshold that
+  // starts with one gets another in front to come back as typed.
+  if (thresholds[0].starts_with(kUtf8Bom)) text = kUtf8Bom;
   for (const std::string& line : thresholds) {
     text += line;
     text += "\r\n";
@@ -24,8 +32,6 @@ std::string FormatStateSettings(const Thresholds& thresholds) {
 }
 
 int ApplyStateSettings(std::string_view text, Thresholds& thresholds) {
-  // An editor may have put a byte-order mark in front of the first threshold.
-  constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
   if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
   const std::vector<std::string_view> lines = SplitLines(text);
   int applied = 0;
