@@ -89,6 +89,16 @@ TEST_P(NumericalRangeCopyTest, CopyText) {
 INSTANTIATE_TEST_SUITE_P(Cases, NumericalRangeCopyTest, ::testing::ValuesIn(kCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// A row outside the table has no current draw, so no candidate line has values.
+TEST(NumericalRangeRowTest, OutsideTheTableHasNoCandidates) {
+  const DrawHistory history = History("123 905 447");
+  for (int row : {0, -2, 4, 9}) {
+    const Chart chart = NumericalRangeView(Input(history, row, 0));
+    ASSERT_EQ(chart.copyLines.size(), 42u) << row;
+    for (std::size_t line = 0; line < 6; ++line) EXPECT_EQ(chart.copyLines[3 * line + 1], "") << row;
+  }
+}
+
 const ChartText* FindText(const Chart& chart, int x, int y) {
   for (const ChartItem& item : chart.items)
     if (item.kind == ChartItem::Kind::Text && item.text.x == x && item.text.y == y) return &item.text;

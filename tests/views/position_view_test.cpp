@@ -75,6 +75,8 @@ const PositionCase kCases[] = {
      "1.75 3.00 4.00 7.25 "},
     {"EmptyWindow", kDraws, 1, 0, 0, {}, {}, "", ""},
     {"NoDraws", "", 1, 1, 0, {}, {}, "", ""},
+    // Row 0 lies above the table: no window, no draw read before index 0.
+    {"RowAboveTheTable", kDraws, 0, 4, 0, {}, {}, "", ""},
 };
 
 class PositionCopyTest : public ::testing::TestWithParam<PositionCase> {};

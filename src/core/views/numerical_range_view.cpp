@@ -80,11 +80,12 @@ Chart NumericalRangeView(const ViewInput& in) {
 
   Chart chart;
 
-  // The six candidate lines exist only when the selected draw has a previous one.
+  // The six candidate lines exist only when the selected draw has a previous one
+  // (a row outside the table has neither).
   for (const CandidateLine& line : kCandidateLines) {
     chart.TextOut(2, line.labelY, line.label);
     std::string values;
-    if (previous) values = DigitRow(chart, next, 2, line.labelY + 15, Candidates(line, *current, *previous));
+    if (current && previous) values = DigitRow(chart, next, 2, line.labelY + 15, Candidates(line, *current, *previous));
     AddBlock(chart, line.label, values);
   }
 

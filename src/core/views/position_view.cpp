@@ -94,7 +94,8 @@ void Label(Chart& chart, int y, const std::string& text) {
 }  // namespace
 
 Chart PositionView(const ViewInput& in) {
-  const DrawWindow w = AnalysisWindow(in);
+  DrawWindow w = AnalysisWindow(in);
+  if (w.start < 0) w.n = 0;  // a row above the first one has no draws to average
   const NextDraw next = GetNextDraw(in);
   const PositionSums sums = SumPositions(in.History(), w);
   const PositionValues v = ComputeValues(sums);
