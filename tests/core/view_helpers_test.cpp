@@ -10,7 +10,8 @@ TEST(AnalysisWindow, ClampsToTheDrawsThatExist) {
   const DrawHistory h = DrawHistory::FromOldestFirst(draws);
   const struct {
     int row, lastIndex, start, n;
-  } cases[] = {{10, 9, 9, 3}, {1, 11, 0, 12}, {1, 99, 0, 12}, {3, 0, 2, 1}, {1, -1, 0, 0}};
+  } cases[] = {{10, 9, 9, 3}, {1, 11, 0, 12}, {1, 99, 0, 12}, {3, 0, 2, 1},
+               {1, -1, 0, 0}, {0, 11, -1, 0}, {13, 0, 12, 0}};
   for (const auto& c : cases) {
     const DrawWindow w = AnalysisWindow(h, c.row, c.lastIndex);
     EXPECT_EQ(w.start, c.start);

@@ -11,7 +11,8 @@ DrawWindow AnalysisWindow(const DrawHistory& history, int row, int lastDrawsInde
   w.n = lastDrawsIndex + 1;
   if (count < w.n) w.n = count;
   if (w.start + w.n > count) w.n = count - w.start;
-  if (w.n < 0) w.n = 0;
+  // A row outside the table (none selected) counts nothing.
+  if (w.n < 0 || w.start < 0) w.n = 0;
   return w;
 }
 
