@@ -16,6 +16,14 @@ DrawWindow AnalysisWindow(const DrawHistory& history, int row, int lastDrawsInde
   return w;
 }
 
+std::array<int, 10> DigitCounts(const DrawHistory& history, DrawWindow w) {
+  std::array<int, 10> counts{};
+  for (int k = w.start; k < w.start + w.n; ++k)
+    for (const std::uint8_t number : history.GetDraw(k))
+      if (number < 10) ++counts[number];
+  return counts;
+}
+
 NextDraw GetNextDraw(const DrawHistory& history, int row) {
   NextDraw next;
   if (row >= 2 && row - 2 < history.Count()) {

@@ -2,6 +2,7 @@
 // What every view of the main window shares: its input, the window of draws
 // it counts, the next draw whose digits it marks, number texts and sorts.
 
+#include <array>
 #include <string>
 
 #include "core/chart/chart.h"
@@ -45,6 +46,9 @@ DrawWindow AnalysisWindow(const DrawHistory& history, int row, int lastDrawsInde
 inline DrawWindow AnalysisWindow(const ViewInput& in) {
   return AnalysisWindow(in.History(), in.row, in.lastDrawsIndex);
 }
+
+// How often each digit stood at any position of the window's draws.
+std::array<int, 10> DigitCounts(const DrawHistory& history, DrawWindow w);
 
 // The draw that followed the selected one in time (index R-2), if any.
 struct NextDraw {

@@ -1,3 +1,4 @@
+#include <array>
 #include <charconv>
 
 #include "core/views/views.h"
@@ -24,10 +25,7 @@ Chart FrequencyView(const ViewInput& in) {
 
   // Compute: how often each digit stood at any position of the window, most
   // frequent first (ties by ascending digit, the sort being stable).
-  int counts[10] = {};
-  for (int k = w.start; k < w.start + w.n; ++k)
-    for (const std::uint8_t number : history.GetDraw(k))
-      if (number < 10) ++counts[number];
+  const std::array<int, 10> counts = DigitCounts(history, w);
   int total = 0;
   for (const int c : counts) total += c;
   const std::string average = AverageText(total * 0.1);

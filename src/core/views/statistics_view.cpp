@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "core/views/views.h"
@@ -33,11 +34,8 @@ Chart StatisticsView(const ViewInput& in) {
   const NextDraw next = GetNextDraw(in);
 
   // Compute: how often each digit came out, then the distinct counts.
-  int counts[10] = {};
-  for (int k = w.start; k < w.start + w.n; ++k)
-    for (const std::uint8_t number : history.GetDraw(k))
-      if (number < 10) ++counts[number];
-  const std::vector<int> levels = Levels(counts);
+  const std::array<int, 10> counts = DigitCounts(history, w);
+  const std::vector<int> levels = Levels(counts.data());
 
   // Draw; each level line is copied as drawn.
   Chart chart;
