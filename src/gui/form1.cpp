@@ -20,12 +20,14 @@
 #include "gui/form_updater.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/styled_controls.h"
+
+using drawlyze::gui::kBackgroundStart;
 
 using namespace drawlyze;
 
 namespace {
 
-const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
 const QColor kSelectedRow(0xB0, 0xDE, 0xF8);
 const QColor kNextRow(0xFF, 0xFF, 0xA8);
 const QColor kRepeatMark(0x6D, 0xDE, 0xF8);
@@ -116,17 +118,10 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   setWindowTitle(QString("Drawlyze Pick %1").arg(DRAW_SIZE));
   QApplication::setApplicationDisplayName(QString("Drawlyze %1x%2").arg(DRAW_SIZE).arg(DIGIT_COUNT));
 
-  QPalette background = palette();
-  background.setColor(QPalette::Window, kBackgroundStart);
-  setPalette(background);
-  setAutoFillBackground(true);
+  drawlyze::gui::FillBackground(this);
 
   // Object names and geometry as designed; FormResize moves them vertically.
-  const struct {
-    QWidget* widget;
-    const char* name;
-    int x, y, w, h;
-  } design[] = {
+  drawlyze::gui::PlaceControls({
       {StringGrid1, "StringGrid1", 8, 296, 225, 296},
       {RadioGroup1, "RadioGroup1", 240, 296, 185, 217},
       {Label1, "Label1", 240, 536, 90, 13},
@@ -141,25 +136,11 @@ void TForm1::FormCreate(const char* drawFileArgument) {
       {xpComboBox_grid, "xpComboBox_grid", 296, 568, 49, 22},
       {xpComboBox_grid_bias, "xpComboBox_grid_bias", 352, 568, 49, 22},
       {xpButton_statistics, "xpButton_statistics", 448, 560, 65, 20},
-  };
-  for (const auto& d : design) {
-    d.widget->setObjectName(d.name);
-    d.widget->setGeometry(d.x, d.y, d.w, d.h);
-  }
+  });
+  drawlyze::gui::StyleButtons(
+      {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics});
   QFont small = font();
   small.setPixelSize(11);
-  for (const auto& d : design) d.widget->setFont(small);
-  QFont buttonFont = small;
-  buttonFont.setBold(true);
-  for (QPushButton* b :
-       {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics}) {
-    b->setFont(buttonFont);
-    QPalette p = b->palette();
-    // Navy while enabled; the disabled group keeps the style's grey so a greyed button looks greyed.
-    p.setColor(QPalette::Active, QPalette::ButtonText, QColor(0, 0, 0x80));
-    p.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(0, 0, 0x80));
-    b->setPalette(p);
-  }
   xpCheckBox_grid->setToolTip("Grid ON/OFF");
   xpComboBox_grid->setToolTip("Grid's step");
   xpComboBox_grid_bias->setToolTip("Grid's bias");

@@ -9,6 +9,7 @@
 #include "gui/form1.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/styled_controls.h"
 
 using namespace drawlyze;
 
@@ -17,7 +18,6 @@ std::function<QString()> TForm_Sieve::openFileHook;
 
 namespace {
 
-const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
 const QString kFileFilter = "*.txt (*.txt);;*.* (*)";
 
 QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
@@ -57,16 +57,9 @@ void TForm_Sieve::FormCreate() {
                  Qt::WindowCloseButtonHint);
   setFixedSize(393, 370);
 
-  QPalette background = palette();
-  background.setColor(QPalette::Window, kBackgroundStart);
-  setPalette(background);
-  setAutoFillBackground(true);
+  drawlyze::gui::FillBackground(this);
 
-  const struct {
-    QWidget* widget;
-    const char* name;
-    int x, y, w, h;
-  } design[] = {
+  drawlyze::gui::PlaceControls({
       {Memo1, "Memo1", 8, 8, 185, 265},
       {Memo2, "Memo2", 200, 8, 185, 265},
       {Label1, "Label1", 88, 280, 40, 13},
@@ -74,29 +67,9 @@ void TForm_Sieve::FormCreate() {
       {xpButton_Save, "xpButton_Save", 152, 288, 49, 20},
       {xpButton_Load, "xpButton_Load", 208, 288, 49, 20},
       {Button_OK, "Button_OK", 160, 336, 75, 25},
-  };
-  QFont small = font();
-  small.setPixelSize(11);
-  for (const auto& d : design) {
-    d.widget->setObjectName(d.name);
-    d.widget->setGeometry(d.x, d.y, d.w, d.h);
-    d.widget->setFont(small);
-  }
-  QFont buttonFont = small;
-  buttonFont.setBold(true);
-  for (QPushButton* b : {xpButton_Save, xpButton_Load, Button_OK}) {
-    b->setFont(buttonFont);
-    b->setAutoDefault(false);
-    QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
-    b->setPalette(p);
-  }
-  for (QLabel* label : {Label1, Label2}) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, kBackgroundStart);
-    label->setPalette(p);
-    label->setAutoFillBackground(true);
-  }
+  });
+  drawlyze::gui::StyleButtons({xpButton_Save, xpButton_Load, Button_OK});
+  for (QLabel* label : {Label1, Label2}) drawlyze::gui::FillBackground(label);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
 

@@ -12,10 +12,11 @@
 #include "gui/form1.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/styled_controls.h"
 
 namespace {
 
-const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
+using drawlyze::gui::kBackgroundStart;
 const QColor kBackgroundEnd(0xE9, 0xEF, 0xF9);
 
 }  // namespace
@@ -41,11 +42,7 @@ void TForm_updater::FormCreate() {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 
-  const struct {
-    QWidget* widget;
-    const char* name;
-    int x, y, w, h;
-  } design[] = {
+  drawlyze::gui::PlaceControls({
       {Label1, "Label1", 16, 8, 60, 16},
       {ListBox1, "ListBox1", 8, 32, 121, 161},
       {Label2, "Label2", 144, 12, 30, 16},
@@ -54,30 +51,14 @@ void TForm_updater::FormCreate() {
       {Edit2_mask, "Edit2_mask", 240, 48, 241, 21},
       {xpButton_Update, "xpButton_Update", 152, 168, 75, 25},
       {xpButton_Close, "xpButton_Close", 400, 167, 75, 25},
-  };
-  QFont small = font();
-  small.setPixelSize(11);
-  for (const auto& d : design) {
-    d.widget->setObjectName(d.name);
-    d.widget->setGeometry(d.x, d.y, d.w, d.h);
-    d.widget->setFont(small);
-  }
-  QFont bold = small;
-  bold.setBold(true);
+  });
   for (QLabel* label : {Label1, Label2, Label3}) {
+    QFont bold = label->font();
+    bold.setBold(true);
     label->setFont(bold);
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, kBackgroundStart);
-    label->setPalette(p);
-    label->setAutoFillBackground(true);
+    drawlyze::gui::FillBackground(label);
   }
-  for (QPushButton* b : {xpButton_Update, xpButton_Close}) {
-    b->setFont(bold);
-    b->setAutoDefault(false);
-    QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
-    b->setPalette(p);
-  }
+  drawlyze::gui::StyleButtons({xpButton_Update, xpButton_Close});
 
   ArchiveName = "loto3_txt.zip";
   Edit1_url->setText(QString::fromStdString(drawlyze::updater::DefaultResultsDirectory()) + ArchiveName);
