@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/files/whole_file.h"
 
 namespace drawlyze::cli {
 

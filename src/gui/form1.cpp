@@ -12,6 +12,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "core/files/whole_file.h"
 #include "core/history/repeat_marks.h"
 #include "core/views/views.h"
 #include "gui/chart_painter.h"

@@ -1,4 +1,5 @@
 #include "core/table/state_settings.h"
+#include "core/files/whole_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -249,16 +249,4 @@ std::vector<std::string> LoadResult::Messages() const {
   return messages;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) return false;
-  out = buffer.str();
-  return true;
-}
-
 }  // namespace drawlyze

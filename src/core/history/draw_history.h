@@ -92,7 +92,4 @@ struct LoadResult {
 // Checks every line of a draw file's text and keeps the valid draws.
 LoadResult ParseDrawFile(std::string_view text);
 
-// Reads the file as single-byte text. Returns false when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string& out);
-
 }  // namespace drawlyze

@@ -1,8 +1,8 @@
 #include "core/sieve/sieve_pattern_file.h"
 
 #include <filesystem>
-#include <fstream>
 
+#include "core/files/whole_file.h"
 #include "core/history/draw_history.h"
 
 namespace drawlyze {
@@ -30,24 +30,7 @@ PatternLists SplitPatternFile(std::string_view text) {
 }
 
 bool WritePatternFile(const std::string& path, const PatternLists& lists, std::string& error) {
-  // Written beside the target and renamed over it, so a failure never leaves half a file.
-  const std::string temp = path + ".tmp";
-  const std::string text = FormatPatternFile(lists);
-  bool written = false;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(text.data(), static_cast<std::streamsize>(text.size()));
-      out.close();
-      written = !out.fail();
-    }
-  }
-  std::error_code ec;
-  if (written) {
-    std::filesystem::rename(temp, path, ec);
-    if (!ec) return true;
-  }
-  std::filesystem::remove(temp, ec);
+  if (WriteFileWhole(path, FormatPatternFile(lists))) return true;
   error = "Error - file " + path + " cannot be written!";
   return false;
 }

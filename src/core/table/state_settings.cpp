@@ -1,10 +1,9 @@
 #include "core/table/state_settings.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
-#include "core/history/draw_history.h"
+#include "core/files/whole_file.h"
 
 namespace drawlyze {
 
@@ -50,25 +49,7 @@ bool LoadStateSettings(const std::string& path, Thresholds& thresholds) {
 }
 
 bool SaveStateSettings(const std::string& path, const Thresholds& thresholds) {
-  const std::string temporary = path + ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << FormatStateSettings(thresholds);
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  return true;
+  return WriteFileWhole(path, FormatStateSettings(thresholds));
 }
 
 }  // namespace drawlyze

@@ -1,0 +1,87 @@
+#include "core/files/whole_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace drawlyze {
+
+namespace fs = std::filesystem;
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  if (in.bad()) return false;
+  out = buffer.str();
+  return true;
+}
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// A fresh name in the target's folder, created exclusively so that no file or
+// link of that name is ever followed.
+int CreateTemporaryBeside(const fs::path& target, std::string& temporary) {
+  static std::mt19937 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char leaf[40];
+    std::snprintf(leaf, sizeof leaf, ".%08x.tmp", static_cast<unsigned>(random()));
+    temporary = (target.parent_path() / (target.filename().string() + leaf)).string();
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+}  // namespace
+
+bool SyncToDisk(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0 || errno == EINVAL;  // some file systems cannot sync folders
+  ::close(fd);
+  return ok;
+}
+
+bool SyncParentFolder(const std::string& path) {
+  const fs::path parent = fs::path(path).parent_path();
+  return SyncToDisk(parent.empty() ? std::string(".") : parent.string());
+}
+
+bool WriteFileWhole(const std::string& path, std::string_view bytes) {
+  std::string temporary;
+  const int fd = CreateTemporaryBeside(fs::path(path), temporary);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  SyncParentFolder(path);
+  return true;
+}
+
+}  // namespace drawlyze
