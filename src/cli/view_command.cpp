@@ -29,10 +29,6 @@ int RunViewCommand(Context& ctx) {
   if (ctx.options.sieve && !LoadSieveOption(ctx, sieve, in)) return kFailure;
 
   const Chart chart = RunView(option, in);
-  if (chart.placeholder) {
-    ctx.err << "drawlyze-cli: view " << OptionCaption(option) << ": not available yet\n";
-    return kUsage;
-  }
   if (ctx.options.png) {
     std::string error;
     if (!SaveChartPng(chart, *ctx.options.png, error)) {

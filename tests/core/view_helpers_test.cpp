@@ -81,12 +81,8 @@ TEST(FinishView, GridColumnsStepAndBias) {
 
 TEST(Chart, ListingAndCopyText) {
   Chart chart;
-  chart.font = kRed;
-  chart.brush = kYellow;
-  chart.TextOut(9, 25, "03 ");
-  chart.BlackOnWhite();
-  chart.bold = true;
-  chart.TextOut(2, 5, "A1");
+  chart.TextOut(9, 25, "03 ", kHitText);
+  chart.TextOut(2, 5, "A1", kBoldText);
   chart.pen = kGreen;
   chart.LineTo(1, 0, 1, 640);
   EXPECT_EQ(FormatChartListing(chart),

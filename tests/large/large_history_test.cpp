@@ -45,7 +45,6 @@ TEST(LargeHistory, EveryViewAndReportRunsAtTheEdgesOfAFullStore) {
       for (bool median : {false, true}) {
         in.median = median;
         const Chart chart = RunView(option, in);
-        EXPECT_FALSE(chart.placeholder) << OptionCaption(option);
         EXPECT_FALSE(chart.copyLines.empty()) << OptionCaption(option);
         for (const ChartItem& item : chart.items) {
           if (item.kind != ChartItem::Kind::Text) continue;

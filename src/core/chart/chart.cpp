@@ -4,10 +4,10 @@
 
 namespace drawlyze {
 
-void Chart::TextOut(int x, int y, std::string text) {
+void Chart::TextOut(int x, int y, std::string text, const TextStyle& style) {
   ChartItem item;
   item.kind = ChartItem::Kind::Text;
-  item.text = ChartText{x, y, font, brush, bold, std::move(text)};
+  item.text = ChartText{x, y, style.font, style.brush, style.bold, std::move(text)};
   items.push_back(std::move(item));
 }
 

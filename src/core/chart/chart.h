@@ -23,6 +23,17 @@ inline constexpr int kChartWidth = 535;
 inline constexpr int kChartHeight = 640;
 inline constexpr int kChartVisibleHeight = 410;
 
+// How a text is drawn: its colour on an opaque background of the brush colour.
+struct TextStyle {
+  Rgb font = kBlack;
+  Rgb brush = kWhite;
+  bool bold = false;
+};
+inline constexpr TextStyle kPlainText{};
+inline constexpr TextStyle kBoldText{kBlack, kWhite, true};
+// A digit of the next draw: red on yellow.
+inline constexpr TextStyle kHitText{kRed, kYellow, false};
+
 struct ChartText {
   int x = 0, y = 0;
   Rgb font = kBlack;
@@ -46,18 +57,11 @@ struct ChartItem {
 
 class Chart {
  public:
-  // The canvas state, as a view sets it before drawing.
-  Rgb font = kBlack;
-  Rgb brush = kWhite;
-  bool bold = false;
+  // The colour of the lines drawn next.
   Rgb pen = kBlue;
 
-  void TextOut(int x, int y, std::string text);
+  void TextOut(int x, int y, std::string text, const TextStyle& style = kPlainText);
   void LineTo(int x1, int y1, int x2, int y2);
-  void BlackOnWhite() {
-    font = kBlack;
-    brush = kWhite;
-  }
 
   void AddCopyLine(std::string line) { copyLines.push_back(std::move(line)); }
   // Every copy line followed by CR LF.
@@ -65,8 +69,6 @@ class Chart {
 
   std::vector<ChartItem> items;
   std::vector<std::string> copyLines;
-  // Set only by options whose view is not built yet: they draw a blank chart.
-  bool placeholder = false;
 };
 
 // One item a line, in drawing order:

@@ -1,6 +1,10 @@
 #include "core/chart/view_helpers.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace drawlyze {
 
@@ -33,13 +37,6 @@ NextDraw GetNextDraw(const DrawHistory& history, int row) {
   return next;
 }
 
-void MarkDigit(Chart& chart, const NextDraw& next, int digit) {
-  if (next.Contains(digit)) {
-    chart.font = kRed;
-    chart.brush = kYellow;
-  }
-}
-
 std::string FormatNumber(int value, int sample) {
   std::string text = std::to_string(value);
   const std::size_t width = std::to_string(sample).size();
@@ -50,17 +47,11 @@ std::string FormatNumber(int value, int sample) {
 std::string NumberText(int value) { return FormatNumber(value, 10) + ' '; }
 
 void SortPairsDescending(int* values, int* companions, int n) {
-  bool swapped = true;
-  while (swapped) {
-    swapped = false;
-    for (int i = 0; i + 1 < n; ++i) {
-      if (values[i] < values[i + 1]) {
-        std::swap(values[i], values[i + 1]);
-        std::swap(companions[i], companions[i + 1]);
-        swapped = true;
-      }
-    }
-  }
+  std::vector<std::pair<int, int>> pairs;
+  pairs.reserve(static_cast<std::size_t>(std::max(n, 0)));
+  for (int i = 0; i < n; ++i) pairs.emplace_back(values[i], companions[i]);
+  std::stable_sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  for (int i = 0; i < n; ++i) std::tie(values[i], companions[i]) = pairs[static_cast<std::size_t>(i)];
 }
 
 void ReorderByKeys(int* values, const int* keys) {

@@ -59,15 +59,19 @@ struct NextDraw {
 NextDraw GetNextDraw(const DrawHistory& history, int row);
 inline NextDraw GetNextDraw(const ViewInput& in) { return GetNextDraw(in.History(), in.row); }
 
-// Red on yellow when the next draw holds the digit; leaves the colours alone otherwise.
-void MarkDigit(Chart& chart, const NextDraw& next, int digit);
-
 // At least as many digits as the sample has (zero-padded): 7 -> "07", 123 -> "123".
 std::string FormatNumber(int value, int sample = 10);
 // FormatNumber followed by one blank: "07 ".
 std::string NumberText(int value);
 
-// Stable descending bubble sort of values, moving companions along.
+// Red on yellow when the next draw holds the digit, black on white otherwise.
+inline TextStyle HitStyle(const NextDraw& next, int digit) { return next.Contains(digit) ? kHitText : kPlainText; }
+// The digit's number text ("07 "), marked when the next draw holds it.
+inline void DigitText(Chart& chart, const NextDraw& next, int x, int y, int digit) {
+  chart.TextOut(x, y, NumberText(digit), HitStyle(next, digit));
+}
+
+// Stable descending sort of values, moving companions along: equal values keep their order.
 void SortPairsDescending(int* values, int* companions, int n);
 // values[i] := low byte of values[keys[i]], for i = 0..9.
 void ReorderByKeys(int* values, const int* keys);

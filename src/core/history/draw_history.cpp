@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/history/text_helpers.h"
+
 namespace drawlyze {
 
 std::string DrawFileName() { return std::to_string(DRAW_SIZE) + "x" + std::to_string(DIGIT_COUNT) + ".txt"; }
@@ -60,18 +62,12 @@ std::string_view TrimLow(std::string_view s) {
   return s;
 }
 
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
 // Control characters become blanks and every run of blanks becomes one.
-std::string CollapseBlanks(std::string_view in, bool (*isBlank)(char)) {
+std::string CollapseLowCodes(std::string_view in) {
   std::string out;
   out.reserve(in.size());
   for (char c : in) {
-    const char ch = isBlank(c) ? ' ' : c;
+    const char ch = IsLowCode(c) ? ' ' : c;
     if (ch == ' ' && !out.empty() && out.back() == ' ') continue;
     out += ch;
   }
@@ -98,7 +94,7 @@ bool ToInt32(std::string_view digits, long long& value) {
 ParsedLine ParseDrawLine(std::string_view line) {
   ParsedLine result;
   std::string s = " " + std::string(TrimLow(line));
-  s = CollapseBlanks(s, [](char c) { return static_cast<unsigned char>(c) < 32 || c == ' '; });
+  s = CollapseLowCodes(s);
 
   // Counting pass: blank k stands before token k. The field runs from the last
   // character of token 5 to two characters before the end of token 8.
@@ -131,7 +127,7 @@ ParsedLine ParseDrawLine(std::string_view line) {
 }
 
 int ParseNumberList(std::string_view text, std::uint8_t* out, int maxOut, std::string* badToken) {
-  const std::string cleaned = CollapseBlanks(text, [](char c) { return !IsDigit(c); });
+  const std::string cleaned = DigitsAndSingleBlanks(text);
   std::string_view rest = TrimBlanks(cleaned);
   int written = 0;
   while (!rest.empty() && written < maxOut) {
@@ -164,17 +160,16 @@ bool ContainsNumber(int value, const std::uint8_t* bytes, int n) {
   return false;
 }
 
-void SortNumbersAscending(std::uint8_t* bytes, int n) {
-  bool swapped = true;
-  while (swapped) {
-    swapped = false;
-    for (int j = 0; j + 1 < n; ++j) {
-      if (bytes[j] > bytes[j + 1]) {
-        std::swap(bytes[j], bytes[j + 1]);
-        swapped = true;
-      }
-    }
-  }
+void SortNumbersAscending(std::uint8_t* bytes, int n) { std::sort(bytes, bytes + n); }
+
+bool ContainsPair(const DrawNumbers& draw, int x, int y) {
+  int p = -1;
+  for (int i = 0; i < DRAW_SIZE && p < 0; ++i)
+    if (draw[static_cast<std::size_t>(i)] == x) p = i;
+  if (p < 0) return false;
+  for (int i = 0; i < DRAW_SIZE; ++i)
+    if (i != p && draw[static_cast<std::size_t>(i)] == y) return true;
+  return false;
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -195,7 +190,7 @@ namespace {
 // The three numbers of a valid line; false when A2 or A3 is not a digit value,
 // so that no view ever counts past digit 9.
 bool ReadNumbers(const std::string& field, DrawNumbers& numbers) {
-  const std::string cleaned = CollapseBlanks(field, [](char c) { return !IsDigit(c); });
+  const std::string cleaned = DigitsAndSingleBlanks(field);
   std::string_view rest = TrimBlanks(cleaned);
   for (int k = 0; k < DRAW_SIZE; ++k) {
     if (rest.empty()) return false;

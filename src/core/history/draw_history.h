@@ -76,6 +76,9 @@ std::string JoinNumbers(const std::uint8_t* bytes, int n, std::string_view separ
 bool ContainsNumber(int value, const std::uint8_t* bytes, int n);
 inline bool ContainsNumber(int value, const DrawNumbers& draw) { return ContainsNumber(value, draw.data(), DRAW_SIZE); }
 void SortNumbersAscending(std::uint8_t* bytes, int n);
+// True when x stands at some position p of the draw (the first one holding x)
+// and y at a position other than p: both digits present, or x at least twice.
+bool ContainsPair(const DrawNumbers& draw, int x, int y);
 
 // Splits text as a text list does: CR LF, LF and a lone CR each end a line;
 // a final line end adds no empty line.

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "core/chart/view_helpers.h"
+#include "core/history/text_helpers.h"
 #include "core/reports/draw_matching.h"
 #include "core/reports/reports.h"
 
@@ -11,12 +12,7 @@ namespace {
 // Anything but digits and blanks becomes a blank, runs of blanks become one,
 // and three characters are read as three digits ("307" -> "3 0 7").
 std::string NormaliseFindText(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    const char ch = (c >= '0' && c <= '9') ? c : ' ';
-    if (ch == ' ' && !out.empty() && out.back() == ' ') continue;
-    out += ch;
-  }
+  std::string out = DigitsAndSingleBlanks(text);
   if (out.size() == 3) out = std::string{out[0], ' ', out[1], ' ', out[2]};
   return out;
 }

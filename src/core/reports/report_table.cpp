@@ -1,6 +1,7 @@
 // The reports by their button captions, for the window and the command line.
 #include <cctype>
 
+#include "core/history/text_helpers.h"
 #include "core/reports/reports.h"
 
 namespace drawlyze {
@@ -16,9 +17,8 @@ ReportLines RunFind(const ReportInput& in) { return FindReport(*in.history, in.f
 // Letters and digits only, lower case: the part of a name that tells reports apart.
 std::string Key(std::string_view name) {
   std::string key;
-  for (char c : name)
-    if (std::isalnum(static_cast<unsigned char>(c)))
-      key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char c : LowerCase(name))
+    if (std::isalnum(static_cast<unsigned char>(c))) key += c;
   return key;
 }
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-#include "core/reports/fixed_two.h"
+#include "core/history/text_helpers.h"
 
 namespace drawlyze {
 namespace {

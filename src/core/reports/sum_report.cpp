@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/chart/view_helpers.h"
-#include "core/reports/fixed_two.h"
+#include "core/history/text_helpers.h"
 #include "core/reports/report_window.h"
 
 namespace drawlyze {

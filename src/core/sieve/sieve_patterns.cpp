@@ -1,23 +1,14 @@
 #include "core/sieve/sieve_patterns.h"
 
 #include "core/history/draw_history.h"
+#include "core/history/text_helpers.h"
 
 namespace drawlyze {
 
 std::vector<std::string> MoreStartLines() { return {"1 3 5", "0 2 4"}; }
 std::vector<std::string> LessStartLines() { return {"5 7 9", "4 6 8"}; }
 
-std::string CleanPatternLine(const std::string& line) {
-  std::string out;
-  out.reserve(line.size());
-  for (char c : line) {
-    const char ch = (c >= '0' && c <= '9') ? c : ' ';
-    if (ch == ' ' && (out.empty() || out.back() == ' ')) continue;  // no leading blank, no runs
-    out += ch;
-  }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
-}
+std::string CleanPatternLine(const std::string& line) { return std::string(TrimBlanks(DigitsAndSingleBlanks(line))); }
 
 SieveParseResult ParsePatternMemo(std::vector<std::string>& memo, SievePatterns::List& list) {
   std::vector<std::string> kept;

@@ -4,17 +4,13 @@
 #include <limits>
 #include <string>
 
+#include "core/history/text_helpers.h"
+
 namespace drawlyze {
 
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 // The power of ten of the first significant digit of a checked number text
 // without sign, e.g. 0 for "5.1", -2 for "0.01", 3 for "12e2"; saturates far

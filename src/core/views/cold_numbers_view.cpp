@@ -41,13 +41,9 @@ Chart ColdNumbersView(const ViewInput& in) {
   std::string distanceLine;
   for (int j = 1; j <= 10; ++j) {
     const int d = order[j - 1];
-    MarkDigit(chart, next, d);
-    chart.TextOut(x(j), 25, NumberText(d));
-    chart.TextOut(x(j), 40, NumberText(distances[d]));
-    chart.BlackOnWhite();
-    MarkDigit(chart, next, j - 1);
-    chart.TextOut(x(j), 100, NumberText(j - 1));
-    chart.BlackOnWhite();
+    DigitText(chart, next, x(j), 25, d);
+    chart.TextOut(x(j), 40, NumberText(distances[d]), HitStyle(next, d));
+    DigitText(chart, next, x(j), 100, j - 1);
     digitLine += NumberText(d);
     distanceLine += NumberText(distances[d]);
   }

@@ -11,16 +11,6 @@ using PairTable = std::array<std::array<int, 10>, 10>;
 // The three position pairs of a draw.
 constexpr int kPositionPairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
 
-// True when two different positions of the draw hold a and b.
-bool HoldsPair(const DrawNumbers& draw, int a, int b) {
-  for (const auto& pp : kPositionPairs) {
-    const int u = draw[static_cast<std::size_t>(pp[0])];
-    const int v = draw[static_cast<std::size_t>(pp[1])];
-    if ((u == a && v == b) || (u == b && v == a)) return true;
-  }
-  return false;
-}
-
 struct FreePairs {
   PairTable frequency{};  // weights summed over the window
   PairTable lastSkip{};   // window position of the newest draw holding the pair
@@ -54,17 +44,11 @@ FreePairs CountFreePairs(const DrawHistory& history, DrawWindow w) {
 void DrawTable(Chart& chart, const PairTable& table, int top, const NextDraw& next) {
   for (int a = 0; a < 10; ++a)
     for (int b = 0; b < 10; ++b) {
-      if (next.exists && HoldsPair(next.draw, a, b)) {
-        chart.font = kRed;
-        chart.brush = kYellow;
-      }
       chart.TextOut(28 * b + 28, top + 15 * a + 35,
-                    std::to_string(table[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]));
-      chart.BlackOnWhite();
-      chart.bold = true;
-      if (a == 0) chart.TextOut(28 * b + 28, top + 20, std::to_string(b));
-      if (b == 0) chart.TextOut(4, top + 15 * a + 35, std::to_string(a));
-      chart.bold = false;
+                    std::to_string(table[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]),
+                    next.exists && ContainsPair(next.draw, a, b) ? kHitText : kPlainText);
+      if (a == 0) chart.TextOut(28 * b + 28, top + 20, std::to_string(b), kBoldText);
+      if (b == 0) chart.TextOut(4, top + 15 * a + 35, std::to_string(a), kBoldText);
     }
 }
 

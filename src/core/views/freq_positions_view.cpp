@@ -36,19 +36,16 @@ Chart FreqA1A3View(const ViewInput& in) {
   // Draw.
   Chart chart;
   const auto x = [](int d) { return 28 * d + 9; };
-  for (int d = 0; d < 10; ++d) {
-    MarkDigit(chart, next, d);
-    chart.TextOut(x(d), 10, NumberText(d));
-    chart.BlackOnWhite();
-  }
+  for (int d = 0; d < 10; ++d) DigitText(chart, next, x(d), 10, d);
   for (int p = 1; p <= 3; ++p) {
     const int y = 15 * p + 10;
     for (int d = 0; d < 10; ++d) {
       const int value = c[p - 1][d];
       // A blank cell stays unmarked even for a digit of the next draw.
-      if (value >= 0) MarkDigit(chart, next, d);
-      chart.TextOut(x(d), y, value >= 0 ? NumberText(value) : kFourBlanks);
-      chart.BlackOnWhite();
+      if (value >= 0)
+        chart.TextOut(x(d), y, NumberText(value), HitStyle(next, d));
+      else
+        chart.TextOut(x(d), y, kFourBlanks);
     }
     chart.TextOut(297, y, PositionLabel(p));
   }

@@ -55,14 +55,12 @@ Chart FrequencyAnalyseView(const ViewInput& in) {
   for (int d = 0; d < 10; ++d) {
     const int x0 = d < 5 ? 0 : 250;
     const int y0 = 60 * (d % 5);
-    if (hasOlder && ContainsNumber(d, older)) chart.brush = kHeadingBlue;
-    chart.TextOut(x0 + 7, y0 + 5, Heading(d));
-    chart.BlackOnWhite();
+    // The heading of a digit the draw before the window's newest holds stands on blue.
+    const TextStyle heading{kBlack, hasOlder && ContainsNumber(d, older) ? kHeadingBlue : kWhite};
+    chart.TextOut(x0 + 7, y0 + 5, Heading(d), heading);
     for (int i = 0; i < 10; ++i) {
-      MarkDigit(chart, next, digits[d][i]);
-      chart.TextOut(x0 + 21 * i + 9, y0 + 20, NumberText(digits[d][i]));
-      chart.TextOut(x0 + 21 * i + 9, y0 + 35, NumberText(counts[d][i]));
-      chart.BlackOnWhite();
+      DigitText(chart, next, x0 + 21 * i + 9, y0 + 20, digits[d][i]);
+      chart.TextOut(x0 + 21 * i + 9, y0 + 35, NumberText(counts[d][i]), HitStyle(next, digits[d][i]));
     }
   }
   FinishView(chart, in.grid);

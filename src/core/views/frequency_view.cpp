@@ -1,6 +1,6 @@
 #include <array>
-#include <charconv>
 
+#include "core/history/text_helpers.h"
 #include "core/views/views.h"
 
 namespace drawlyze {
@@ -10,11 +10,7 @@ constexpr const char* kTitle = "Number/Occurence:";
 
 // "Average: 30.00" with a point whatever the locale, so the copy text reads the
 // same on every machine.
-std::string AverageText(double average) {
-  char buf[64];
-  const auto result = std::to_chars(buf, buf + sizeof buf, average, std::chars_format::fixed, 2);
-  return "Average: " + std::string(buf, result.ptr);
-}
+std::string AverageText(double average) { return "Average: " + FixedTwo(average); }
 
 }  // namespace
 
@@ -47,13 +43,9 @@ Chart FrequencyView(const ViewInput& in) {
   std::string countLine;
   for (int j = 1; j <= 10; ++j) {
     const int d = digitPlusOne[j - 1] - 1;
-    MarkDigit(chart, next, d);
-    chart.TextOut(x(j), 25, NumberText(d));
-    chart.TextOut(x(j), 40, NumberText(counts[d]));
-    chart.BlackOnWhite();
-    MarkDigit(chart, next, j - 1);
-    chart.TextOut(x(j), 145, NumberText(j - 1));
-    chart.BlackOnWhite();
+    DigitText(chart, next, x(j), 25, d);
+    chart.TextOut(x(j), 40, NumberText(counts[d]), HitStyle(next, d));
+    DigitText(chart, next, x(j), 145, j - 1);
     digitLine += NumberText(d);
     countLine += NumberText(counts[d]);
   }

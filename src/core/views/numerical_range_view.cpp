@@ -50,9 +50,7 @@ std::optional<DrawNumbers> DrawAt(const DrawHistory& history, int index) {
 std::string DigitRow(Chart& chart, const NextDraw& next, int x0, int y, const std::vector<int>& digits) {
   std::string line;
   for (std::size_t n = 0; n < digits.size(); ++n) {
-    MarkDigit(chart, next, digits[n]);
-    chart.TextOut(x0 + 14 * static_cast<int>(n), y, NumberText(digits[n]));
-    chart.BlackOnWhite();
+    DigitText(chart, next, x0 + 14 * static_cast<int>(n), y, digits[n]);
     line += NumberText(digits[n]);
   }
   return line;
@@ -89,11 +87,7 @@ Chart NumericalRangeView(const ViewInput& in) {
     AddBlock(chart, line.label, values);
   }
 
-  for (int d = 0; d < 10; ++d) {
-    MarkDigit(chart, next, d);
-    chart.TextOut(14 * d + 2, 10, NumberText(d));
-    chart.BlackOnWhite();
-  }
+  for (int d = 0; d < 10; ++d) DigitText(chart, next, 14 * d + 2, 10, d);
 
   std::vector<int> absent;
   for (int d = 0; d < 10; ++d) {

@@ -22,11 +22,7 @@ Chart OddEvenZonesView(const ViewInput& in) {
 
   // Draw: each group lays out the ten digits in ascending order.
   Chart chart;
-  const auto digit = [&](int d, int x, int y) {
-    MarkDigit(chart, next, d);
-    chart.TextOut(x, y, NumberText(d));
-    chart.BlackOnWhite();
-  };
+  const auto digit = [&](int d, int x, int y) { DigitText(chart, next, x, y, d); };
   chart.TextOut(2, 5, "Odd-Even:");
   for (int d = 0; d < 10; ++d) digit(d, 14 * (d / 2) + 2, 20 + 15 * (d % 2));
   chart.TextOut(2, 65, "Zones High-Low:");

@@ -1,7 +1,7 @@
-#include <charconv>
 #include <string>
 #include <vector>
 
+#include "core/history/text_helpers.h"
 #include "core/views/views.h"
 
 namespace drawlyze {
@@ -32,14 +32,6 @@ int RoundHalfEven(int sum, int n) {
 
 int Shift(int value, int by) { return ((value + by) % 10 + 10) % 10; }
 
-// "%.2f" as the C locale writes it: "." whatever the user's locale, so copy
-// texts are the same on every machine.
-std::string ExactText(double value) {
-  char buf[32];
-  const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
-  return std::string(buf, r.ptr);
-}
-
 struct PositionValues {
   std::vector<int> averages;   // a1..a3, rounded
   std::vector<int> midpoints;  // d1..d4, truncating division
@@ -68,9 +60,7 @@ std::string ShiftedRow(Chart& chart, const NextDraw& next, int y, const std::vec
   std::string line;
   for (std::size_t p = 0; p < values.size(); ++p) {
     const int value = Shift(values[p], by);
-    if (value > 0) MarkDigit(chart, next, value);
-    chart.TextOut(14 * static_cast<int>(p) + 2, y, NumberText(value));
-    chart.BlackOnWhite();
+    chart.TextOut(14 * static_cast<int>(p) + 2, y, NumberText(value), value > 0 ? HitStyle(next, value) : kPlainText);
     line += NumberText(value) + ' ';
   }
   return line;
@@ -80,8 +70,8 @@ std::string ShiftedRow(Chart& chart, const NextDraw& next, int y, const std::vec
 std::string ExactRow(Chart& chart, int y, const std::vector<double>& values) {
   std::string line;
   for (std::size_t p = 0; p < values.size(); ++p) {
-    chart.TextOut(41 * static_cast<int>(p) + 3, y, ExactText(values[p]));
-    line += ExactText(values[p]) + ' ';
+    chart.TextOut(41 * static_cast<int>(p) + 3, y, FixedTwo(values[p]));
+    line += FixedTwo(values[p]) + ' ';
   }
   return line;
 }
@@ -105,9 +95,7 @@ Chart PositionView(const ViewInput& in) {
   Chart chart;
   std::string header;
   for (int d = 0; d < 10; ++d) {
-    MarkDigit(chart, next, d);
-    chart.TextOut(14 * d + 2, 10, NumberText(d));
-    chart.BlackOnWhite();
+    DigitText(chart, next, 14 * d + 2, 10, d);
     header += NumberText(d);
   }
   chart.AddCopyLine(header);

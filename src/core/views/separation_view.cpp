@@ -100,9 +100,7 @@ Chart SeparationView(const ViewInput& in) {
         continue;
       }
       const int digit = place - 1;
-      MarkDigit(chart, next, digit);
-      chart.TextOut(x, y, NumberText(digit));
-      chart.BlackOnWhite();
+      DigitText(chart, next, x, y, digit);
       cells[column][printed] = place;
       ++column;
     }

@@ -72,14 +72,10 @@ Chart SieveView(const ViewInput& in) {
   for (int k = 0; k < 3; ++k)
     for (int p = 0; p < 3; ++p) {
       const int v = candidates[static_cast<std::size_t>(p)][static_cast<std::size_t>(k)];
-      MarkDigit(chart, next, v);
-      chart.TextOut(14 * p + 2, 15 * k + 20, NumberText(v));
-      chart.BlackOnWhite();
+      DigitText(chart, next, 14 * p + 2, 15 * k + 20, v);
     }
   for (int n = 0; n < m; ++n) {
-    MarkDigit(chart, next, distinct[static_cast<std::size_t>(n)]);
-    chart.TextOut(14 * n + 2, 155, NumberText(distinct[static_cast<std::size_t>(n)]));
-    chart.BlackOnWhite();
+    DigitText(chart, next, 14 * n + 2, 155, distinct[static_cast<std::size_t>(n)]);
   }
   chart.TextOut(14 * m + 2, 155, countText);
   FinishView(chart, in.grid);

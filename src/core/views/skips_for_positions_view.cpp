@@ -107,18 +107,15 @@ Chart SkipsForPositionsView(const ViewInput& in) {
     for (int i = 0; i < 10; ++i) {
       const Slot& slot = positions[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)];
       const int x = 14 * i + 2;
-      MarkDigit(chart, next, slot.digit);
-      chart.TextOut(x, y + 25, SkipText(slot.digit));
+      const TextStyle style = HitStyle(next, slot.digit);
+      chart.TextOut(x, y + 25, SkipText(slot.digit), style);
       if (in.median) {
-        chart.TextOut(x, y + 40, slot.MedianText());
+        chart.TextOut(x, y + 40, slot.MedianText(), style);
       } else {
-        chart.TextOut(x, y + 40, slot.LastSkipText());
-        chart.TextOut(x, y + 55, slot.MedianText());
+        chart.TextOut(x, y + 40, slot.LastSkipText(), style);
+        chart.TextOut(x, y + 55, slot.MedianText(), style);
       }
-      chart.BlackOnWhite();
-      MarkDigit(chart, next, i);
-      chart.TextOut(x, 385, SkipText(i));
-      chart.BlackOnWhite();
+      chart.TextOut(x, 385, SkipText(i), HitStyle(next, i));
     }
   }
   FinishView(chart, in.grid);

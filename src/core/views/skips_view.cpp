@@ -104,22 +104,16 @@ Chart SkipsView(const ViewInput& in) {
   for (int j = 1; j <= 10; ++j) {
     const int d = order1[j - 1];
     skips1[j - 1] = lastSkips[d];
-    MarkDigit(chart, next, d);
-    chart.TextOut(x(j), 25, NumberText(d));
-    chart.TextOut(x(j), 40, NumberText(lastSkips[d]));
-    chart.TextOut(x(j), 55, NumberText(medians1[j - 1]));
-    chart.BlackOnWhite();
+    DigitText(chart, next, x(j), 25, d);
+    chart.TextOut(x(j), 40, NumberText(lastSkips[d]), HitStyle(next, d));
+    chart.TextOut(x(j), 55, NumberText(medians1[j - 1]), HitStyle(next, d));
   }
   chart.TextOut(2, 90, "Number/Skip Median:");
   for (int j = 1; j <= 10; ++j) {
     const int d = order2[j - 1];
-    MarkDigit(chart, next, d);
-    chart.TextOut(x(j), 115, NumberText(d));
-    chart.TextOut(x(j), 130, NumberText(medians2[j - 1]));
-    chart.BlackOnWhite();
-    MarkDigit(chart, next, j - 1);
-    chart.TextOut(x(j), 175, NumberText(j - 1));
-    chart.BlackOnWhite();
+    DigitText(chart, next, x(j), 115, d);
+    chart.TextOut(x(j), 130, NumberText(medians2[j - 1]), HitStyle(next, d));
+    DigitText(chart, next, x(j), 175, j - 1);
   }
   chart.TextOut(2, 250, kFfg50);
   chart.TextOut(2, 265, kFfg75);

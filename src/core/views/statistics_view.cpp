@@ -49,18 +49,12 @@ Chart StatisticsView(const ViewInput& in) {
     for (int d = 0; d < 10; ++d) {
       if (counts[d] != levels[i]) continue;
       ++k;
-      MarkDigit(chart, next, d);
-      chart.TextOut(14 * k + 16, y, FormatNumber(d));
-      chart.BlackOnWhite();
+      chart.TextOut(14 * k + 16, y, FormatNumber(d), HitStyle(next, d));
       line += FormatNumber(d) + " ";
     }
     copyLines.push_back(std::move(line));
   }
-  for (int j = 1; j <= 10; ++j) {
-    MarkDigit(chart, next, j - 1);
-    chart.TextOut(21 * j - 12, 10, NumberText(j - 1));
-    chart.BlackOnWhite();
-  }
+  for (int j = 1; j <= 10; ++j) DigitText(chart, next, 21 * j - 12, 10, j - 1);
   FinishView(chart, in.grid);
 
   // Copy lines.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/history/text_helpers.h"
+
 namespace drawlyze {
 namespace {
 
@@ -28,11 +30,6 @@ constexpr Option kOptions[kOptionCount] = {
     {"Free Pairs", FreePairsView, true},
 };
 
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
 }  // namespace
 
 const char* OptionCaption(int option) { return option >= 0 && option < kOptionCount ? kOptions[option].caption : ""; }
@@ -44,7 +41,7 @@ int FindOption(const std::string& text) {
     return index < kOptionCount ? index : -1;
   }
   for (int i = 0; i < kOptionCount; ++i)
-    if (Lower(kOptions[i].caption) == Lower(text)) return i;
+    if (LowerCase(kOptions[i].caption) == LowerCase(text)) return i;
   return -1;
 }
 

@@ -1,0 +1,46 @@
+#include "core/history/text_helpers.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace drawlyze {
+namespace {
+
+template <class Real>
+std::string Format(Real value) {
+  char buffer[5000];  // room for the largest long double in fixed notation
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+  if (result.ec != std::errc()) return "?";
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string FixedTwo(double value) { return Format(value); }
+std::string FixedTwo(long double value) { return Format(value); }
+
+std::string LowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return lower;
+}
+
+std::string DigitsAndSingleBlanks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    const char ch = c >= '0' && c <= '9' ? c : ' ';
+    if (ch == ' ' && !out.empty() && out.back() == ' ') continue;
+    out += ch;
+  }
+  return out;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace drawlyze
