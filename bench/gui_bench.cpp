@@ -17,6 +17,7 @@
 #include "gui/form_memo.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
 
 namespace drawlyze {
 namespace {
@@ -57,17 +58,17 @@ void BM_StartUpToFirstPaintedView(benchmark::State& state) {
   App();
   gui::g_messageHook = [](const QString&) {};
   for (auto _ : state) {
-    CreateForms(FullDrawFile().c_str());
-    Form1->show();
-    const QPixmap shown = Form1->grab();
+    gui::Model model;
+    const gui::Forms forms(model, FullDrawFile().c_str());
+    forms.Form1->show();
+    const QPixmap shown = forms.Form1->grab();
     benchmark::DoNotOptimize(shown.width());
-    DestroyForms();
   }
-  CreateForms(FullDrawFile().c_str());
-  Form1->show();
+  gui::Model model;
+  const gui::Forms forms(model, FullDrawFile().c_str());
+  forms.Form1->show();
   QApplication::processEvents();
   state.counters["rss_MiB"] = ResidentMiB();
-  DestroyForms();
 }
 BENCHMARK(BM_StartUpToFirstPaintedView)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -75,16 +76,16 @@ BENCHMARK(BM_StartUpToFirstPaintedView)->Unit(benchmark::kMillisecond)->Iteratio
 void BM_OptionClick(benchmark::State& state) {
   App();
   gui::g_messageHook = [](const QString&) {};
-  CreateForms(FullDrawFile().c_str());
-  Form1->show();
-  Form1->SelectRow(2);
+  gui::Model model;
+  const gui::Forms forms(model, FullDrawFile().c_str());
+  forms.Form1->show();
+  forms.Form1->SelectRow(2);
   const int option = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    Form1->SelectOption(option);
+    forms.Form1->SelectOption(option);
     QApplication::processEvents();
   }
   state.SetLabel(OptionCaption(option));
-  DestroyForms();
 }
 BENCHMARK(BM_OptionClick)->DenseRange(0, 12)->Unit(benchmark::kMicrosecond);
 
@@ -92,15 +93,15 @@ BENCHMARK(BM_OptionClick)->DenseRange(0, 12)->Unit(benchmark::kMicrosecond);
 void BM_RowClick(benchmark::State& state) {
   App();
   gui::g_messageHook = [](const QString&) {};
-  CreateForms(FullDrawFile().c_str());
-  Form1->show();
+  gui::Model model;
+  const gui::Forms forms(model, FullDrawFile().c_str());
+  forms.Form1->show();
   int row = 1;
   for (auto _ : state) {
     row = row % 50 + 1;
-    Form1->SelectRow(row);
+    forms.Form1->SelectRow(row);
     QApplication::processEvents();
   }
-  DestroyForms();
 }
 BENCHMARK(BM_RowClick)->Unit(benchmark::kMicrosecond);
 
@@ -108,17 +109,17 @@ BENCHMARK(BM_RowClick)->Unit(benchmark::kMicrosecond);
 void BM_LargestReportShown(benchmark::State& state) {
   App();
   gui::g_messageHook = [](const QString&) {};
-  CreateForms(FullDrawFile().c_str());
-  const ReportLines lines = ExactTriplesSkipsReport(Form1->History(), 1, MAX_DRAWS - 1);
+  gui::Model model;
+  const gui::Forms forms(model, FullDrawFile().c_str());
+  const ReportLines lines = ExactTriplesSkipsReport(model.history, 1, std::nullopt);
   for (auto _ : state) {
-    Form_memo->SetLines(lines);
-    Form_memo->show();
+    forms.Form_memo->SetLines(lines);
+    forms.Form_memo->show();
     QApplication::processEvents();
-    Form_memo->hide();
+    forms.Form_memo->hide();
   }
   state.counters["lines"] = static_cast<double>(lines.size());
   state.counters["rss_MiB"] = ResidentMiB();
-  DestroyForms();
 }
 BENCHMARK(BM_LargestReportShown)->Unit(benchmark::kMillisecond);
 

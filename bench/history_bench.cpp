@@ -24,7 +24,7 @@ void BM_SkipsView(benchmark::State& state) {
   ViewInput in;
   in.history = &history;
   in.row = 2;
-  in.lastDrawsIndex = static_cast<int>(state.range(0)) - 1;
+  in.lastDraws = static_cast<int>(state.range(0));
   for (auto _ : state) benchmark::DoNotOptimize(SkipsView(in));
 }
 BENCHMARK(BM_SkipsView)->Arg(10000)->Unit(benchmark::kMicrosecond);

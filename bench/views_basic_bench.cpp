@@ -13,7 +13,7 @@ ViewInput InputFor(const DrawHistory& history, int lastDraws) {
   ViewInput in;
   in.history = &history;
   in.row = 2;  // a next draw exists, so the views mark digits
-  in.lastDrawsIndex = lastDraws - 1;
+  in.lastDraws = lastDraws;
   return in;
 }
 

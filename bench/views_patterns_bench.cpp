@@ -26,7 +26,7 @@ void RunOption(benchmark::State& state, int option, bool median) {
   ViewInput in;
   in.history = &RandomHistory();
   in.row = 2;
-  in.lastDrawsIndex = MAX_DRAWS - 2;  // the window reaches the oldest draw
+  in.lastDraws = MAX_DRAWS - 1;  // the window reaches the oldest draw
   in.median = median;
   for (auto _ : state) {
     Chart chart = RunView(option, in);

@@ -13,7 +13,7 @@ ViewInput InputFor(const DrawHistory& history, int lastDraws) {
   ViewInput in;
   in.history = &history;
   in.row = 2;
-  in.lastDrawsIndex = lastDraws - 1;
+  in.lastDraws = lastDraws;
   return in;
 }
 
@@ -27,7 +27,7 @@ BENCHMARK(BM_NumericalRangeView)->Arg(kDraws)->Unit(benchmark::kMicrosecond);
 void BM_SeparationView(benchmark::State& state) {
   const DrawHistory history = bench::RandomHistory(kDraws);
   ViewInput in = InputFor(history, static_cast<int>(state.range(0)));
-  in.separation = {"<-->", "<---"};
+  in.separation = SeparationLayout::Ascending;
   for (auto _ : state) benchmark::DoNotOptimize(SeparationView(in));
 }
 BENCHMARK(BM_SeparationView)->Arg(kDraws)->Unit(benchmark::kMicrosecond);

@@ -10,6 +10,7 @@
 
 #include "gui/form1.h"
 #include "gui/forms.h"
+#include "gui/model.h"
 
 namespace {
 
@@ -51,19 +52,18 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
-  CreateForms(drawFile);
+  drawlyze::gui::Model model;  // the draws, patterns and selection every window shares
+  drawlyze::gui::Forms forms(model, drawFile);
+  TForm1* Form1 = forms.Form1;
   if (!screenshot.empty()) {
     if (option >= 0) Form1->SelectOption(option);
     if (row >= 1) Form1->SelectRow(row);
     Form1->show();
     QApplication::processEvents();
     const bool ok = Form1->grab().save(QString::fromLocal8Bit(screenshot.c_str()), "PNG");
-    DestroyForms();
     if (!ok) std::fprintf(stderr, "drawlyze: cannot write %s\n", screenshot.c_str());
     return ok ? 0 : 1;
   }
   Form1->show();
-  const int status = app.exec();
-  DestroyForms();
-  return status;
+  return app.exec();
 }

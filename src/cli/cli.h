@@ -10,6 +10,7 @@
 
 #include "core/chart/view_helpers.h"
 #include "core/history/draw_history.h"
+#include "core/model/draw_model.h"
 
 namespace drawlyze::cli {
 
@@ -42,13 +43,13 @@ struct Context {
   std::string programDir;  // folder of the running executable
 };
 
-// Loads the draw file named by --file (or the default), printing the load
-// messages on stderr. Returns false (after a message) when it cannot be read.
+// Loads the draw file named by --file (or the default) into the model, printing
+// the load messages on stderr, and sets the model's selection from the options
+// (--row, --last, --grid, --median, --layout) as the windows would hold it.
+// Returns false (after a message) when the file cannot be read.
+bool LoadModel(Context& ctx, DrawModel& model);
+// The same for the draws alone.
 bool LoadHistory(Context& ctx, DrawHistory& history);
-// The "Use Last Draws" item index for --last on this history (-1 when empty).
-int LastDrawsIndex(const Options& options, const DrawHistory& history);
-// The view input for the options, as the main window would build it.
-ViewInput MakeViewInput(const Options& options, const DrawHistory& history);
 
 int RunViewCommand(Context& ctx);
 int RunReportCommand(Context& ctx);
@@ -65,15 +66,8 @@ namespace drawlyze::cli {
 bool CheckRow(Context& ctx, const DrawHistory& history);
 }  // namespace drawlyze::cli
 
-#include <memory>
-
 namespace drawlyze::cli {
-// The Sieve editor's patterns as --sieve gives them; it keeps them alive
-// while the view reads them.
-struct SieveHolder {
-  std::shared_ptr<const SievePatterns> patterns;
-};
-// Reads --sieve PATTERNFILE into holder and points in.sieve at it. Returns
-// false (after a message) when the file cannot be read.
-bool LoadSieveOption(Context& ctx, SieveHolder& holder, ViewInput& in);
+// Reads --sieve PATTERNFILE into the model's patterns as the Sieve editor
+// would. Returns false (after a message) when the file cannot be read.
+bool LoadSieveOption(Context& ctx, DrawModel& model);
 }  // namespace drawlyze::cli

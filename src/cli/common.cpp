@@ -7,7 +7,17 @@
 
 namespace drawlyze::cli {
 
-bool LoadHistory(Context& ctx, DrawHistory& history) {
+namespace {
+
+SeparationLayout LayoutOption(const std::string& layout) {
+  if (layout == "ascending") return SeparationLayout::Ascending;
+  if (layout == "descending") return SeparationLayout::Descending;
+  return SeparationLayout::Positional;
+}
+
+}  // namespace
+
+bool LoadModel(Context& ctx, DrawModel& model) {
   const std::string path =
       ctx.options.file ? *ctx.options.file : (std::filesystem::path(ctx.programDir) / DrawFileName()).string();
   std::string text;
@@ -17,27 +27,25 @@ bool LoadHistory(Context& ctx, DrawHistory& history) {
   }
   const LoadResult result = ParseDrawFile(text);
   for (const std::string& message : result.Messages()) ctx.err << message << '\n';
-  history.Assign(result.draws);
+  model.Load(result.draws, path);
+
+  // The row as given: CheckRow tells a row past the table from a valid one.
+  const Options& o = ctx.options;
+  Selection& s = model.selection;
+  s.row = o.row;
+  s.lastDraws = o.last;
+  s.reportLastDraws = o.last;
+  if (o.grid) s.grid = *o.grid;
+  s.median = o.median;
+  s.separation = SeparationChoice::Of(LayoutOption(o.layout));
   return true;
 }
 
-int LastDrawsIndex(const Options& options, const DrawHistory& history) {
-  const int count = history.Count();
-  if (count == 0) return -1;
-  const int n = options.last ? std::min(*options.last, count) : count;
-  return n - 1;
-}
-
-ViewInput MakeViewInput(const Options& options, const DrawHistory& history) {
-  ViewInput in;
-  in.history = &history;
-  in.row = options.row;
-  in.lastDrawsIndex = LastDrawsIndex(options, history);
-  if (options.grid) in.grid = *options.grid;
-  in.median = options.median;
-  if (options.layout == "ascending") in.separation = {"<-->", "<---"};
-  if (options.layout == "descending") in.separation = {"<-->", "--->"};
-  return in;
+bool LoadHistory(Context& ctx, DrawHistory& history) {
+  DrawModel model;
+  if (!LoadModel(ctx, model)) return false;
+  history = std::move(model.history);
+  return true;
 }
 
 }  // namespace drawlyze::cli

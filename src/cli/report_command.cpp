@@ -19,16 +19,13 @@ int RunReportCommand(Context& ctx) {
     ctx.err << '\n';
     return kUsage;
   }
-  DrawHistory history;
-  if (!LoadHistory(ctx, history)) return kFailure;
-  if (!CheckRow(ctx, history)) return kUsage;
+  DrawModel model;
+  if (!LoadModel(ctx, model)) return kFailure;
+  if (!CheckRow(ctx, model.history)) return kUsage;
 
-  ReportInput in;
-  in.history = &history;
-  in.row = ctx.options.row;
-  in.lastDrawsIndex = LastDrawsIndex(ctx.options, history);
   // "Find " searches for the selected draw unless --find names the numbers.
-  in.findText = ctx.options.find ? *ctx.options.find : FindDefaultText(history, in.row);
+  const ReportInput in = MakeReportInput(
+      model, ctx.options.find ? *ctx.options.find : FindDefaultText(model.history, model.selection.row));
   if (report->asksForNumbers) {
     const std::string error = FindTextError(in.findText);
     if (!error.empty()) {

@@ -7,12 +7,6 @@
 
 namespace drawlyze::cli {
 
-namespace {
-// The main table's headers of the number and date columns.
-constexpr const char* kNumberHeader = "\xE2\x84\x96";  // the numero sign, UTF-8
-constexpr const char* kDateHeader = "Date";
-}  // namespace
-
 int RunTableCommand(Context& ctx) {
   if (!ctx.args.empty()) {
     ctx.err << "drawlyze-cli: table takes no arguments\n";

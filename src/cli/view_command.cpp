@@ -20,15 +20,12 @@ int RunViewCommand(Context& ctx) {
     ctx.err << "drawlyze-cli: --chart and --png exclude each other\n";
     return kUsage;
   }
-  DrawHistory history;
-  if (!LoadHistory(ctx, history)) return kFailure;
-  if (!CheckRow(ctx, history)) return kUsage;
+  DrawModel model;
+  if (!LoadModel(ctx, model)) return kFailure;
+  if (!CheckRow(ctx, model.history)) return kUsage;
+  if (ctx.options.sieve && !LoadSieveOption(ctx, model)) return kFailure;
 
-  ViewInput in = MakeViewInput(ctx.options, history);
-  SieveHolder sieve;
-  if (ctx.options.sieve && !LoadSieveOption(ctx, sieve, in)) return kFailure;
-
-  const Chart chart = RunView(option, in);
+  const Chart chart = RunView(option, MakeViewInput(model));
   if (ctx.options.png) {
     std::string error;
     if (!SaveChartPng(chart, *ctx.options.png, error)) {

@@ -2,28 +2,29 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "core/files/whole_file.h"
 #include "core/history/repeat_marks.h"
+#include "core/model/draw_model.h"
+#include "core/table/table_text.h"
 #include "core/views/views.h"
 #include "gui/chart_painter.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
 #include "gui/form_updater.h"
 #include "gui/forms.h"
+#include "gui/latin1.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
 #include "gui/styled_controls.h"
 
 using drawlyze::gui::kBackgroundStart;
+using drawlyze::gui::Latin1;
 
 using namespace drawlyze;
 
@@ -43,8 +44,6 @@ void SetBase(QWidget* widget, const QColor& colour) {
   widget->setAutoFillBackground(true);
 }
 
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
 }  // namespace
 
 // Colours the table of draws: the selected row, the next draw's row and the
@@ -56,14 +55,15 @@ class TForm1::GridDelegate : public QStyledItemDelegate {
   void Refresh() {
     marks_.clear();
     const int row = form_->SelectedRow();
-    if (form_->history_.Count() == 0) return;
-    marks_ = RepeatMarks(form_->history_, row, form_->history_.GetDraw(row - 1));
+    const DrawHistory& history = form_->History();
+    if (history.Count() == 0) return;
+    marks_ = RepeatMarks(history, row, history.GetDraw(row - 1));
   }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     const int r = index.row() + 1;  // table rows count from 1 below the header
     const int selected = form_->SelectedRow();
-    const bool haveDraws = form_->history_.Count() > 0;
+    const bool haveDraws = form_->History().Count() > 0;
     QColor fill = Qt::white;
     QColor pen = Qt::black;
     if (haveDraws && r == selected) {
@@ -90,7 +90,8 @@ class TForm1::GridDelegate : public QStyledItemDelegate {
   std::vector<MarkedCell> marks_;
 };
 
-TForm1::TForm1(const char* drawFileArgument, QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileArgument, QWidget* parent)
+    : QWidget(parent), model_(model), forms_(forms) {
   setObjectName("Form1");
   StringGrid1 = new QTableWidget(this);
   RadioGroup1 = new QGroupBox("Select Option:", this);
@@ -113,7 +114,6 @@ TForm1::TForm1(const char* drawFileArgument, QWidget* parent) : QWidget(parent) 
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate(const char* drawFileArgument) {
-  drawFileName_ = QString::fromStdString(DrawFileName());
   surface_ = QImage(kChartWidth, kChartHeight, QImage::Format_RGB32);
   surface_.fill(Qt::white);
   setWindowTitle(QString("Drawlyze Pick %1").arg(DRAW_SIZE));
@@ -155,18 +155,14 @@ void TForm1::FormCreate(const char* drawFileArgument) {
     button->setGeometry(8, 14 + i * (optionHeight - 1), RadioGroup1->width() - 12, optionHeight - 1);
     RadioGroup1Buttons->addButton(button, i);
   }
-  RadioGroup1Buttons->button(0)->setChecked(true);
+  RadioGroup1Buttons->button(model_.selection.option)->setChecked(true);
 
-  resize(550, 619);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    resize(550, std::max(619, area.height() - 20));
-    move(area.width() / 2 - width() / 2, 0);
-  }
+  drawlyze::gui::PlaceAtTop(this, 550, 619);
 
   // The table of draws.
   StringGrid1->setColumnCount(7);
-  StringGrid1->setHorizontalHeaderLabels({QString::fromUtf8("\u2116"), "Date", "A1", "A2", "A3", "", " S"});
+  const auto utf8 = [](std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); };
+  StringGrid1->setHorizontalHeaderLabels({utf8(kNumberHeader), utf8(kDateHeader), "A1", "A2", "A3", "", " S"});
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
   StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
@@ -188,10 +184,15 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   xpCheckBox_median->setEnabled(false);
   xpButton_Sieve->setEnabled(false);
 
+  // The controls show the model's selection: step 3, bias 0, grid and Median off.
+  const Selection& selection = model_.selection;
   for (int i = 1; i <= 20; ++i) xpComboBox_grid->addItem(QString::number(i));
-  xpComboBox_grid->setCurrentIndex(2);
+  xpComboBox_grid->setCurrentIndex(selection.grid.step - 1);
   for (int i = 0; i <= 19; ++i) xpComboBox_grid_bias->addItem(QString::number(i));
-  xpComboBox_grid_bias->setCurrentIndex(0);
+  xpComboBox_grid_bias->setCurrentIndex(selection.grid.bias);
+  xpCheckBox_grid->setChecked(selection.grid.on);
+  xpCheckBox_median->setChecked(selection.median);
+  ShowSeparationCaptions();
 
   connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this] { StringGrid1Click(); });
   connect(RadioGroup1Buttons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
@@ -210,6 +211,8 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   // The window sees keys before its controls.
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 
+  connect(&model_, &gui::Model::drawsLoaded, this, [this] { DrawsLoaded(); });
+  connect(&model_, &gui::Model::patternsChanged, this, [this] { RunSelectedView(); });
   LocateDrawFile(drawFileArgument);
 
   for (QWidget* w : {static_cast<QWidget*>(RadioGroup1), static_cast<QWidget*>(Label1),
@@ -217,21 +220,14 @@ void TForm1::FormCreate(const char* drawFileArgument) {
     SetBase(w, kBackgroundStart);
   SetBase(xpComboBox_grid, kBackgroundStart);
   SetBase(xpComboBox_grid_bias, kBackgroundStart);
-  openDialogFileName_ = drawFileName_;
-  if (history_.Count() == 0) RunSelectedView();
+  openDialogFileName_ = QString::fromStdString(DrawFileName());
+  if (History().Count() == 0) RunSelectedView();
   FormResize();
 }
 
-QString TForm1::ProgramDir() const { return QCoreApplication::applicationDirPath(); }
+const DrawHistory& TForm1::History() const { return model_.history; }
 
-QString TForm1::DrawFilePath() const { return QDir(ProgramDir()).filePath(drawFileName_); }
-
-int TForm1::SelectedRow() const {
-  const int current = StringGrid1->currentRow();
-  return current < 0 ? 1 : current + 1;
-}
-
-int TForm1::SelectedOption() const { return std::max(0, RadioGroup1Buttons->checkedId()); }
+int TForm1::SelectedRow() const { return model_.selection.row; }
 
 void TForm1::SelectRow(int row) {
   StringGrid1->setCurrentCell(row - 1, StringGrid1->currentColumn() < 0 ? 0 : StringGrid1->currentColumn());
@@ -248,40 +244,34 @@ void TForm1::LocateDrawFile(const char* drawFileArgument) {
     if (QFileInfo(path).isFile()) LoadDrawFile(path);
     return;
   }
-  if (QFileInfo(DrawFilePath()).isFile()) {
-    LoadDrawFile(DrawFilePath());
+  if (QFileInfo(model_.DrawFilePath()).isFile()) {
+    LoadDrawFile(model_.DrawFilePath());
     return;
   }
-  drawlyze::gui::ShowMessage("Error - file " + drawFileName_ + " not found!", this);
-  const QString path = drawlyze::gui::OpenFileName(drawFileName_, "*.txt (*.txt);;*.* (*)", this);
+  const QString drawFileName = QString::fromStdString(DrawFileName());
+  drawlyze::gui::ShowMessage("Error - file " + drawFileName + " not found!", this);
+  const QString path = drawlyze::gui::OpenFileName(drawFileName, "*.txt (*.txt);;*.* (*)", this);
   if (!path.isEmpty()) LoadDrawFile(path);
 }
 
-bool TForm1::LoadDrawFile(const QString& path) {
-  std::string text;
-  if (!ReadWholeFile(path.toLocal8Bit().toStdString(), text)) {
-    drawlyze::gui::ShowMessage("Error - file " + path + " not found!", this);
-    return false;
-  }
-  const LoadResult result = ParseDrawFile(text);
-  for (const std::string& message : result.Messages()) drawlyze::gui::ShowMessage(Latin1(message), this);
-  history_.Assign(result.draws);
+bool TForm1::LoadDrawFile(const QString& path) { return model_.LoadDrawFile(path, this); }
+
+void TForm1::DrawsLoaded() {
   FillGrid();
   FillLastDrawsCombo();
   RunSelectedView();
-  return true;
 }
 
 void TForm1::FillGrid() {
   const QSignalBlocker block(StringGrid1);
-  const int keepRow = StringGrid1->currentRow();
-  const int count = history_.Count();
+  const DrawHistory& history = History();
+  const int count = history.Count();
   StringGrid1->clearContents();
   StringGrid1->setRowCount(std::max(count, 1));
   for (int k = 0; k < count; ++k) {
-    const DrawNumbers a = history_.GetDraw(k);
-    const QString texts[7] = {Latin1(history_.NumberText(k)),
-                              Latin1(history_.DateText(k)),
+    const DrawNumbers a = history.GetDraw(k);
+    const QString texts[7] = {Latin1(history.NumberText(k)),
+                              Latin1(history.DateText(k)),
                               QString::number(a[0]),
                               QString::number(a[1]),
                               QString::number(a[2]),
@@ -289,119 +279,110 @@ void TForm1::FillGrid() {
                               QString::number(a[0] + a[1] + a[2])};
     for (int c = 0; c < 7; ++c) StringGrid1->setItem(k, c, new QTableWidgetItem(texts[c]));
   }
-  const int row = std::clamp(keepRow, 0, std::max(count, 1) - 1);
-  StringGrid1->setCurrentCell(row, std::max(StringGrid1->currentColumn(), 0));
+  // The model kept the selected row where it still exists.
+  StringGrid1->setCurrentCell(model_.selection.row - 1, std::max(StringGrid1->currentColumn(), 0));
 }
 
 void TForm1::FillLastDrawsCombo() {
   const QSignalBlocker block(ComboBox_last_draws);
   ComboBox_last_draws->clear();
-  const int count = history_.Count();
+  const int count = History().Count();
   QStringList items;
   items.reserve(count);
   for (int i = 1; i <= count; ++i) items << QString::number(i);
   ComboBox_last_draws->addItems(items);
-  ComboBox_last_draws->setCurrentIndex(count - 1);
+  ComboBox_last_draws->setCurrentIndex(count - 1);  // all draws, as the model counts after a load
 }
 
 void TForm1::RunSelectedView() {
   copyText_.clear();
-  const int option = SelectedOption();
+  const int option = model_.selection.option;
 
-  ComboBox_last_draws->setEnabled(true);
-  Button_left_right->setEnabled(false);
-  Button_center->setEnabled(false);
-  xpCheckBox_median->setEnabled(false);
-  xpButton_Sieve->setEnabled(false);
-  if (!OptionUsesLastDraws(option)) {
-    ComboBox_last_draws->setEnabled(false);
-    SetBase(ComboBox_last_draws, kBackgroundStart);
-  } else {
-    SetBase(ComboBox_last_draws, QApplication::palette().color(QPalette::Base));
-  }
-  if (option == 6) {
-    Button_left_right->setEnabled(true);
-    Button_center->setEnabled(true);
-  }
-  if (option == 8) xpCheckBox_median->setEnabled(true);
-  if (option == 10) xpButton_Sieve->setEnabled(true);
+  // Only the controls the option reads are enabled; the others keep their value.
+  const OptionControls uses = OptionUses(option);
+  ComboBox_last_draws->setEnabled(uses.lastDraws);
+  SetBase(ComboBox_last_draws, uses.lastDraws ? QApplication::palette().color(QPalette::Base) : kBackgroundStart);
+  Button_left_right->setEnabled(uses.separationButtons);
+  Button_center->setEnabled(uses.separationButtons);
+  xpCheckBox_median->setEnabled(uses.median);
+  xpButton_Sieve->setEnabled(uses.sieveButton);
 
   if (auto* delegate = dynamic_cast<GridDelegate*>(StringGrid1->itemDelegate())) delegate->Refresh();
   StringGrid1->viewport()->update();
 
-  ViewInput in;
-  in.history = &history_;
-  in.row = std::min(SelectedRow(), std::max(history_.Count(), 1));
-  in.lastDrawsIndex = ComboBox_last_draws->currentIndex();
-  in.grid.on = xpCheckBox_grid->isChecked();
-  in.grid.step = xpComboBox_grid->currentIndex() + 1;
-  in.grid.bias = std::max(0, xpComboBox_grid_bias->currentIndex());
-  in.median = xpCheckBox_median->isChecked();
-  in.separation.center = Button_center->text().toStdString();
-  in.separation.leftRight = Button_left_right->text().toStdString();
-  in.sieve = CurrentSievePatterns();
-
-  chart_ = RunView(option, in);
+  chart_ = RunView(option, MakeViewInput(model_));
   PaintChart(chart_, surface_);
   copyText_ = Latin1(chart_.CopyText());
   update(QRect(5, 0, width() - 15, kChartVisibleHeight));
 }
 
-void TForm1::StringGrid1Click() { RunSelectedView(); }
+void TForm1::StringGrid1Click() {
+  model_.selection.row = std::max(StringGrid1->currentRow(), 0) + 1;
+  RunSelectedView();
+}
 
 void TForm1::RadioGroup1Click() {
+  model_.selection.option = std::max(0, RadioGroup1Buttons->checkedId());
   StringGrid1->setFocus();
   RunSelectedView();
 }
 
-void TForm1::ComboBox_last_drawsChange() { RunSelectedView(); }
+void TForm1::ComboBox_last_drawsChange() {
+  const int index = ComboBox_last_draws->currentIndex();
+  model_.selection.lastDraws = index < 0 ? LastDraws() : LastDraws(index + 1);
+  RunSelectedView();
+}
 
 void TForm1::Button_copyClick() {
   QGuiApplication::clipboard()->setText(copyText_);
   StringGrid1->setFocus();
 }
 
-void TForm1::xpButton_UpdateClick() {
-  if (Form_updater) Form_updater->exec();
-}
+void TForm1::xpButton_UpdateClick() { forms_.Form_updater->exec(); }
 
-void TForm1::xpButton_statisticsClick() {
-  if (Form_statistics) Form_statistics->exec();
-}
+void TForm1::xpButton_statisticsClick() { forms_.Form_statistics->exec(); }
 
-void TForm1::xpButton_SieveClick() {
-  if (Form_Sieve) Form_Sieve->exec();
+void TForm1::xpButton_SieveClick() { forms_.Form_Sieve->exec(); }
+
+void TForm1::ShowSeparationCaptions() {
+  Button_center->setText(model_.selection.separation.CenterCaption());
+  Button_left_right->setText(model_.selection.separation.ArrowCaption());
 }
 
 void TForm1::Button_left_rightClick() {
-  // The first click picks the sorted layout in the current direction; later clicks reverse it.
-  if (Button_center->text() == "<-->")
-    Button_left_right->setText(Button_left_right->text() == "<---" ? "--->" : "<---");
-  Button_center->setText("<-->");
+  model_.selection.separation.ClickArrow();
+  ShowSeparationCaptions();
   StringGrid1->setFocus();
   RunSelectedView();
 }
 
 void TForm1::Button_centerClick() {
-  Button_center->setText("X");
+  model_.selection.separation.ClickCenter();
+  ShowSeparationCaptions();
   StringGrid1->setFocus();
   RunSelectedView();
 }
 
 void TForm1::xpCheckBox_medianClick() {
+  model_.selection.median = xpCheckBox_median->isChecked();
   StringGrid1->setFocus();
   RunSelectedView();
 }
 
 void TForm1::xpCheckBox_gridClick() {
-  const QColor colour = xpCheckBox_grid->isChecked() ? QApplication::palette().color(QPalette::Base) : kBackgroundStart;
+  model_.selection.grid.on = xpCheckBox_grid->isChecked();
+  const QColor colour = model_.selection.grid.on ? QApplication::palette().color(QPalette::Base) : kBackgroundStart;
   SetBase(xpComboBox_grid, colour);
   SetBase(xpComboBox_grid_bias, colour);
   StringGrid1->setFocus();
   RunSelectedView();
 }
 
-void TForm1::xpComboBox_gridChange() { RunSelectedView(); }
+void TForm1::xpComboBox_gridChange() {
+  model_.selection.grid.step = xpComboBox_grid->currentIndex() + 1;
+  model_.selection.grid.bias = std::max(0, xpComboBox_grid_bias->currentIndex());
+  RunSelectedView();
+}
 
 void TForm1::paintEvent(QPaintEvent*) {
   // Only the top rows of the chart surface are shown; the table and controls sit below.

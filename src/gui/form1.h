@@ -1,6 +1,8 @@
 #pragma once
 // The main window: the table of draws, the option group, the chart surface
-// with the selected view, and the buttons that open the other windows.
+// with the selected view, and the buttons that open the other windows. Its
+// handlers write the user's choices into the shared model's selection; the
+// view is drawn from the model alone.
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,25 +18,29 @@
 #include "core/chart/chart.h"
 #include "core/history/draw_history.h"
 
+namespace drawlyze::gui {
+class Forms;
+class Model;
+}  // namespace drawlyze::gui
+
 class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm1(const char* drawFileArgument = nullptr, QWidget* parent = nullptr);
+  // Opens the Updater, Statistics and Sieve windows of forms; loads the draw
+  // file (the argument, else 3x10.txt in the model's folder) into the model.
+  TForm1(drawlyze::gui::Model& model, const drawlyze::gui::Forms& forms, const char* drawFileArgument = nullptr,
+         QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // What the other windows read at the moment they compute.
-  const drawlyze::DrawHistory& History() const { return history_; }
+  const drawlyze::DrawHistory& History() const;
   int SelectedRow() const;  // R, 1-based; 1 when the table has no draws
-  int LastDrawsIndex() const { return ComboBox_last_draws->currentIndex(); }
-  QString ProgramDir() const;
-  QString DrawFilePath() const;  // 3x10.txt in the program's folder
   const QString& CopyText() const { return copyText_; }
   const drawlyze::Chart& CurrentChart() const { return chart_; }
   const QImage& ChartSurface() const { return surface_; }
 
-  // Replaces the history by the file's draws and redraws; false when the file
-  // cannot be read (the history is then left as it was).
+  // Replaces the model's draws by the file's (the window then refills and
+  // redraws); false when the file cannot be read (the draws stay as they were).
   bool LoadDrawFile(const QString& path);
   void RunSelectedView();
   void SelectRow(int row);
@@ -82,16 +88,17 @@ class TForm1 : public QWidget {
   void FormResize();
   bool FormKeyDown(QKeyEvent* event);
   void LocateDrawFile(const char* drawFileArgument);
+  void DrawsLoaded();
   void FillLastDrawsCombo();
   void FillGrid();
+  void ShowSeparationCaptions();
   void OpenDrawFileDialog();
-  int SelectedOption() const;
 
-  drawlyze::DrawHistory history_;
+  drawlyze::gui::Model& model_;
+  const drawlyze::gui::Forms& forms_;
   drawlyze::Chart chart_;
   QImage surface_;
   QString copyText_;
-  QString drawFileName_;
   QString openDialogFileName_;
   class GridDelegate;
   friend class GridDelegate;

@@ -1,11 +1,10 @@
 #include "gui/form_memo.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <algorithm>
+
+#include "gui/styled_controls.h"
 
 TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
   setObjectName("Form_memo");
@@ -29,15 +28,7 @@ TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
   FormCreate();
 }
 
-void TForm_memo::FormCreate() {
-  int screenWidth = 800, screenHeight = 600;
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    screenWidth = screen->geometry().width();
-    screenHeight = screen->geometry().height();
-  }
-  resize(600, std::max(screenHeight - 20, 100));
-  move((screenWidth - 600) / 2, 0);
-}
+void TForm_memo::FormCreate() { drawlyze::gui::PlaceAtTop(this, 600, 100); }
 
 void TForm_memo::SetLines(const std::vector<std::string>& lines) {
   std::size_t size = 0;

@@ -6,12 +6,13 @@
 
 #include "core/history/draw_history.h"
 #include "core/sieve/sieve_pattern_file.h"
-#include "gui/form1.h"
-#include "gui/forms.h"
+#include "gui/latin1.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
 #include "gui/styled_controls.h"
 
 using namespace drawlyze;
+using drawlyze::gui::Latin1;
 
 std::function<QString()> TForm_Sieve::saveFileHook;
 std::function<QString()> TForm_Sieve::openFileHook;
@@ -19,8 +20,6 @@ std::function<QString()> TForm_Sieve::openFileHook;
 namespace {
 
 const QString kFileFilter = "*.txt (*.txt);;*.* (*)";
-
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A memo's lines as a text list sees them: a final line end adds no empty line.
 std::vector<std::string> MemoLines(const QPlainTextEdit* memo) {
@@ -39,7 +38,7 @@ void SetMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TForm_Sieve::TForm_Sieve(QWidget* parent) : QDialog(parent) {
+TForm_Sieve::TForm_Sieve(gui::Model& model, QWidget* parent) : QDialog(parent), model_(model) {
   Memo1 = new QPlainTextEdit(this);
   Memo2 = new QPlainTextEdit(this);
   Label1 = new QLabel("More", this);
@@ -77,22 +76,21 @@ void TForm_Sieve::FormCreate() {
   connect(xpButton_Load, &QPushButton::clicked, this, [this] { xpButton_LoadClick(); });
   connect(Button_OK, &QPushButton::clicked, this, [this] { accept(); });
 
-  // The start patterns, parsed as on every close.
-  std::vector<std::string> more = MoreStartLines();
-  std::vector<std::string> less = LessStartLines();
-  ParsePatternMemos(more, less, patterns_);
-  SetMemoLines(Memo1, more);
-  SetMemoLines(Memo2, less);
+  // The memos start with the lines of the model's start patterns.
+  SetMemoLines(Memo1, MoreStartLines());
+  SetMemoLines(Memo2, LessStartLines());
 }
+
+const SievePatterns& TForm_Sieve::Patterns() const { return model_.sieve; }
 
 bool TForm_Sieve::FormClose() {
   std::vector<std::string> more = MemoLines(Memo1);
-  const SieveParseResult parsedMore = ParsePatternMemo(more, patterns_.more);
+  const SieveParseResult parsedMore = ParsePatternMemo(more, model_.sieve.more);
   if (parsedMore.ok) SetMemoLines(Memo1, more);
   SieveParseResult result = parsedMore;
   if (parsedMore.ok) {
     std::vector<std::string> less = MemoLines(Memo2);
-    result = ParsePatternMemo(less, patterns_.less);
+    result = ParsePatternMemo(less, model_.sieve.less);
     if (result.ok) SetMemoLines(Memo2, less);
   }
   if (!result.ok) gui::ShowMessage(Latin1(result.error), this);
@@ -102,7 +100,7 @@ bool TForm_Sieve::FormClose() {
 void TForm_Sieve::done(int result) {
   if (!FormClose()) return;  // stays open with the memos as they were
   QDialog::done(result);
-  if (Form1) Form1->RunSelectedView();
+  model_.PatternsEdited();
 }
 
 QString TForm_Sieve::ChooseFile(bool save) {
@@ -138,5 +136,3 @@ void TForm_Sieve::xpButton_LoadClick() {
   SetMemoLines(Memo1, lists.more);
   SetMemoLines(Memo2, lists.less);
 }
-
-const SievePatterns* CurrentSievePatterns() { return Form_Sieve ? &Form_Sieve->Patterns() : nullptr; }

@@ -1,7 +1,7 @@
 #pragma once
-// The Sieve editor: the More and Less pattern memos, their Save and Load, and
-// the parsed patterns the Sieve view reads. Closing it re-parses the memos
-// and redraws the main window's view.
+// The Sieve editor: the More and Less pattern memos and their Save and Load.
+// Closing it parses the memos into the model's patterns, which the Sieve view
+// reads, and tells the windows (the main window redraws its view).
 
 #include <QDialog>
 #include <QLabel>
@@ -11,13 +11,17 @@
 
 #include "core/sieve/sieve_patterns.h"
 
+namespace drawlyze::gui {
+class Model;
+}
+
 class TForm_Sieve : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_Sieve(QWidget* parent = nullptr);
+  explicit TForm_Sieve(drawlyze::gui::Model& model, QWidget* parent = nullptr);
 
-  const drawlyze::SievePatterns& Patterns() const { return patterns_; }
+  const drawlyze::SievePatterns& Patterns() const;
 
   // Controls, named as in the design.
   QPlainTextEdit* Memo1;  // More
@@ -47,5 +51,5 @@ class TForm_Sieve : public QDialog {
   void FormCreate();
   QString ChooseFile(bool save);
 
-  drawlyze::SievePatterns patterns_;
+  drawlyze::gui::Model& model_;
 };

@@ -2,25 +2,24 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QHideEvent>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStringDecoder>
 
 #include "core/table/column_runs.h"
 #include "core/table/state_settings.h"
-#include "gui/form1.h"
-#include "gui/form_table.h"
-#include "gui/forms.h"
+#include "gui/latin1.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
+#include "gui/styled_controls.h"
 
 using namespace drawlyze;
+using drawlyze::gui::kBackgroundEnd;
+using drawlyze::gui::kBackgroundStart;
+using drawlyze::gui::Latin1;
 
 namespace {
 
-const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
-const QColor kBackgroundEnd(0xE9, 0xEF, 0xF9);
 constexpr int kEvenMoreColumn = 7;  // "Even > Odd"
 constexpr int kEvenLessColumn = 8;  // "Even < Odd"
 const QString kNotCalculated = "N";
@@ -30,10 +29,7 @@ std::size_t Slot(int column) { return static_cast<std::size_t>(column - kFirstDe
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour, int x, int y) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, colour);
-  label->setPalette(palette);
-  label->setAutoFillBackground(true);
+  drawlyze::gui::FillBackground(label, colour);
   label->move(x, y);
   label->adjustSize();
   label->show();
@@ -56,7 +52,7 @@ std::string PathBytes(const QString& path) { return QFile::encodeName(path).toSt
 
 }  // namespace
 
-TForm_Stat::TForm_Stat(QWidget* parent) : QDialog(parent) {
+TForm_Stat::TForm_Stat(gui::Model& model, QWidget* parent) : QDialog(parent), model_(model) {
   setObjectName("Form_Stat");
   xpButton_Calculate = new QPushButton("Calculate", this);
   FormCreate();
@@ -67,31 +63,17 @@ void TForm_Stat::FormCreate() {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(312, 306);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-  }
-  QPalette background = palette();
-  background.setColor(QPalette::Window, kBackgroundStart);
-  setPalette(background);
-  setAutoFillBackground(true);
+  drawlyze::gui::PlaceCentred(this);
+  drawlyze::gui::FillBackground(this);
 
   xpButton_Calculate->setObjectName("xpButton_Calculate");
   xpButton_Calculate->setGeometry(224, 146, 73, 25);
-  // Enter in a threshold edit does not calculate: only the button does.
-  xpButton_Calculate->setAutoDefault(false);
-  QFont bold = xpButton_Calculate->font();
-  bold.setBold(true);
-  xpButton_Calculate->setFont(bold);
-  QPalette navy = xpButton_Calculate->palette();
-  navy.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
-  xpButton_Calculate->setPalette(navy);
+  // Not a default button: Enter in a threshold edit does not calculate, only the button does.
+  drawlyze::gui::StyleButtons({xpButton_Calculate});
   connect(xpButton_Calculate, &QPushButton::clicked, this, [this] { Button_CalculateClick(); });
 
-  settingsPath_ = QDir(Form1 ? Form1->ProgramDir() : QString("."))
-                      .filePath(QString::fromLatin1(kStateSettingsFileName.data(),
-                                                    static_cast<qsizetype>(kStateSettingsFileName.size())));
-  remembered_.fill(QString::fromLatin1(kDefaultThreshold.data(), static_cast<qsizetype>(kDefaultThreshold.size())));
+  settingsPath_ = QDir(model_.Folder()).filePath(Latin1(kStateSettingsFileName));
+  remembered_.fill(Latin1(kDefaultThreshold));
 }
 
 void TForm_Stat::showEvent(QShowEvent* event) {
@@ -123,9 +105,7 @@ void TForm_Stat::BuildColumnBlocks() {
   int x = 10;
   int y = 0;
   for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c) {
-    const QString header = Form_Table ? Form_Table->HeaderText(c)
-                                      : QString::fromLatin1(DerivedHeaders()[Slot(c)].data(),
-                                                            static_cast<qsizetype>(DerivedHeaders()[Slot(c)].size()));
+    const QString header = Latin1(DerivedHeaders()[Slot(c)]);
     const QColor nameColour = c < kEvenMoreColumn ? kBackgroundStart : kBackgroundEnd;
     Label_column[c] = MakeLabel(this, QString("Label_column_%1").arg(c), header, nameColour, x, y + 10);
     Label_above[c] = MakeLabel(this, QString("Label_above_%1").arg(c), kNotCalculated, kBackgroundStart, x, y + 30);
@@ -195,7 +175,7 @@ void TForm_Stat::Button_CalculateClick() {
       SetCount(Label_below[c], kNotCalculated);
       continue;
     }
-    const ColumnRuns runs = CountColumnRuns(Form_Table ? Form_Table->ColumnValues(c) : std::vector<int>(), *threshold);
+    const ColumnRuns runs = CountColumnRuns(DerivedColumnValues(model_.history, c), *threshold);
     SetCount(Label_above[c], QString::number(runs.above));
     SetCount(Label_below[c], QString::number(runs.below));
   }

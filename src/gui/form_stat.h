@@ -1,7 +1,8 @@
 #pragma once
 // The State dialog: for each derived column of the Table window, the run of
-// newest draws above and below a threshold the user types. The thresholds
-// persist in stats_pick_3.txt in the program's folder.
+// newest draws above and below a threshold the user types, counted on the
+// model's draws. The thresholds persist in stats_pick_3.txt in the program's
+// folder.
 
 #include <QDialog>
 #include <QLabel>
@@ -11,11 +12,15 @@
 
 #include "core/table/draw_columns.h"
 
+namespace drawlyze::gui {
+class Model;
+}
+
 class TForm_Stat : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_Stat(QWidget* parent = nullptr);
+  explicit TForm_Stat(drawlyze::gui::Model& model, QWidget* parent = nullptr);
 
   // Where the thresholds are kept; fixed at creation, replaceable by tests and tools.
   const QString& SettingsPath() const { return settingsPath_; }
@@ -48,6 +53,7 @@ class TForm_Stat : public QDialog {
   void BuildColumnBlocks();
   void DiscardColumnBlocks();
 
+  drawlyze::gui::Model& model_;
   QString settingsPath_;
   std::array<QString, drawlyze::kDerivedColumnCount> remembered_;
 };

@@ -1,55 +1,41 @@
 #pragma once
-// The Statistics window: one button per report, its own "Use Last Draws"
-// list, and the Table button.
+// The Statistics window: one button per report of the core's report table,
+// its own "Use Last Draws" list, and the Table button.
 
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <vector>
 
 namespace drawlyze {
 struct ReportInfo;
-}
+namespace gui {
+class Forms;
+class Model;
+}  // namespace gui
+}  // namespace drawlyze
 
 class TForm_statistics : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_statistics(QWidget* parent = nullptr);
+  // Opens the report window and the Table window of forms.
+  TForm_statistics(drawlyze::gui::Model& model, const drawlyze::gui::Forms& forms, QWidget* parent = nullptr);
 
   // Titles the report window and shows it modally.
   void ShowReport(const QString& title);
 
-  // Controls, named as in the design.
-  QPushButton* xpButton_Triples_not_drawn_yet;
+  // Controls, named as in the design. The report buttons ("xpButton_Sum", ...)
+  // are made from the report table, one per report, in its order.
+  std::vector<QPushButton*> ReportButtons;
   QComboBox* ComboBox_last_draws;
   QLabel* Label_last_draws;
-  QPushButton* xpButton_Free_Triples;
-  QPushButton* xpButton_Exact_Pairs;
-  QPushButton* xpButton_Free_Pairs;
-  QPushButton* xpButton_Free_pairs_Skips;
-  QPushButton* xpButton_Find;
-  QPushButton* xpButton_Exact_Triples;
-  QPushButton* xpButton_Exact_pairs_Skips;
-  QPushButton* xpButton_Exact_Triples_Skips;
-  QPushButton* xpButton_Free_Triples_skips;
-  QPushButton* xpButton_Common_four;
-  QPushButton* xpButton_Sum;
   QPushButton* xpButton_table;
 
-  // Handlers.
-  void xpButton_Triples_not_drawn_yetClick();
-  void xpButton_Free_TriplesClick();
-  void xpButton_Exact_PairsClick();
-  void xpButton_Free_PairsClick();
-  void xpButton_Free_pairs_SkipsClick();
-  void xpButton_FindClick();
-  void xpButton_Exact_TriplesClick();
-  void xpButton_Exact_pairs_SkipsClick();
-  void xpButton_Exact_Triples_SkipsClick();
-  void xpButton_Free_Triples_skipsClick();
-  void xpButton_Common_fourClick();
-  void xpButton_SumClick();
+  // Handlers. Every report button runs its report through the one handler.
+  void ReportButtonClick(const drawlyze::ReportInfo& report, QPushButton* button);
+  void ComboBox_last_drawsChange();
   void xpButton_tableClick();
 
  protected:
@@ -57,7 +43,7 @@ class TForm_statistics : public QDialog {
 
  private:
   void FormCreate();
-  // Computes the report into the report window and shows it; the button
-  // shows greyed meanwhile when the report says so.
-  void RunReport(QPushButton* button, const char* caption);
+
+  drawlyze::gui::Model& model_;
+  const drawlyze::gui::Forms& forms_;
 };

@@ -5,18 +5,17 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QScreen>
 #include <algorithm>
 
-#include "gui/form1.h"
 #include "gui/form_stat.h"
 #include "gui/forms.h"
+#include "gui/model.h"
+#include "gui/styled_controls.h"
 
 using namespace drawlyze;
 
 namespace {
 
-const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
 constexpr int kRowHeight = 20;
 constexpr int kDesignWidth = 756;
 constexpr int kDesignHeight = 502;
@@ -29,7 +28,8 @@ void PutOnClipboard(const std::string& text) { QGuiApplication::clipboard()->set
 
 }  // namespace
 
-TForm_Table::TForm_Table(QWidget* parent) : QDialog(parent) {
+TForm_Table::TForm_Table(gui::Model& model, const gui::Forms& forms, QWidget* parent)
+    : QDialog(parent), model_(model), forms_(forms) {
   setObjectName("Form_Table");
   xpButton_Stat = new QPushButton("State", this);
   StringGrid1 = new QTableWidget(this);
@@ -40,20 +40,11 @@ TForm_Table::TForm_Table(QWidget* parent) : QDialog(parent) {
 
 void TForm_Table::FormCreate() {
   setWindowTitle("Table");
-  QPalette background = palette();
-  background.setColor(QPalette::Window, kBackgroundStart);
-  setPalette(background);
-  setAutoFillBackground(true);
+  drawlyze::gui::FillBackground(this);
 
   xpButton_Stat->setObjectName("xpButton_Stat");
   xpButton_Stat->setGeometry(8, 6, 97, 25);
-  xpButton_Stat->setAutoDefault(false);
-  QFont bold = xpButton_Stat->font();
-  bold.setBold(true);
-  xpButton_Stat->setFont(bold);
-  QPalette navy = xpButton_Stat->palette();
-  navy.setColor(QPalette::ButtonText, QColor(0, 0, 0x80));
-  xpButton_Stat->setPalette(navy);
+  drawlyze::gui::StyleButtons({xpButton_Stat});
 
   StringGrid1->setObjectName("StringGrid1");
   PopupMenu1->setObjectName("PopupMenu1");
@@ -86,11 +77,7 @@ void TForm_Table::FormCreate() {
   StringGrid1->installEventFilter(this);
 
   resize(kDesignWidth, kDesignHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    resize(kDesignWidth, std::max(100, area.height() - 20));
-    move(area.x() + (area.width() - kDesignWidth) / 2, area.y());
-  }
+  drawlyze::gui::PlaceAtTop(this, kDesignWidth, 100);
   FormResize();
 }
 
@@ -127,13 +114,8 @@ void TForm_Table::FormResize() {
 }
 
 void TForm_Table::FormShow() {
-  const QTableWidget* mainGrid = Form1 ? Form1->StringGrid1 : nullptr;
-  auto mainHeader = [&](int column) {
-    const QTableWidgetItem* item = mainGrid ? mainGrid->horizontalHeaderItem(column) : nullptr;
-    return item ? item->text().toStdString() : std::string();
-  };
-  static const DrawHistory noDraws;
-  const std::vector<TableRow> rows = BuildTableRows(Form1 ? Form1->History() : noDraws, mainHeader(0), mainHeader(1));
+  // The number and date columns head as in the main window's table of draws.
+  const std::vector<TableRow> rows = BuildTableRows(model_.history, kNumberHeader, kDateHeader);
 
   StringGrid1->setUpdatesEnabled(false);
   StringGrid1->clearContents();
@@ -168,16 +150,6 @@ std::vector<TableRow> TForm_Table::Cells() const {
   return rows;
 }
 
-std::vector<int> TForm_Table::ColumnValues(int column) const {
-  std::vector<int> values;
-  values.reserve(static_cast<std::size_t>(StringGrid1->rowCount()));
-  for (int r = 0; r < StringGrid1->rowCount(); ++r) {
-    const QTableWidgetItem* item = StringGrid1->item(r, column);
-    values.push_back(item ? item->text().trimmed().toInt() : 0);
-  }
-  return values;
-}
-
 void TForm_Table::StringGrid1DblClick() {
   const int column = std::max(StringGrid1->currentColumn(), 0);
   setWindowTitle(HeaderText(column));
@@ -186,9 +158,7 @@ void TForm_Table::StringGrid1DblClick() {
 
 void TForm_Table::CopyAll1Click() { PutOnClipboard(CopyAllText(Cells())); }
 
-void TForm_Table::xpButton_StatClick() {
-  if (Form_Stat) Form_Stat->exec();
-}
+void TForm_Table::xpButton_StatClick() { forms_.Form_Stat->exec(); }
 
 bool TForm_Table::StringGrid1KeyDown(const QKeyEvent* event) {
   if (event->key() != Qt::Key_Escape) return false;

@@ -11,16 +11,20 @@
 
 #include "core/table/table_text.h"
 
+namespace drawlyze::gui {
+class Forms;
+class Model;
+}  // namespace drawlyze::gui
+
 class TForm_Table : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_Table(QWidget* parent = nullptr);
+  // Opens the State dialog of forms.
+  TForm_Table(drawlyze::gui::Model& model, const drawlyze::gui::Forms& forms, QWidget* parent = nullptr);
 
   // The grid's cells as text, row 0 the headers: what the copies take.
   std::vector<drawlyze::TableRow> Cells() const;
-  // Column 2..13 of every draw row read as integers, newest first: what the State dialog measures.
-  std::vector<int> ColumnValues(int column) const;
   QString HeaderText(int column) const;
 
   // Controls, named as in the design.
@@ -45,4 +49,7 @@ class TForm_Table : public QDialog {
   void FormShow();
   void FormResize();
   bool StringGrid1KeyDown(const QKeyEvent* event);
+
+  drawlyze::gui::Model& model_;
+  const drawlyze::gui::Forms& forms_;
 };

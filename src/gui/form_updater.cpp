@@ -3,25 +3,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QKeyEvent>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QScreen>
 
-#include "gui/form1.h"
-#include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
 #include "gui/styled_controls.h"
 
-namespace {
-
-using drawlyze::gui::kBackgroundStart;
-const QColor kBackgroundEnd(0xE9, 0xEF, 0xF9);
-
-}  // namespace
-
-TForm_updater::TForm_updater(QWidget* parent) : QDialog(parent) {
+TForm_updater::TForm_updater(drawlyze::gui::Model& model, QWidget* parent) : QDialog(parent), model_(model) {
   Label1 = new QLabel("Archive:", this);
   ListBox1 = new QListWidget(this);
   Label2 = new QLabel("URL:", this);
@@ -39,8 +27,7 @@ void TForm_updater::FormCreate() {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(490, 200);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  drawlyze::gui::PlaceCentred(this);
 
   drawlyze::gui::PlaceControls({
       {Label1, "Label1", 16, 8, 60, 16},
@@ -69,18 +56,11 @@ void TForm_updater::FormCreate() {
 }
 
 QString TForm_updater::ProgramFolder() const {
-  if (!programFolder_.isEmpty()) return programFolder_;
-  return Form1 ? Form1->ProgramDir() : QCoreApplication::applicationDirPath();
+  return programFolder_.isEmpty() ? model_.Folder() : programFolder_;
 }
 
 void TForm_updater::paintEvent(QPaintEvent* event) {
-  // Lightest at the top and bottom edges, the start colour across the middle.
-  QPainter painter(this);
-  QLinearGradient gradient(0, 0, 0, height());
-  gradient.setColorAt(0, kBackgroundEnd);
-  gradient.setColorAt(0.5, kBackgroundStart);
-  gradient.setColorAt(1, kBackgroundEnd);
-  painter.fillRect(rect(), gradient);
+  drawlyze::gui::PaintGradient(this, drawlyze::gui::Gradient::FromCentre);
   QDialog::paintEvent(event);
 }
 
@@ -136,7 +116,7 @@ void TForm_updater::RunUpdate() {
   settings.url = Edit1_url->text().toStdString();
   settings.mask = Edit2_mask->text().toStdString();
   settings.folder = ProgramFolder().toStdString();
-  if (Form1) settings.drawName = QFileInfo(Form1->DrawFilePath()).fileName().toStdString();
+  settings.drawName = drawlyze::DrawFileName();
 
   drawlyze::updater::UpdateCallbacks callbacks;
   callbacks.clearList = [this] { ListBox1->clear(); };
@@ -148,8 +128,8 @@ void TForm_updater::RunUpdate() {
   };
   callbacks.processEvents = [] { QCoreApplication::processEvents(); };
   callbacks.escapeHeld = [this] { return escapeHeld_; };
-  // The main window is reloaded after the button is enabled again, as its
-  // redraw may take a moment on a long history.
+  // The draws are reloaded after the button is enabled again, as the main
+  // window's redraw may take a moment on a long history.
   std::string installed;
   callbacks.loadDrawFile = [&installed](const std::string& path) { installed = path; };
 
@@ -158,6 +138,6 @@ void TForm_updater::RunUpdate() {
   qApp->removeEventFilter(this);
   xpButton_Update->setEnabled(true);
   running_ = false;
-  if (!installed.empty() && Form1) Form1->LoadDrawFile(QString::fromStdString(installed));
+  if (!installed.empty()) model_.LoadDrawFile(QString::fromStdString(installed), parentWidget());
   if (closePending_) accept();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The Updater: downloads the results archive, lists its members, installs the
-// results file as the draw file and has the main window reload it. The work
-// itself is RunUpdate; this window only feeds it and shows what it reports.
+// results file as the draw file and has the model reload it (the main window
+// follows). The work itself is RunUpdate; this window only feeds it and shows
+// what it reports.
 
 #include <QDialog>
 #include <QLabel>
@@ -11,17 +12,21 @@
 
 #include "update/updater/run_update.h"
 
+namespace drawlyze::gui {
+class Model;
+}
+
 class TForm_updater : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_updater(QWidget* parent = nullptr);
+  explicit TForm_updater(drawlyze::gui::Model& model, QWidget* parent = nullptr);
 
   // The archive the default URL names.
   QString ArchiveName;
 
-  // The folder that holds the draw file: the main window's program folder
-  // unless set (tests and tools point it elsewhere).
+  // The folder that holds the draw file: the model's folder unless set
+  // (tests and tools point it elsewhere).
   QString ProgramFolder() const;
   void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
   // What the last update did.
@@ -56,6 +61,7 @@ class TForm_updater : public QDialog {
   void FormCreate();
   void RunUpdate();
 
+  drawlyze::gui::Model& model_;
   QString programFolder_;
   drawlyze::updater::UpdateResult lastResult_;
   bool running_ = false;

@@ -1,6 +1,10 @@
 #pragma once
-// The program's seven windows. They are created once, in this order, and live
-// until the program ends; each reaches the others through these pointers.
+// The program's seven windows around one model. They are created once, in
+// this order, and live until the set is destroyed: the main window (which
+// loads the draw file and draws the first view), Sieve, Updater, Statistics,
+// report, Table, State. A window that opens windows created after it receives
+// this set and finds them here when it opens them. The program's main owns
+// the model and the set; nothing is global, so two sets never share state.
 
 class TForm1;
 class TForm_Sieve;
@@ -10,22 +14,25 @@ class TForm_memo;
 class TForm_Table;
 class TForm_Stat;
 
-extern TForm1* Form1;
-extern TForm_Sieve* Form_Sieve;
-extern TForm_updater* Form_updater;
-extern TForm_statistics* Form_statistics;
-extern TForm_memo* Form_memo;
-extern TForm_Table* Form_Table;
-extern TForm_Stat* Form_Stat;
+namespace drawlyze::gui {
 
-// Creates the windows in order: main window (which loads the draw file and
-// draws the first view), Sieve, Updater, Statistics, report, Table, State.
-// The argument is the draw file named on the command line (empty: none).
-void CreateForms(const char* drawFileArgument);
-void DestroyForms();
+class Model;
 
-namespace drawlyze {
-struct SievePatterns;
-}
-// The patterns the Sieve view reads (null: the editor's start patterns).
-const drawlyze::SievePatterns* CurrentSievePatterns();
+class Forms {
+ public:
+  // drawFileArgument: the draw file named on the command line (null or empty: none).
+  Forms(Model& model, const char* drawFileArgument);
+  ~Forms();
+  Forms(const Forms&) = delete;
+  Forms& operator=(const Forms&) = delete;
+
+  TForm1* Form1 = nullptr;
+  TForm_Sieve* Form_Sieve = nullptr;
+  TForm_updater* Form_updater = nullptr;
+  TForm_statistics* Form_statistics = nullptr;
+  TForm_memo* Form_memo = nullptr;
+  TForm_Table* Form_Table = nullptr;
+  TForm_Stat* Form_Stat = nullptr;
+};
+
+}  // namespace drawlyze::gui

@@ -1,6 +1,7 @@
 #pragma once
 // The look every window shares: the light blue background, controls named and
-// placed as designed in the small window font, bold navy button captions.
+// placed as designed in the small window font, bold navy button captions, and
+// the windows' places on the screen.
 
 #include <QColor>
 #include <QPushButton>
@@ -8,8 +9,9 @@
 
 namespace drawlyze::gui {
 
-// The start colour of the windows' background gradient.
+// The colours of the windows' background gradient.
 inline const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
+inline const QColor kBackgroundEnd(0xE9, 0xEF, 0xF9);
 
 struct DesignedControl {
   QWidget* widget;
@@ -23,5 +25,16 @@ void PlaceControls(std::initializer_list<DesignedControl> controls);
 void StyleButtons(std::initializer_list<QPushButton*> buttons);
 // Fills the widget's background with the colour.
 void FillBackground(QWidget* widget, const QColor& colour = kBackgroundStart);
+
+// Paints the window's vertical gradient, from its top edge down or from its
+// middle out to both edges; for a paintEvent.
+enum class Gradient { TopDown, FromCentre };
+void PaintGradient(QWidget* window, Gradient gradient);
+
+// Centres the window on the screen.
+void PlaceCentred(QWidget* window);
+// The window at the top edge of the screen, centred across it, as tall as the
+// screen less 20 pixels (never below minHeight).
+void PlaceAtTop(QWidget* window, int width, int minHeight);
 
 }  // namespace drawlyze::gui

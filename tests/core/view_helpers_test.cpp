@@ -9,15 +9,17 @@ TEST(AnalysisWindow, ClampsToTheDrawsThatExist) {
   std::vector<DrawNumbers> draws(12, DrawNumbers{1, 2, 3});
   const DrawHistory h = DrawHistory::FromOldestFirst(draws);
   const struct {
-    int row, lastIndex, start, n;
-  } cases[] = {{10, 9, 9, 3}, {1, 11, 0, 12}, {1, 99, 0, 12}, {3, 0, 2, 1},
-               {1, -1, 0, 0}, {0, 11, -1, 0}, {13, 0, 12, 0}};
+    int row;
+    LastDraws last;
+    int start, n;
+  } cases[] = {{10, 10, 9, 3}, {1, 12, 0, 12},          {1, 100, 0, 12}, {3, 1, 2, 1}, {1, 0, 0, 0},
+               {0, 12, -1, 0}, {13, 1, 12, 0},          {1, std::nullopt, 0, 12},       {5, std::nullopt, 4, 8}};
   for (const auto& c : cases) {
-    const DrawWindow w = AnalysisWindow(h, c.row, c.lastIndex);
+    const DrawWindow w = AnalysisWindow(h, c.row, c.last);
     EXPECT_EQ(w.start, c.start);
-    EXPECT_EQ(w.n, c.n) << "row " << c.row << " index " << c.lastIndex;
+    EXPECT_EQ(w.n, c.n) << "row " << c.row << " last " << c.last.value_or(-1);
   }
-  EXPECT_EQ(AnalysisWindow(DrawHistory(), 1, -1).n, 0);
+  EXPECT_EQ(AnalysisWindow(DrawHistory(), 1, std::nullopt).n, 0);
 }
 
 TEST(NextDraw, ExistsFromRowTwo) {

@@ -1,4 +1,4 @@
-// The main window's wiring, without a display.
+// The main window's wiring, without a display; the model behind the windows.
 #include "gui/form1.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,11 @@
 #include <QKeyEvent>
 #include <QTest>
 
+#include "gui/form_sieve.h"
+#include "gui/form_statistics.h"
+#include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
 #include "qt_app.h"
 
 namespace drawlyze {
@@ -26,10 +30,11 @@ class Form1Test : public ::testing::Test {
     messages.clear();
     gui::g_messageHook = [this](const QString& text) { messages << text; };
     path = testing::WriteFile(dir, "3x10.txt", kFourDraws);
-    form = std::make_unique<TForm1>(path.toLocal8Bit().constData());
+    forms = std::make_unique<gui::Forms>(model, path.toLocal8Bit().constData());
+    form = forms->Form1;
   }
   void TearDown() override {
-    form.reset();
+    forms.reset();
     gui::g_messageHook = nullptr;
     gui::g_openFileHook = nullptr;
   }
@@ -41,7 +46,9 @@ class Form1Test : public ::testing::Test {
   QTemporaryDir dir;
   QString path;
   QStringList messages;
-  std::unique_ptr<TForm1> form;
+  gui::Model model;
+  std::unique_ptr<gui::Forms> forms;
+  TForm1* form = nullptr;
 };
 
 TEST_F(Form1Test, LoadsTheFileNewestFirstAndFillsTheCombo) {
@@ -90,6 +97,7 @@ TEST_F(Form1Test, SeparationButtonsFollowTheirClickRules) {
   EXPECT_EQ(form->Button_left_right->text(), "--->");
   form->Button_centerClick();
   EXPECT_EQ(form->Button_center->text(), "X");
+  EXPECT_EQ(model.selection.separation, (SeparationChoice{SeparationLayout::Positional, SeparationLayout::Descending}));
   form->SelectOption(0);
   EXPECT_EQ(form->Button_left_right->text(), "--->");  // captions persist
 }
@@ -142,10 +150,87 @@ TEST(Form1Start, AnArgumentThatNamesNoFileLoadsNothingSilently) {
   testing::App();
   QStringList messages;
   gui::g_messageHook = [&](const QString& text) { messages << text; };
-  TForm1 form("/nonexistent/draws.txt");
-  EXPECT_EQ(form.History().Count(), 0);
+  gui::Model model;
+  const gui::Forms forms(model, "/nonexistent/draws.txt");
+  EXPECT_EQ(forms.Form1->History().Count(), 0);
   EXPECT_TRUE(messages.isEmpty());
-  EXPECT_EQ(form.ComboBox_last_draws->currentIndex(), -1);
+  EXPECT_EQ(forms.Form1->ComboBox_last_draws->currentIndex(), -1);
+  gui::g_messageHook = nullptr;
+}
+
+// What the Statistics window's Find proposes, without running the report.
+QString FindDefault(const gui::Forms& forms) {
+  QString proposed;
+  gui::g_inputHook = [&](const QString&, const QString&, const QString& defaultText) {
+    proposed = defaultText;
+    return QString("99999999999");  // refused with a message: no report window to close
+  };
+  forms.Form_statistics->findChild<QPushButton*>("xpButton_Find")->click();
+  gui::g_inputHook = nullptr;
+  return proposed;
+}
+
+// A one-draw file, then an empty one: the Sieve view and Find read 0 0 0, as on a fresh start.
+TEST(Form1Reload, AnEmptyFileLeavesNoOlderDrawReadable) {
+  testing::App();
+  gui::g_messageHook = [](const QString&) {};
+  QTemporaryDir dir;
+  const QString empty = testing::WriteFile(dir, "empty.txt", "");
+  gui::Model freshModel;
+  const gui::Forms fresh(freshModel, empty.toLocal8Bit().constData());
+  fresh.Form1->SelectOption(10);
+
+  gui::Model model;
+  const gui::Forms forms(model, testing::WriteFile(dir, "one.txt", "1 01.01.2020 a b 7 8 9 x").toLocal8Bit().constData());
+  forms.Form1->SelectOption(10);
+  EXPECT_NE(forms.Form1->CopyText(), fresh.Form1->CopyText());
+  EXPECT_EQ(FindDefault(forms), "7 8 9");
+
+  ASSERT_TRUE(forms.Form1->LoadDrawFile(empty));
+  EXPECT_EQ(forms.Form1->CopyText(), fresh.Form1->CopyText());
+  EXPECT_EQ(FindDefault(forms), "0 0 0");
+  EXPECT_EQ(FindDefault(fresh), "0 0 0");
+  gui::g_messageHook = nullptr;
+}
+
+// Two sets of windows, each around its own model: what one does never shows in the other.
+TEST(TwoModels, WindowsShareNoState) {
+  testing::App();
+  gui::g_messageHook = [](const QString&) {};
+  QTemporaryDir dir;
+  gui::Model modelA, modelB;
+  const gui::Forms a(modelA, testing::WriteFile(dir, "a.txt", kFourDraws).toLocal8Bit().constData());
+  const gui::Forms b(modelB, testing::WriteFile(dir, "b.txt", "9 01.01.2011 a b 1 2 3 x").toLocal8Bit().constData());
+  const Selection startB = modelB.selection;
+  const QString copyB = b.Form1->CopyText();
+
+  a.Form1->SelectOption(6);
+  a.Form1->SelectRow(3);
+  a.Form1->Button_left_rightClick();
+  a.Form1->ComboBox_last_draws->setCurrentIndex(1);
+  a.Form1->xpCheckBox_grid->setChecked(true);
+  a.Form1->xpCheckBox_gridClick();
+  a.Form_Sieve->Memo1->setPlainText("9 9 9");
+  a.Form_Sieve->show();
+  a.Form_Sieve->Button_OK->click();
+  EXPECT_EQ(modelA.selection.option, 6);
+  EXPECT_EQ(modelA.selection.row, 3);
+  EXPECT_EQ(modelA.selection.lastDraws, 2);
+  EXPECT_EQ(modelA.selection.separation.layout, SeparationLayout::Ascending);
+  EXPECT_TRUE(modelA.selection.grid.on);
+  EXPECT_EQ(modelA.sieve.more[0], (SievePatterns::Line{9, 9, 9}));
+
+  EXPECT_EQ(modelB.selection, startB);
+  EXPECT_EQ(modelB.sieve, StartSievePatterns());
+  EXPECT_EQ(b.Form1->Button_center->text(), "X");
+  EXPECT_EQ(b.Form1->CopyText(), copyB);
+  EXPECT_EQ(b.Form_statistics->ComboBox_last_draws->count(), 1);
+
+  ASSERT_TRUE(b.Form1->LoadDrawFile(testing::WriteFile(dir, "c.txt", "")));
+  EXPECT_EQ(modelA.history.Count(), 4);
+  EXPECT_EQ(a.Form1->StringGrid1->rowCount(), 4);
+  EXPECT_EQ(modelA.drawFile, dir.filePath("a.txt").toStdString());
+  EXPECT_EQ(modelB.history.Count(), 0);
   gui::g_messageHook = nullptr;
 }
 

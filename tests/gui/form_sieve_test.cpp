@@ -10,6 +10,7 @@
 #include "gui/form1.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
 #include "qt_app.h"
 
 namespace drawlyze {
@@ -29,26 +30,33 @@ class FormSieveTest : public ::testing::Test {
     messages.clear();
     gui::g_messageHook = [this](const QString& text) { messages << text; };
     const QString path = testing::WriteFile(dir, "3x10.txt", kDraws);
-    CreateForms(path.toLocal8Bit().constData());
+    forms = std::make_unique<gui::Forms>(model, path.toLocal8Bit().constData());
+    Form1 = forms->Form1;
+    Form_Sieve = forms->Form_Sieve;
     Form1->SelectOption(10);
     Form1->SelectRow(1);
   }
   void TearDown() override {
-    DestroyForms();
+    forms.reset();
     gui::g_messageHook = nullptr;
     TForm_Sieve::saveFileHook = nullptr;
     TForm_Sieve::openFileHook = nullptr;
   }
   QString CopyLine(int i) const { return Form1->CopyText().split("\r\n").value(i); }
+  const SievePatterns* CurrentSievePatterns() const { return &model.sieve; }
 
   QTemporaryDir dir;
   QStringList messages;
+  gui::Model model;
+  std::unique_ptr<gui::Forms> forms;
+  TForm1* Form1 = nullptr;
+  TForm_Sieve* Form_Sieve = nullptr;
 };
 
 TEST_F(FormSieveTest, StartsWithTheStartPatterns) {
   EXPECT_EQ(Form_Sieve->Memo1->toPlainText(), "1 3 5\n0 2 4");
   EXPECT_EQ(Form_Sieve->Memo2->toPlainText(), "5 7 9\n4 6 8");
-  ASSERT_NE(CurrentSievePatterns(), nullptr);
+  EXPECT_EQ(&Form_Sieve->Patterns(), CurrentSievePatterns());
   EXPECT_EQ(*CurrentSievePatterns(), StartSievePatterns());
   EXPECT_EQ(CopyLine(1), "00  06  04  ");
 }

@@ -12,6 +12,7 @@
 #include "gui/form_table.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
 #include "qt_app.h"
 
 namespace drawlyze {
@@ -43,13 +44,18 @@ class FormStatisticsTest : public ::testing::Test {
   void SetUp() override {
     testing::App();
     gui::g_messageHook = [this](const QString& text) { messages << text; };
-    CreateForms(testing::WriteFile(dir, "3x10.txt", kFiveDraws).toLocal8Bit().constData());
+    forms = std::make_unique<gui::Forms>(model, testing::WriteFile(dir, "3x10.txt", kFiveDraws).toLocal8Bit().constData());
+    Form1 = forms->Form1;
+    Form_statistics = forms->Form_statistics;
+    Form_memo = forms->Form_memo;
+    Form_Table = forms->Form_Table;
   }
   void TearDown() override {
-    DestroyForms();
+    forms.reset();
     gui::g_messageHook = nullptr;
     gui::g_inputHook = nullptr;
   }
+  QPushButton* Button(const char* name) const { return Form_statistics->findChild<QPushButton*>(name); }
 
   // Clicks the button and closes the modal report window as soon as it shows.
   Shown Click(QPushButton* button) {
@@ -68,6 +74,12 @@ class FormStatisticsTest : public ::testing::Test {
 
   QTemporaryDir dir;
   QStringList messages;
+  gui::Model model;
+  std::unique_ptr<gui::Forms> forms;
+  TForm1* Form1 = nullptr;
+  TForm_statistics* Form_statistics = nullptr;
+  TForm_memo* Form_memo = nullptr;
+  TForm_Table* Form_Table = nullptr;
 };
 
 TEST_F(FormStatisticsTest, FixedDialogWithItsOwnListFilledAtCreation) {
@@ -99,23 +111,25 @@ TEST_F(FormStatisticsTest, FixedDialogWithItsOwnListFilledAtCreation) {
 
 TEST_F(FormStatisticsTest, ButtonsFillAndTitleTheReportWindow) {
   const struct {
-    QPushButton* TForm_statistics::*button;
+    const char* button;
     const char* caption;
     bool greyed;
   } cases[] = {
-      {&TForm_statistics::xpButton_Exact_Pairs, "Exact Pairs", true},
-      {&TForm_statistics::xpButton_Free_Pairs, "Free Pairs", false},
-      {&TForm_statistics::xpButton_Exact_Triples_Skips, "Exact Triples' Skips", true},
-      {&TForm_statistics::xpButton_Free_Triples_skips, "Free Triples' Skips", true},
-      {&TForm_statistics::xpButton_Sum, "Sum", false},
+      {"xpButton_Exact_Pairs", "Exact Pairs", true},
+      {"xpButton_Free_Pairs", "Free Pairs", false},
+      {"xpButton_Exact_Triples_Skips", "Exact Triples' Skips", true},
+      {"xpButton_Free_Triples_skips", "Free Triples' Skips", true},
+      {"xpButton_Sum", "Sum", false},
   };
+  EXPECT_EQ(Form_statistics->ReportButtons.size(), AllReports().size());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.caption);
-    QPushButton* button = Form_statistics->*c.button;
+    QPushButton* button = Button(c.button);
+    ASSERT_NE(button, nullptr);
     const Shown shown = Click(button);
     EXPECT_TRUE(shown.opened);
     EXPECT_EQ(shown.title, c.caption);
-    const ReportInput in{&Form1->History(), 1, 4, ""};
+    const ReportInput in{&Form1->History(), 1, 5, ""};
     EXPECT_EQ(shown.text, Joined(FindReportByName(c.caption)->run(in)));
     EXPECT_EQ(shown.buttonEnabled, !c.greyed);
     EXPECT_TRUE(button->isEnabled());  // enabled again once the window closed
@@ -125,8 +139,9 @@ TEST_F(FormStatisticsTest, ButtonsFillAndTitleTheReportWindow) {
 TEST_F(FormStatisticsTest, ReportsCountTheSelectedRowAndTheWindowsOwnList) {
   Form1->SelectRow(2);
   Form_statistics->ComboBox_last_draws->setCurrentIndex(1);
-  EXPECT_EQ(Click(Form_statistics->xpButton_Sum).text, Joined(SumReport(Form1->History(), 2, 1)));
-  EXPECT_EQ(Click(Form_statistics->xpButton_Common_four).text, Joined(CommonFourReport(Form1->History(), 2, 1)));
+  EXPECT_EQ(model.selection.reportLastDraws, 2);
+  EXPECT_EQ(Click(Button("xpButton_Sum")).text, Joined(SumReport(Form1->History(), 2, 2)));
+  EXPECT_EQ(Click(Button("xpButton_Common_four")).text, Joined(CommonFourReport(Form1->History(), 2, 2)));
 }
 
 TEST_F(FormStatisticsTest, FindAsksForNumbersWithTheSelectedDrawAsDefault) {
@@ -137,7 +152,7 @@ TEST_F(FormStatisticsTest, FindAsksForNumbersWithTheSelectedDrawAsDefault) {
     return answer;
   };
   Form1->SelectRow(3);
-  const Shown shown = Click(Form_statistics->xpButton_Find);
+  const Shown shown = Click(Button("xpButton_Find"));
   EXPECT_EQ(asked, (QStringList{"Find free combination", "Enter numbers", "7 0 3"}));
   EXPECT_EQ(shown.title, "Find ");
   EXPECT_EQ(shown.text, Joined(FindReport(Form1->History(), "3 0 7")));
@@ -145,7 +160,7 @@ TEST_F(FormStatisticsTest, FindAsksForNumbersWithTheSelectedDrawAsDefault) {
 
   // A number too large to convert: the message, and no report.
   answer = "99999999999 1 2";
-  EXPECT_FALSE(Click(Form_statistics->xpButton_Find).opened);
+  EXPECT_FALSE(Click(Button("xpButton_Find")).opened);
   EXPECT_EQ(messages, QStringList{"'99999999999' is not a valid integer value"});
 }
 

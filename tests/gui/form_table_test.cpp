@@ -12,6 +12,7 @@
 #include "gui/form_stat.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
 #include "qt_app.h"
 
 namespace drawlyze {
@@ -33,14 +34,17 @@ class FormTableTest : public ::testing::Test {
   void SetUp() override {
     testing::App();
     gui::g_messageHook = [this](const QString& text) { messages << text; };
-    CreateForms(testing::WriteFile(dir, "3x10.txt", kFiveDraws).toLocal8Bit().constData());
+    forms = std::make_unique<gui::Forms>(model, testing::WriteFile(dir, "3x10.txt", kFiveDraws).toLocal8Bit().constData());
+    Form1 = forms->Form1;
+    Form_Table = forms->Form_Table;
+    Form_Stat = forms->Form_Stat;
     settingsPath = dir.filePath("stats_pick_3.txt");
     Form_Stat->SetSettingsPath(settingsPath);
   }
   void TearDown() override {
     Form_Stat->hide();
     Form_Table->hide();
-    DestroyForms();
+    forms.reset();
     gui::g_messageHook = nullptr;
   }
 
@@ -49,7 +53,7 @@ class FormTableTest : public ::testing::Test {
     EXPECT_EQ(lines.takeLast(), "") << "every line ends with CR LF";
     return lines;
   }
-  static void DoubleClick(int row, int column) {
+  void DoubleClick(int row, int column) const {
     QTableWidget* grid = Form_Table->StringGrid1;
     grid->setCurrentCell(row, column);
     const QPointF at = grid->visualRect(grid->model()->index(row, column)).center();
@@ -57,16 +61,16 @@ class FormTableTest : public ::testing::Test {
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(grid->viewport(), &event);
   }
-  static void Escape(Qt::KeyboardModifiers mods) {
+  void Escape(Qt::KeyboardModifiers mods) const {
     QKeyEvent event(QEvent::KeyPress, Qt::Key_Escape, mods);
     QApplication::sendEvent(Form_Table->StringGrid1, &event);
   }
-  static void ShowState() {
+  void ShowState() const {
     Form_Table->show();
     Form_Stat->show();
   }
-  static QString Above(int column) { return Form_Stat->Label_above[column]->text(); }
-  static QString Below(int column) { return Form_Stat->Label_below[column]->text(); }
+  QString Above(int column) const { return Form_Stat->Label_above[column]->text(); }
+  QString Below(int column) const { return Form_Stat->Label_below[column]->text(); }
   QByteArray SettingsFile() const {
     QFile file(settingsPath);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
@@ -76,6 +80,11 @@ class FormTableTest : public ::testing::Test {
   QTemporaryDir dir;
   QString settingsPath;
   QStringList messages;
+  gui::Model model;
+  std::unique_ptr<gui::Forms> forms;
+  TForm1* Form1 = nullptr;
+  TForm_Table* Form_Table = nullptr;
+  TForm_Stat* Form_Stat = nullptr;
 };
 
 TEST_F(FormTableTest, ShowingBuildsOneRowPerDrawNewestFirst) {

@@ -12,6 +12,7 @@
 #include "gui/form1.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
+#include "gui/model.h"
 #include "qt_app.h"
 
 namespace drawlyze {
@@ -44,23 +45,23 @@ class FormUpdaterTest : public ::testing::Test {
     ASSERT_TRUE(server_->Ok());
     gui::g_messageHook = [this](const QString& text) { messages << text; };
     drawPath = testing::WriteFile(folder, "3x10.txt", kFourDraws);
-    main = std::make_unique<TForm1>(drawPath.toLocal8Bit().constData());
-    Form1 = main.get();
-    form = std::make_unique<TForm_updater>(main.get());
-    form->SetProgramFolder(folder.path());
+    model.SetFolder(folder.path());
+    forms = std::make_unique<gui::Forms>(model, drawPath.toLocal8Bit().constData());
+    main = forms->Form1;
+    form = forms->Form_updater;
   }
   void TearDown() override {
-    form.reset();
-    Form1 = nullptr;
-    main.reset();
+    forms.reset();
     gui::g_messageHook = nullptr;
   }
 
   QTemporaryDir folder;
   QString drawPath;
   QStringList messages;
-  std::unique_ptr<TForm1> main;
-  std::unique_ptr<TForm_updater> form;
+  gui::Model model;
+  std::unique_ptr<gui::Forms> forms;
+  TForm1* main = nullptr;
+  TForm_updater* form = nullptr;
   static inline QTemporaryDir* served_ = nullptr;
   static inline testing::TestServer* server_ = nullptr;
 };
@@ -95,7 +96,7 @@ TEST_F(FormUpdaterTest, UpdateFillsTheListAndReloadsTheMainWindow) {
 
   // Seen from inside the download, while the event loop runs.
   bool enabledDuringUpdate = true;
-  QTimer::singleShot(0, form.get(), [&] { enabledDuringUpdate = form->xpButton_Update->isEnabled(); });
+  QTimer::singleShot(0, form, [&] { enabledDuringUpdate = form->xpButton_Update->isEnabled(); });
   form->xpButton_Update->click();
 
   EXPECT_FALSE(enabledDuringUpdate);
@@ -124,7 +125,7 @@ TEST_F(FormUpdaterTest, CloseWaitsForTheRunningUpdate) {
   form->show();
   form->Edit1_url->setText(QString::fromStdString(server_->Url("/zip/readme.txt,loto3.txt")));
   bool visibleAfterClose = false;
-  QTimer::singleShot(0, form.get(), [&] {
+  QTimer::singleShot(0, form, [&] {
     form->xpButton_Close->click();
     visibleAfterClose = form->isVisible();
   });

@@ -39,7 +39,7 @@ TEST(LargeHistory, EveryViewAndReportRunsAtTheEdgesOfAFullStore) {
     ViewInput in;
     in.history = &history;
     in.row = s.row;
-    in.lastDrawsIndex = s.lastIndex;
+    in.lastDraws = s.lastIndex + 1;
     in.grid.on = true;
     for (int option = 0; option < kOptionCount; ++option) {
       for (bool median : {false, true}) {
@@ -56,7 +56,7 @@ TEST(LargeHistory, EveryViewAndReportRunsAtTheEdgesOfAFullStore) {
       }
     }
     for (const ReportInfo& report : AllReports()) {
-      ReportInput input{&history, s.row, s.lastIndex, "1 2 3"};
+      ReportInput input{&history, s.row, s.lastIndex + 1, "1 2 3"};
       EXPECT_FALSE(report.run(input).empty()) << report.caption;
     }
   }

@@ -10,7 +10,7 @@ using testing::History;
 using testing::Repeat;
 
 TEST(CommonFour, CountsDrawsOfThreeDifferentDigitsOfTheSet) {
-  const ReportLines lines = CommonFourReport(History("115 135"), 1, 1);
+  const ReportLines lines = CommonFourReport(History("115 135"), 1, 2);
   ASSERT_EQ(lines.size(), 2u + 210 + 3 + 210);
   EXPECT_EQ(lines[2], "0 1 2 3\t0");
   EXPECT_EQ(lines[3], "0 1 2 4\t0");
@@ -23,7 +23,7 @@ TEST(CommonFour, CountsDrawsOfThreeDifferentDigitsOfTheSet) {
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "0 1 3 5\t1"), 2);
 
   // An empty window keeps the generation order in both lists.
-  const ReportLines empty = CommonFourReport(DrawHistory{}, 1, -1);
+  const ReportLines empty = CommonFourReport(DrawHistory{}, 1, 0);
   EXPECT_EQ(empty[215], "0 1 2 3\t0");
   EXPECT_EQ(empty.back(), "6 7 8 9\t0");
 }
@@ -65,7 +65,7 @@ TEST(Sum, SingleDrawOfZeros) {
                           "3\t\t0\t\t\t100.00%"};
   const ReportLines chart = SumChart("*");
   expected.insert(expected.end(), chart.begin(), chart.end());
-  EXPECT_EQ(SumReport(History("000"), 1, 0), expected);
+  EXPECT_EQ(SumReport(History("000"), 1, 1), expected);
 }
 
 TEST(Sum, SpreadBandsAndShares) {
@@ -118,13 +118,13 @@ TEST(Sum, SpreadBandsAndShares) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const ReportLines lines = SumReport(History(c.oldestFirst), c.row, c.lastDraws - 1);
+    const ReportLines lines = SumReport(History(c.oldestFirst), c.row, c.lastDraws);
     for (const auto& [prefix, line] : c.lines) EXPECT_EQ(testing::LineStartingWith(lines, prefix), line);
   }
 }
 
 TEST(Sum, EmptyWindowSaysNoDraws) {
-  EXPECT_EQ(SumReport(DrawHistory{}, 1, -1),
+  EXPECT_EQ(SumReport(DrawHistory{}, 1, 0),
             (ReportLines{"Sum of numbers for last 0 draws", "(From 0 to 1 draws)", "", "No draws"}));
 }
 
@@ -206,8 +206,8 @@ TEST(ReportTable, FindsReportsByCaption) {
   EXPECT_TRUE(FindReportByName("Free Triples' Skips")->greyedWhileRunning);
 
   const DrawHistory h = History("123 456");
-  const ReportInput in{&h, 2, 0, "4 5 6"};
-  EXPECT_EQ(FindReportByName("Sum")->run(in), SumReport(h, 2, 0));
+  const ReportInput in{&h, 2, 1, "4 5 6"};
+  EXPECT_EQ(FindReportByName("Sum")->run(in), SumReport(h, 2, 1));
   EXPECT_EQ(FindReportByName("Find")->run(in), FindReport(h, "4 5 6"));
 }
 

@@ -11,14 +11,14 @@ using testing::History;
 using testing::LineStartingWith;
 using testing::Repeat;
 
-ReportLines All(ReportLines (*report)(const DrawHistory&, int, int), const DrawHistory& h) {
-  return report(h, 1, h.Count() - 1);
+ReportLines All(ReportLines (*report)(const DrawHistory&, int, LastDraws), const DrawHistory& h) {
+  return report(h, 1, std::nullopt);
 }
 
 TEST(PairTables, RowsOfHandMadeWindows) {
   struct Case {
     const char* name;
-    ReportLines (*report)(const DrawHistory&, int, int);
+    ReportLines (*report)(const DrawHistory&, int, LastDraws);
     std::string oldestFirst;
     std::string rowStart;  // the first row that starts with this label and two tabs
     std::string row;
@@ -67,7 +67,7 @@ TEST(PairTables, ExactPairsListsThreePassesByFrequency) {
   EXPECT_EQ(testing::Tail(lines, 3), (ReportLines{"X 9 9\t\t0\t\t0\t\t0", "", ""}));
 
   // With no draws every table keeps the generation order.
-  const ReportLines empty = ExactPairsReport(DrawHistory{}, 1, -1);
+  const ReportLines empty = ExactPairsReport(DrawHistory{}, 1, 0);
   EXPECT_EQ(ReportLines(empty.begin() + 3, empty.begin() + 5),
             (ReportLines{"0 0 X\t\t0\t\t0\t\t0", "0 1 X\t\t0\t\t0\t\t0"}));
 }

@@ -26,29 +26,29 @@ TEST(ReportHeader, NamesTheWindowByOrdinalsAfterCuttingIt) {
     SCOPED_TRACE(c.header);
     for (auto report : {ExactPairsReport, FreePairsReport, ExactTriplesReport, FreeTriplesReport, ExactPairsSkipsReport,
                         ExactTriplesSkipsReport, FreeTriplesSkipsReport, CommonFourReport, TriplesNotDrawnYetReport}) {
-      const ReportLines lines = report(thousand, c.row, c.lastDraws - 1);
+      const ReportLines lines = report(thousand, c.row, c.lastDraws);
       ASSERT_GE(lines.size(), 2u);
       EXPECT_EQ(lines[0], c.header);
       EXPECT_EQ(lines[1], "");
     }
   }
-  EXPECT_EQ(FreePairsSkipsReport(thousand, 101, 49)[0], "Skips for Free Pairs from 900 to 851 draws");
+  EXPECT_EQ(FreePairsSkipsReport(thousand, 101, 50)[0], "Skips for Free Pairs from 900 to 851 draws");
 }
 
 TEST(TriplesNotDrawnYet, ListsTenMissingTriplesALine) {
   std::string all;
   for (int code = 1; code < 1000; ++code)
     all += std::to_string(code / 100) + std::to_string(code / 10 % 10) + std::to_string(code % 10) + " ";
-  EXPECT_EQ(TriplesNotDrawnYetReport(History(all), 1, 998),
+  EXPECT_EQ(TriplesNotDrawnYetReport(History(all), 1, 999),
             (ReportLines{"Statistics from 999 to 1 draws", "", "000   "}));
 
   // Only the window counts: 000 is the oldest draw, outside a window of one.
-  const ReportLines one = TriplesNotDrawnYetReport(History("000 123"), 1, 0);
+  const ReportLines one = TriplesNotDrawnYetReport(History("000 123"), 1, 1);
   EXPECT_EQ(one[2], "000   001   002   003   004   005   006   007   008   009   ");
   EXPECT_EQ(one[14], "120   121   122   124   125   126   127   128   129   130   ");
 
   // No draws: all 1000 triples, and the last full line is followed by an empty one.
-  const ReportLines none = TriplesNotDrawnYetReport(DrawHistory{}, 1, -1);
+  const ReportLines none = TriplesNotDrawnYetReport(DrawHistory{}, 1, 0);
   ASSERT_EQ(none.size(), 103u);
   EXPECT_EQ(none[0], "Statistics from 0 to 1 draws");
   EXPECT_EQ(none[101], "990   991   992   993   994   995   996   997   998   999   ");
@@ -81,16 +81,16 @@ TEST(SkipHistoryBlock, GapsSortedMedianSummaryAverage) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const DrawHistory h = History(c.oldestFirst);
-    EXPECT_EQ(After(ExactTriplesSkipsReport(h, 1, h.Count() - 1), "Triple 1 2 3:", 5).size(), 5u);
+    EXPECT_EQ(After(ExactTriplesSkipsReport(h, 1, std::nullopt), "Triple 1 2 3:", 5).size(), 5u);
     const ReportLines triple =
-        After(ExactTriplesSkipsReport(h, 1, h.Count() - 1), "Triple 1 2 3:", static_cast<int>(c.block.size()));
+        After(ExactTriplesSkipsReport(h, 1, std::nullopt), "Triple 1 2 3:", static_cast<int>(c.block.size()));
     EXPECT_EQ(triple, c.block);
     // The same absences for the free triple, the exact pair and the free pair.
-    EXPECT_EQ(After(FreeTriplesSkipsReport(h, 1, h.Count() - 1), "Triple 1 2 3:", static_cast<int>(c.block.size())),
+    EXPECT_EQ(After(FreeTriplesSkipsReport(h, 1, std::nullopt), "Triple 1 2 3:", static_cast<int>(c.block.size())),
               c.block);
-    EXPECT_EQ(After(ExactPairsSkipsReport(h, 1, h.Count() - 1), "Pair 1 X 3:", static_cast<int>(c.block.size())),
+    EXPECT_EQ(After(ExactPairsSkipsReport(h, 1, std::nullopt), "Pair 1 X 3:", static_cast<int>(c.block.size())),
               c.block);
-    EXPECT_EQ(After(FreePairsSkipsReport(h, 1, h.Count() - 1), "Pair 2 3:", static_cast<int>(c.block.size())), c.block);
+    EXPECT_EQ(After(FreePairsSkipsReport(h, 1, std::nullopt), "Pair 2 3:", static_cast<int>(c.block.size())), c.block);
   }
 }
 
@@ -99,16 +99,16 @@ TEST(SkipsReports, EndTheirFamiliesWithCountsAndSeparators) {
   const std::string separator("* * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * ");
   ASSERT_EQ(separator.size(), 80u);
 
-  const ReportLines exactPairs = ExactPairsSkipsReport(h, 1, 2);
+  const ReportLines exactPairs = ExactPairsSkipsReport(h, 1, 3);
   EXPECT_EQ(testing::Tail(exactPairs, 2), (ReportLines{"", "Count: 100"}));
   EXPECT_EQ(std::count(exactPairs.begin(), exactPairs.end(), separator), 2);
   EXPECT_EQ(After(exactPairs, "Count: 100", 5), (ReportLines{"", "", separator, "", ""}));
   EXPECT_EQ(exactPairs.size(), 2u + 3 * (100 * 5 + 2) + 2 * 5 + 9 /* three pairs a pass with a median line */);
 
-  EXPECT_EQ(testing::Tail(FreePairsSkipsReport(h, 1, 2), 2), (ReportLines{"", "Pairs: 55"}));
-  EXPECT_EQ(testing::Tail(ExactTriplesSkipsReport(h, 1, 2), 2), (ReportLines{"", "Triples: 1000"}));
+  EXPECT_EQ(testing::Tail(FreePairsSkipsReport(h, 1, 3), 2), (ReportLines{"", "Pairs: 55"}));
+  EXPECT_EQ(testing::Tail(ExactTriplesSkipsReport(h, 1, 3), 2), (ReportLines{"", "Triples: 1000"}));
 
-  const ReportLines freeTriples = FreeTriplesSkipsReport(h, 1, 2);
+  const ReportLines freeTriples = FreeTriplesSkipsReport(h, 1, 3);
   EXPECT_EQ(testing::Tail(freeTriples, 2), (ReportLines{"", "Count: 90"}));
   EXPECT_EQ(After(freeTriples, "Count: 120", 6), (ReportLines{"", "", separator, "", "", "Triple 0 0 1:"}));
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/selection.h"
 #include "core/views/views.h"
 #include "view_test_util.h"
 
@@ -15,15 +16,15 @@ using testing::Input;
 // Newest first: 595, 111, 195 (nothing new: skipped), 890, 567, 234, 901, 678, 345, 012.
 constexpr const char* kStairs = "012 345 678 901 234 567 890 195 111 595";
 
-const SeparationButtons kPositional{"X", "<---"};
-const SeparationButtons kAscending{"<-->", "<---"};
-const SeparationButtons kDescending{"<-->", "--->"};
+constexpr SeparationLayout kPositional = SeparationLayout::Positional;
+constexpr SeparationLayout kAscending = SeparationLayout::Ascending;
+constexpr SeparationLayout kDescending = SeparationLayout::Descending;
 
 struct SeparationCase {
   const char* name;
   const char* history;  // oldest first
   int row;
-  SeparationButtons layout;
+  SeparationLayout layout;
   std::vector<std::string> columns;  // the copy lines without their trailing blanks
   bool notCompleted;
 };
@@ -32,11 +33,11 @@ const SeparationCase kCases[] = {
     {"Positional", kStairs, 1, kPositional, {"05 01 08    02 ", "09 01    06 03 ", "05 01 00 07 04 "}, false},
     {"Ascending", kStairs, 1, kAscending, {"05 01 00 06 02 ", "05 01 08 07 03 ", "09 01       04 "}, false},
     {"Descending", kStairs, 1, kDescending, {"09 01 08 07 04 ", "05 01 00 06 03 ", "05 01       02 "}, false},
-    // The layout captions persist; anything but "<-->" in the centre is positional.
+    // "X" after the arrow pointed down: the arrow keeps its direction, the layout is positional.
     {"CenterXWinsOverDirection",
      kStairs,
      1,
-     {"X", "--->"},
+     SeparationChoice{kPositional, kDescending}.layout,
      {"05 01 08    02 ", "09 01    06 03 ", "05 01 00 07 04 "},
      false},
     {"SecondRow", kStairs, 2, kPositional, {"01    08    02 ", "01 09    06 03 ", "01 05 00 07 04 "}, false},

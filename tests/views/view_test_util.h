@@ -23,12 +23,12 @@ inline DrawHistory History(const std::string& oldestFirst) {
   return DrawHistory::FromOldestFirst(draws);
 }
 
-// lastDraws 0 means no item selected; otherwise the N the user picked.
+// lastDraws 0 counts no draw (the list left empty); otherwise the N the user picked.
 inline ViewInput Input(const DrawHistory& history, int row, int lastDraws) {
   ViewInput in;
   in.history = &history;
   in.row = row;
-  in.lastDrawsIndex = lastDraws - 1;
+  in.lastDraws = lastDraws;
   return in;
 }
 

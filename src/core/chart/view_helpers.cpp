@@ -8,11 +8,11 @@
 
 namespace drawlyze {
 
-DrawWindow AnalysisWindow(const DrawHistory& history, int row, int lastDrawsIndex) {
+DrawWindow AnalysisWindow(const DrawHistory& history, int row, LastDraws lastDraws) {
   const int count = history.Count();
   DrawWindow w;
   w.start = row - 1;
-  w.n = lastDrawsIndex + 1;
+  w.n = lastDraws.value_or(count);
   if (count < w.n) w.n = count;
   if (w.start + w.n > count) w.n = count - w.start;
   // A row outside the table (none selected) counts nothing.

@@ -3,6 +3,7 @@
 // it counts, the next draw whose digits it marks, number texts and sorts.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/chart/chart.h"
@@ -16,22 +17,25 @@ struct GridSettings {
   bool on = false;
   int step = 3;  // item index + 1 of the step list
   int bias = 0;  // item index of the bias list
+  bool operator==(const GridSettings&) const = default;
 };
 
-// The two Separation layout buttons; their captions are the layout state.
-struct SeparationButtons {
-  std::string center = "X";        // "X" positional, "<-->" sorted
-  std::string leftRight = "<---";  // "<---" ascending, "--->" descending
-};
+// How the Separation view lays out each row of its staircase: the draws' own
+// positions, or the kept digits sorted.
+enum class SeparationLayout { Positional, Ascending, Descending };
+
+// "Use Last Draws": how many draws, from the selected one back, a view or a
+// report counts; none: every draw. More than there are counts them all.
+using LastDraws = std::optional<int>;
 
 // Everything a view reads: the history, the selected row and the controls.
 struct ViewInput {
   const DrawHistory* history = nullptr;
-  int row = 1;              // R, the selected row of the table of draws (1-based)
-  int lastDrawsIndex = -1;  // selected item index of "Use Last Draws"; -1 when none
+  int row = 1;  // R, the selected row of the table of draws (1-based)
+  LastDraws lastDraws;
   GridSettings grid;
   bool median = false;  // the "Median" check box
-  SeparationButtons separation;
+  SeparationLayout separation = SeparationLayout::Positional;
   const SievePatterns* sieve = nullptr;  // null: the editor's start patterns
 
   const DrawHistory& History() const { return *history; }
@@ -42,10 +46,8 @@ struct DrawWindow {
   int start = 0;
   int n = 0;
 };
-DrawWindow AnalysisWindow(const DrawHistory& history, int row, int lastDrawsIndex);
-inline DrawWindow AnalysisWindow(const ViewInput& in) {
-  return AnalysisWindow(in.History(), in.row, in.lastDrawsIndex);
-}
+DrawWindow AnalysisWindow(const DrawHistory& history, int row, LastDraws lastDraws);
+inline DrawWindow AnalysisWindow(const ViewInput& in) { return AnalysisWindow(in.History(), in.row, in.lastDraws); }
 
 // How often each digit stood at any position of the window's draws.
 std::array<int, 10> DigitCounts(const DrawHistory& history, DrawWindow w);

@@ -23,6 +23,11 @@ void DrawHistory::PutDraw(int index, DrawNumbers draw) {
 
 void DrawHistory::Assign(const std::vector<Draw>& newestFirst) {
   const int n = static_cast<int>(std::min<std::size_t>(newestFirst.size(), MAX_DRAWS));
+  // The store reads as on a fresh start beyond the new draws: no draw of an
+  // earlier, longer file stays readable.
+  if (n < count_)
+    std::fill(bytes_.begin() + static_cast<std::ptrdiff_t>(n) * DRAW_SIZE,
+              bytes_.begin() + static_cast<std::ptrdiff_t>(count_) * DRAW_SIZE, std::uint8_t{0});
   numbers_.assign(static_cast<std::size_t>(n), {});
   dates_.assign(static_cast<std::size_t>(n), {});
   for (int i = 0; i < n; ++i) {

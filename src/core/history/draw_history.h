@@ -45,7 +45,8 @@ class DrawHistory {
   const std::string& NumberText(int index) const { return numbers_[static_cast<std::size_t>(index)]; }
   const std::string& DateText(int index) const { return dates_[static_cast<std::size_t>(index)]; }
 
-  // Replaces the whole history by draws given newest first.
+  // Replaces the whole history by draws given newest first; the store past
+  // them reads zero again, as on a fresh start.
   void Assign(const std::vector<Draw>& newestFirst);
   // Convenience for tests and tools: draws given OLDEST first, as a file lists them.
   static DrawHistory FromOldestFirst(const std::vector<DrawNumbers>& oldestFirst);

@@ -7,8 +7,8 @@
 
 namespace drawlyze {
 
-ReportLines CommonFourReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines CommonFourReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   // A draw of three different digits belongs to the seven sets that add a fourth.
   std::array<int, kFourSetCount> hits{};
   for (int i = window.start; i < window.End(); ++i) {

@@ -21,7 +21,7 @@ std::string NormaliseFindText(std::string_view text) {
 
 std::string FindDefaultText(const DrawHistory& history, int row) {
   const int index = row - 1;
-  if (index < 0 || index >= MAX_DRAWS) return "0 0 0";
+  if (index < 0 || index >= history.Count()) return "0 0 0";
   const DrawNumbers draw = history.GetDraw(index);
   return JoinNumbers(draw.data(), DRAW_SIZE, " ", false);
 }

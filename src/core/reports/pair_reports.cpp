@@ -5,8 +5,8 @@
 
 namespace drawlyze {
 
-ReportLines ExactPairsReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines ExactPairsReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   ReportLines lines;
   AddStandardHeader(lines, window);
   for (int pass = 0; pass < 3; ++pass) {
@@ -22,8 +22,8 @@ ReportLines ExactPairsReport(const DrawHistory& history, int row, int lastDrawsI
   return lines;
 }
 
-ReportLines FreePairsReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines FreePairsReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   const std::vector<HitRecord> records = ScanWindow(history, window, kFreePairCount, false, FreePairHits{});
   std::vector<CombinationStat> stats;
   stats.reserve(kFreePairCount);

@@ -5,8 +5,8 @@
 
 namespace drawlyze {
 
-ReportLines ExactPairsSkipsReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines ExactPairsSkipsReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   ReportLines lines;
   AddStandardHeader(lines, window);
   for (int pass = 0; pass < 3; ++pass) {
@@ -28,8 +28,8 @@ ReportLines ExactPairsSkipsReport(const DrawHistory& history, int row, int lastD
   return lines;
 }
 
-ReportLines FreePairsSkipsReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines FreePairsSkipsReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   std::vector<HitRecord> records = ScanWindow(history, window, kFreePairCount, true, FreePairHits{});
   ReportLines lines;
   // This report words its header its own way.

@@ -7,9 +7,9 @@
 namespace drawlyze {
 namespace {
 
-template <ReportLines (*Report)(const DrawHistory&, int, int)>
+template <ReportLines (*Report)(const DrawHistory&, int, LastDraws)>
 ReportLines Run(const ReportInput& in) {
-  return Report(*in.history, in.row, in.lastDrawsIndex);
+  return Report(*in.history, in.row, in.lastDraws);
 }
 
 ReportLines RunFind(const ReportInput& in) { return FindReport(*in.history, in.findText); }
@@ -26,18 +26,18 @@ std::string Key(std::string_view name) {
 
 const std::vector<ReportInfo>& AllReports() {
   static const std::vector<ReportInfo> reports = {
-      {"Triples not drawn yet", "xpButton_Triples_not_drawn_yet", true, false, Run<TriplesNotDrawnYetReport>},
-      {"Free Triples", "xpButton_Free_Triples", true, false, Run<FreeTriplesReport>},
-      {"Exact Pairs", "xpButton_Exact_Pairs", true, false, Run<ExactPairsReport>},
-      {"Free Pairs", "xpButton_Free_Pairs", false, false, Run<FreePairsReport>},
-      {"Free Pairs' Skips", "xpButton_Free_pairs_Skips", false, false, Run<FreePairsSkipsReport>},
-      {"Find ", "xpButton_Find", false, true, RunFind},
-      {"Exact Triples", "xpButton_Exact_Triples", true, false, Run<ExactTriplesReport>},
-      {"Exact Pairs' Skips", "xpButton_Exact_pairs_Skips", true, false, Run<ExactPairsSkipsReport>},
-      {"Exact Triples' Skips", "xpButton_Exact_Triples_Skips", true, false, Run<ExactTriplesSkipsReport>},
-      {"Free Triples' Skips", "xpButton_Free_Triples_skips", true, false, Run<FreeTriplesSkipsReport>},
-      {"Common Four", "xpButton_Common_four", false, false, Run<CommonFourReport>},
-      {"Sum", "xpButton_Sum", false, false, Run<SumReport>},
+      {"Triples not drawn yet", "xpButton_Triples_not_drawn_yet", {0, 0}, true, false, Run<TriplesNotDrawnYetReport>},
+      {"Free Triples", "xpButton_Free_Triples", {0, 1}, true, false, Run<FreeTriplesReport>},
+      {"Exact Pairs", "xpButton_Exact_Pairs", {0, 2}, true, false, Run<ExactPairsReport>},
+      {"Free Pairs", "xpButton_Free_Pairs", {0, 3}, false, false, Run<FreePairsReport>},
+      {"Free Pairs' Skips", "xpButton_Free_pairs_Skips", {1, 3}, false, false, Run<FreePairsSkipsReport>},
+      {"Find ", "xpButton_Find", {1, 0}, false, true, RunFind},
+      {"Exact Triples", "xpButton_Exact_Triples", {0, 4}, true, false, Run<ExactTriplesReport>},
+      {"Exact Pairs' Skips", "xpButton_Exact_pairs_Skips", {1, 2}, true, false, Run<ExactPairsSkipsReport>},
+      {"Exact Triples' Skips", "xpButton_Exact_Triples_Skips", {1, 4}, true, false, Run<ExactTriplesSkipsReport>},
+      {"Free Triples' Skips", "xpButton_Free_Triples_skips", {1, 1}, true, false, Run<FreeTriplesSkipsReport>},
+      {"Common Four", "xpButton_Common_four", {0, 5}, false, false, Run<CommonFourReport>},
+      {"Sum", "xpButton_Sum", {1, 5}, false, false, Run<SumReport>},
   };
   return reports;
 }

@@ -6,8 +6,8 @@
 
 namespace drawlyze {
 
-ReportWindow ReportAnalysisWindow(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const DrawWindow w = AnalysisWindow(history, row, lastDrawsIndex);
+ReportWindow ReportAnalysisWindow(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const DrawWindow w = AnalysisWindow(history, row, lastDraws);
   ReportWindow window;
   window.count = history.Count();
   window.start = w.start;

@@ -18,7 +18,7 @@ struct ReportWindow {
 };
 
 // Same rule as the main window's views, with the Statistics window's own list.
-ReportWindow ReportAnalysisWindow(const DrawHistory& history, int row, int lastDrawsIndex);
+ReportWindow ReportAnalysisWindow(const DrawHistory& history, int row, LastDraws lastDraws);
 
 // "Statistics from 1000 to 1 draws" and an empty line.
 void AddStandardHeader(ReportLines& lines, const ReportWindow& window);

@@ -8,8 +8,8 @@
 
 namespace drawlyze {
 
-ReportLines SumReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines SumReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   ReportLines lines;
   lines.push_back("Sum of numbers for last " + std::to_string(window.n) + " draws");
   lines.push_back("(From " + std::to_string(window.NewestOrdinal()) + " to " + std::to_string(window.OldestOrdinal()) +

@@ -5,8 +5,8 @@
 
 namespace drawlyze {
 
-ReportLines ExactTriplesReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines ExactTriplesReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   const std::vector<HitRecord> records = ScanWindow(history, window, 1000, false, ExactTripleHits{});
   std::vector<CombinationStat> stats;
   stats.reserve(1000);
@@ -20,8 +20,8 @@ ReportLines ExactTriplesReport(const DrawHistory& history, int row, int lastDraw
   return lines;
 }
 
-ReportLines FreeTriplesReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines FreeTriplesReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   const std::vector<HitRecord> different = ScanWindow(history, window, kFreeTripleCount, false, FreeTripleHits{});
   const std::vector<HitRecord> doubles = ScanWindow(history, window, kFreeDoubleCount, false, FreeDoubleHits{});
 

@@ -5,8 +5,8 @@
 
 namespace drawlyze {
 
-ReportLines ExactTriplesSkipsReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines ExactTriplesSkipsReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   std::vector<HitRecord> records = ScanWindow(history, window, 1000, true, ExactTripleHits{});
   ReportLines lines;
   lines.reserve(6004);
@@ -20,8 +20,8 @@ ReportLines ExactTriplesSkipsReport(const DrawHistory& history, int row, int las
   return lines;
 }
 
-ReportLines FreeTriplesSkipsReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines FreeTriplesSkipsReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   std::vector<HitRecord> different = ScanWindow(history, window, kFreeTripleCount, true, FreeTripleHits{});
   std::vector<HitRecord> doubles = ScanWindow(history, window, kFreeDoubleCount, true, FreeDoubleHits{});
   ReportLines lines;

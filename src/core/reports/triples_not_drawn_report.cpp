@@ -6,8 +6,8 @@
 
 namespace drawlyze {
 
-ReportLines TriplesNotDrawnYetReport(const DrawHistory& history, int row, int lastDrawsIndex) {
-  const ReportWindow window = ReportAnalysisWindow(history, row, lastDrawsIndex);
+ReportLines TriplesNotDrawnYetReport(const DrawHistory& history, int row, LastDraws lastDraws) {
+  const ReportWindow window = ReportAnalysisWindow(history, row, lastDraws);
   std::array<bool, 1000> drawn{};
   for (int i = window.start; i < window.End(); ++i) {
     const DrawNumbers d = history.GetDraw(i);

@@ -14,6 +14,11 @@ namespace drawlyze {
 
 using TableRow = std::array<std::string, kTableColumnCount>;
 
+// The headers of the number and date columns of the main window's table of
+// draws, which the Table window repeats (UTF-8).
+inline constexpr std::string_view kNumberHeader = "\xE2\x84\x96";  // the numero sign
+inline constexpr std::string_view kDateHeader = "Date";
+
 // Row 0 is the header row (the two given headers, then "First" ... "Max Even");
 // row r >= 1 is the draw at index r - 1, newest first.
 std::vector<TableRow> BuildTableRows(const DrawHistory& history, std::string_view numberHeader,

@@ -9,14 +9,6 @@
 namespace drawlyze {
 namespace {
 
-enum class SeparationLayout { Positional, Ascending, Descending };
-
-// The two button captions are the layout state.
-SeparationLayout LayoutOf(const SeparationButtons& buttons) {
-  if (buttons.center != "<-->") return SeparationLayout::Positional;
-  return buttons.leftRight == "--->" ? SeparationLayout::Descending : SeparationLayout::Ascending;
-}
-
 // Places hold digit+1; 0 is a place whose digit a newer draw already brought.
 using StairRow = std::array<int, DRAW_SIZE>;
 constexpr int kErased = 0;
@@ -71,7 +63,7 @@ using CellColumn = std::array<int, kCellRows>;
 Chart SeparationView(const ViewInput& in) {
   const DrawHistory& history = in.History();
   const int s = in.row - 1;
-  const SeparationLayout layout = LayoutOf(in.separation);
+  const SeparationLayout layout = in.separation;
   const NextDraw next = GetNextDraw(in);
 
   Chart chart;

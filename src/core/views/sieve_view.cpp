@@ -55,10 +55,10 @@ Chart SieveView(const ViewInput& in) {
   const DrawHistory& history = in.History();
   const NextDraw next = GetNextDraw(in);
   const SievePatterns patterns = in.sieve ? *in.sieve : StartSievePatterns();
-  // With no draws loaded the selected draw reads the zero-filled store.
+  // With no draws loaded the selected draw reads 0 0 0.
   const int selectedIndex = in.row - 1;
   const DrawNumbers selected =
-      selectedIndex >= 0 && selectedIndex < MAX_DRAWS ? history.GetDraw(selectedIndex) : DrawNumbers{};
+      selectedIndex >= 0 && selectedIndex < history.Count() ? history.GetDraw(selectedIndex) : DrawNumbers{};
 
   // Compute.
   const Candidates candidates = CandidatesFor(patterns, selected);

@@ -11,23 +11,26 @@ namespace {
 struct Option {
   const char* caption;
   Chart (*view)(const ViewInput&);
-  bool usesLastDraws;
+  OptionControls uses;
 };
 
+constexpr OptionControls kLastDraws{.lastDraws = true};
+constexpr OptionControls kNoControl{};
+
 constexpr Option kOptions[kOptionCount] = {
-    {"Skips", SkipsView, true},
-    {"Frequency", FrequencyView, true},
-    {"Cold Numbers", ColdNumbersView, false},
-    {"Freq A1..A3", FreqA1A3View, true},
-    {"Statistics", StatisticsView, true},
-    {"Numerical Range", NumericalRangeView, false},
-    {"Separation", SeparationView, false},
-    {"Position", PositionView, true},
-    {"Skips for positions", SkipsForPositionsView, false},
-    {"Frequency Analyse", FrequencyAnalyseView, true},
-    {"Sieve", SieveView, false},
-    {"Odd-Even and Zones", OddEvenZonesView, false},
-    {"Free Pairs", FreePairsView, true},
+    {"Skips", SkipsView, kLastDraws},
+    {"Frequency", FrequencyView, kLastDraws},
+    {"Cold Numbers", ColdNumbersView, kNoControl},
+    {"Freq A1..A3", FreqA1A3View, kLastDraws},
+    {"Statistics", StatisticsView, kLastDraws},
+    {"Numerical Range", NumericalRangeView, kNoControl},
+    {"Separation", SeparationView, {.separationButtons = true}},
+    {"Position", PositionView, kLastDraws},
+    {"Skips for positions", SkipsForPositionsView, {.median = true}},
+    {"Frequency Analyse", FrequencyAnalyseView, kLastDraws},
+    {"Sieve", SieveView, {.sieveButton = true}},
+    {"Odd-Even and Zones", OddEvenZonesView, kNoControl},
+    {"Free Pairs", FreePairsView, kLastDraws},
 };
 
 }  // namespace
@@ -45,7 +48,7 @@ int FindOption(const std::string& text) {
   return -1;
 }
 
-bool OptionUsesLastDraws(int option) { return option >= 0 && option < kOptionCount && kOptions[option].usesLastDraws; }
+OptionControls OptionUses(int option) { return option >= 0 && option < kOptionCount ? kOptions[option].uses : OptionControls{}; }
 
 Chart RunView(int option, const ViewInput& in) {
   if (option < 0 || option >= kOptionCount) return Chart{};

@@ -12,8 +12,16 @@ inline constexpr int kOptionCount = 13;
 const char* OptionCaption(int option);
 // -1 when the text names no option; accepts a caption (any case) or "0".."12".
 int FindOption(const std::string& text);
-// Options 2, 5, 6, 8, 10 and 11 ignore the "Use Last Draws" window.
-bool OptionUsesLastDraws(int option);
+// The main window's controls an option reads, which the window enables while
+// the option is selected: "Use Last Draws" (all but options 2, 5, 6, 8, 10
+// and 11), the Separation buttons, the Median box, the Sieve button.
+struct OptionControls {
+  bool lastDraws = false;
+  bool separationButtons = false;
+  bool median = false;
+  bool sieveButton = false;
+};
+OptionControls OptionUses(int option);
 
 // Runs the view of the option; every view ends with FinishView.
 Chart RunView(int option, const ViewInput& in);

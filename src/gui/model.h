@@ -1,0 +1,42 @@
+#pragma once
+// The model the windows share: the plain DrawModel (draws, their file, the
+// Sieve patterns, the selection) with the signals that tell the windows it
+// changed. The program's main owns one; every window receives it.
+
+#include <QObject>
+#include <QString>
+
+#include "core/model/draw_model.h"
+
+class QWidget;
+
+namespace drawlyze::gui {
+
+class Model : public QObject, public DrawModel {
+  Q_OBJECT
+
+ public:
+  explicit Model(QObject* parent = nullptr);
+
+  // The program's folder: the draw file, the State settings and the update's
+  // files live there. The running program's folder unless set.
+  QString Folder() const;
+  void SetFolder(const QString& folder) { folder_ = folder; }
+  // 3x10.txt in the folder.
+  QString DrawFilePath() const;
+
+  // Reads the file, shows its load messages and replaces the draws; false
+  // (after a message) when it cannot be read, the draws then stay as they were.
+  bool LoadDrawFile(const QString& path, QWidget* messageParent);
+  // Tells the windows that the Sieve patterns changed.
+  void PatternsEdited() { emit patternsChanged(); }
+
+ signals:
+  void drawsLoaded();      // the history and the file were replaced
+  void patternsChanged();  // the Sieve editor parsed new patterns
+
+ private:
+  QString folder_;
+};
+
+}  // namespace drawlyze::gui
