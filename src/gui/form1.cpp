@@ -18,6 +18,7 @@
 #include "gui/form_statistics.h"
 #include "gui/form_updater.h"
 #include "gui/forms.h"
+#include "gui/key_preview.h"
 #include "gui/latin1.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
@@ -209,7 +210,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   connect(xpComboBox_grid_bias, &QComboBox::currentIndexChanged, this, [this] { xpComboBox_gridChange(); });
 
   // The window sees keys before its controls.
-  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+  drawlyze::gui::PreviewKeys(this, findChildren<QWidget*>(), [this](QKeyEvent* event) { return FormKeyDown(event); });
 
   connect(&model_, &gui::Model::drawsLoaded, this, [this] { DrawsLoaded(); });
   connect(&model_, &gui::Model::patternsChanged, this, [this] { RunSelectedView(); });
@@ -417,22 +418,10 @@ void TForm1::FormResize() {
   update();
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
-  if (!FormKeyDown(event)) QWidget::keyPressEvent(event);
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
-  return QWidget::eventFilter(watched, event);
-}
-
 bool TForm1::FormKeyDown(QKeyEvent* event) {
   const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
   if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
-    if (isMaximized())
-      showNormal();
-    else
-      showMaximized();
+    drawlyze::gui::ToggleMaximised(this);
     return true;
   }
   if (mods == Qt::ControlModifier && event->key() == Qt::Key_O) {

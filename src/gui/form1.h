@@ -80,8 +80,6 @@ class TForm1 : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;    // FormPaint
   void resizeEvent(QResizeEvent* event) override;  // FormResize
-  void keyPressEvent(QKeyEvent* event) override;   // FormKeyDown
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormCreate(const char* drawFileArgument);

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "gui/key_preview.h"
 #include "gui/styled_controls.h"
 
 TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
@@ -21,7 +22,9 @@ TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // Tab stops every eight average characters, as a plain edit control has them.
   Memo1->setTabStopDistance(8 * QFontMetrics(Memo1->font()).averageCharWidth());
-  Memo1->installEventFilter(this);
+  // The window sees keys before its text control; Esc toggles the size
+  // instead of closing the dialog.
+  drawlyze::gui::PreviewKeys(this, {Memo1}, [this](QKeyEvent* event) { return FormKeyDown(event); });
   auto* layout = new QVBoxLayout(this);  // the text fills the whole client area
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Memo1);
@@ -42,22 +45,8 @@ void TForm_memo::SetLines(const std::vector<std::string>& lines) {
   Memo1->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void TForm_memo::keyPressEvent(QKeyEvent* event) {
-  // Esc toggles the size instead of closing the dialog.
-  if (!FormKeyDown(event)) QDialog::keyPressEvent(event);
-}
-
-bool TForm_memo::eventFilter(QObject* watched, QEvent* event) {
-  // The window sees keys before its text control.
-  if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
-  return QDialog::eventFilter(watched, event);
-}
-
 bool TForm_memo::FormKeyDown(QKeyEvent* event) {
   if (event->key() != Qt::Key_Escape) return false;
-  if (isMaximized())
-    showNormal();
-  else
-    showMaximized();
+  drawlyze::gui::ToggleMaximised(this);
   return true;
 }

@@ -18,10 +18,6 @@ class TForm_memo : public QDialog {
 
   QPlainTextEdit* Memo1;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;  // FormKeyDown
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void FormCreate();
   bool FormKeyDown(QKeyEvent* event);

@@ -9,6 +9,7 @@
 
 #include "gui/form_stat.h"
 #include "gui/forms.h"
+#include "gui/key_preview.h"
 #include "gui/model.h"
 #include "gui/styled_controls.h"
 
@@ -162,11 +163,6 @@ void TForm_Table::xpButton_StatClick() { forms_.Form_Stat->exec(); }
 
 bool TForm_Table::StringGrid1KeyDown(const QKeyEvent* event) {
   if (event->key() != Qt::Key_Escape) return false;
-  if (event->modifiers() == Qt::NoModifier) {
-    if (isMaximized())
-      showNormal();
-    else
-      showMaximized();
-  }
+  if (event->modifiers() == Qt::NoModifier) drawlyze::gui::ToggleMaximised(this);
   return true;  // Escape with a modifier does nothing, and never closes the window
 }

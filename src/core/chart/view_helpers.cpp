@@ -46,6 +46,21 @@ std::string FormatNumber(int value, int sample) {
 
 std::string NumberText(int value) { return FormatNumber(value, 10) + ' '; }
 
+RankedRows DrawRankedDigits(Chart& chart, const NextDraw& next, int pitch, const int* ranked, const int* values,
+                            int bottomY) {
+  RankedRows rows;
+  for (int j = 1; j <= 10; ++j) {
+    const int x = pitch * j - 12;
+    const int d = ranked[j - 1];
+    DigitText(chart, next, x, 25, d);
+    chart.TextOut(x, 40, NumberText(values[d]), HitStyle(next, d));
+    DigitText(chart, next, x, bottomY, j - 1);
+    rows.digits += NumberText(d);
+    rows.values += NumberText(values[d]);
+  }
+  return rows;
+}
+
 void SortPairsDescending(int* values, int* companions, int n) {
   std::vector<std::pair<int, int>> pairs;
   pairs.reserve(static_cast<std::size_t>(std::max(n, 0)));

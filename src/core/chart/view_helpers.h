@@ -73,6 +73,17 @@ inline void DigitText(Chart& chart, const NextDraw& next, int x, int y, int digi
   chart.TextOut(x, y, NumberText(digit), HitStyle(next, digit));
 }
 
+// Ten digits in rank order at y 25 with their values (indexed by digit)
+// beneath at y 40, both marked as the digit, and the digits 0..9 in order at
+// bottomY; column j = 1..10 stands at x = pitch * j - 12. Returns the two
+// upper rows as copy lines.
+struct RankedRows {
+  std::string digits;
+  std::string values;
+};
+RankedRows DrawRankedDigits(Chart& chart, const NextDraw& next, int pitch, const int* ranked, const int* values,
+                            int bottomY);
+
 // Stable descending sort of values, moving companions along: equal values keep their order.
 void SortPairsDescending(int* values, int* companions, int n);
 // values[i] := low byte of values[keys[i]], for i = 0..9.

@@ -35,24 +35,14 @@ Chart ColdNumbersView(const ViewInput& in) {
 
   // Draw.
   Chart chart;
-  const auto x = [](int j) { return 21 * j - 12; };
   chart.TextOut(2, 5, kTitle);
-  std::string digitLine;
-  std::string distanceLine;
-  for (int j = 1; j <= 10; ++j) {
-    const int d = order[j - 1];
-    DigitText(chart, next, x(j), 25, d);
-    chart.TextOut(x(j), 40, NumberText(distances[d]), HitStyle(next, d));
-    DigitText(chart, next, x(j), 100, j - 1);
-    digitLine += NumberText(d);
-    distanceLine += NumberText(distances[d]);
-  }
+  const RankedRows rows = DrawRankedDigits(chart, next, 21, order, distances, 100);
   FinishView(chart, in.grid);
 
   // Copy lines.
   chart.AddCopyLine(kTitle);
-  chart.AddCopyLine(digitLine);
-  chart.AddCopyLine(distanceLine);
+  chart.AddCopyLine(rows.digits);
+  chart.AddCopyLine(rows.values);
   return chart;
 }
 

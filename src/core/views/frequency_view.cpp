@@ -27,35 +27,25 @@ Chart FrequencyView(const ViewInput& in) {
   const std::string average = AverageText(total * 0.1);
 
   int sorted[10];
-  int digitPlusOne[10];
+  int ranked[10];
   for (int d = 0; d < 10; ++d) {
     sorted[d] = counts[d];
-    digitPlusOne[d] = d + 1;
+    ranked[d] = d;
   }
-  SortPairsDescending(sorted, digitPlusOne, 10);
+  SortPairsDescending(sorted, ranked, 10);
 
   // Draw.
   Chart chart;
-  const auto x = [](int j) { return 28 * j - 12; };
   chart.TextOut(2, 5, kTitle);
   chart.TextOut(2, 70, average);
-  std::string digitLine;
-  std::string countLine;
-  for (int j = 1; j <= 10; ++j) {
-    const int d = digitPlusOne[j - 1] - 1;
-    DigitText(chart, next, x(j), 25, d);
-    chart.TextOut(x(j), 40, NumberText(counts[d]), HitStyle(next, d));
-    DigitText(chart, next, x(j), 145, j - 1);
-    digitLine += NumberText(d);
-    countLine += NumberText(counts[d]);
-  }
+  const RankedRows rows = DrawRankedDigits(chart, next, 28, ranked, counts.data(), 145);
   FinishView(chart, in.grid);
 
   // Copy lines.
   chart.AddCopyLine(kTitle);
   chart.AddCopyLine("");
-  chart.AddCopyLine(digitLine);
-  chart.AddCopyLine(countLine);
+  chart.AddCopyLine(rows.digits);
+  chart.AddCopyLine(rows.values);
   chart.AddCopyLine("");
   chart.AddCopyLine(average);
   return chart;
