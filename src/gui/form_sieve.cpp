@@ -50,11 +50,7 @@ TForm_Sieve::TForm_Sieve(gui::Model& model, QWidget* parent) : QDialog(parent), 
 }
 
 void TForm_Sieve::FormCreate() {
-  setObjectName("Form_Sieve");
-  setWindowTitle("Sieve");
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(393, 370);
+  drawlyze::gui::MakeFixedDialog(this, "Form_Sieve", "Sieve", 393, 370);
 
   drawlyze::gui::FillBackground(this);
 

@@ -53,16 +53,12 @@ std::string PathBytes(const QString& path) { return QFile::encodeName(path).toSt
 }  // namespace
 
 TForm_Stat::TForm_Stat(gui::Model& model, QWidget* parent) : QDialog(parent), model_(model) {
-  setObjectName("Form_Stat");
   xpButton_Calculate = new QPushButton("Calculate", this);
   FormCreate();
 }
 
 void TForm_Stat::FormCreate() {
-  setWindowTitle("State");
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(312, 306);
+  drawlyze::gui::MakeFixedDialog(this, "Form_Stat", "State", 312, 306);
   drawlyze::gui::PlaceCentred(this);
   drawlyze::gui::FillBackground(this);
 

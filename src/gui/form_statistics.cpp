@@ -15,12 +15,7 @@ using drawlyze::gui::Latin1;
 
 TForm_statistics::TForm_statistics(gui::Model& model, const gui::Forms& forms, QWidget* parent)
     : QDialog(parent), model_(model), forms_(forms) {
-  setObjectName("Form_statistics");
-  setWindowTitle("Statistics");
-  // A fixed-size dialog with only a close box.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(378, 296);
+  drawlyze::gui::MakeFixedDialog(this, "Form_statistics", "Statistics", 378, 296);
 
   // Two columns of buttons, x = 8 and x = 200, rows 32 pixels apart; the
   // Table button below the reports.

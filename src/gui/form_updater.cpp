@@ -22,11 +22,7 @@ TForm_updater::TForm_updater(drawlyze::gui::Model& model, QWidget* parent) : QDi
 }
 
 void TForm_updater::FormCreate() {
-  setObjectName("Form_updater");
-  setWindowTitle("Updater");
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(490, 200);
+  drawlyze::gui::MakeFixedDialog(this, "Form_updater", "Updater", 490, 200);
   drawlyze::gui::PlaceCentred(this);
 
   drawlyze::gui::PlaceControls({

@@ -52,6 +52,14 @@ void PaintGradient(QWidget* window, Gradient gradient) {
   painter.fillRect(window->rect(), fill);
 }
 
+void MakeFixedDialog(QWidget* dialog, const char* name, const QString& title, int width, int height) {
+  dialog->setObjectName(name);
+  dialog->setWindowTitle(title);
+  dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  dialog->setFixedSize(width, height);
+}
+
 namespace {
 // The screen's area for windows; an offscreen platform may have none.
 QRect ScreenArea() {

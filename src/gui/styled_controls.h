@@ -31,6 +31,9 @@ void FillBackground(QWidget* widget, const QColor& colour = kBackgroundStart);
 enum class Gradient { TopDown, FromCentre };
 void PaintGradient(QWidget* window, Gradient gradient);
 
+// A fixed-size dialog with only a close box in its title bar.
+void MakeFixedDialog(QWidget* dialog, const char* name, const QString& title, int width, int height);
+
 // Centres the window on the screen.
 void PlaceCentred(QWidget* window);
 // The window at the top edge of the screen, centred across it, as tall as the

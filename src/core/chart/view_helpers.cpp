@@ -61,6 +61,17 @@ RankedRows DrawRankedDigits(Chart& chart, const NextDraw& next, int pitch, const
   return rows;
 }
 
+std::array<int, 10> RankDigits(const int* values) {
+  std::array<int, 10> ranked;
+  int sorted[10];
+  for (int d = 0; d < 10; ++d) {
+    sorted[d] = values[d];
+    ranked[static_cast<std::size_t>(d)] = d;
+  }
+  SortPairsDescending(sorted, ranked.data(), 10);
+  return ranked;
+}
+
 void SortPairsDescending(int* values, int* companions, int n) {
   std::vector<std::pair<int, int>> pairs;
   pairs.reserve(static_cast<std::size_t>(std::max(n, 0)));

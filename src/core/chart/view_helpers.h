@@ -84,6 +84,10 @@ struct RankedRows {
 RankedRows DrawRankedDigits(Chart& chart, const NextDraw& next, int pitch, const int* ranked, const int* values,
                             int bottomY);
 
+// The digits 0..9 ordered by their values (indexed by digit), largest first;
+// equal values keep the digits ascending.
+std::array<int, 10> RankDigits(const int* values);
+
 // Stable descending sort of values, moving companions along: equal values keep their order.
 void SortPairsDescending(int* values, int* companions, int n);
 // values[i] := low byte of values[keys[i]], for i = 0..9.

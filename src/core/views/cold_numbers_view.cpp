@@ -25,18 +25,12 @@ Chart ColdNumbersView(const ViewInput& in) {
   // Compute: the coldest digits first, ties by ascending digit.
   int distances[10];
   for (int d = 0; d < 10; ++d) distances[d] = start >= 0 ? DistanceBack(history, start, d) : 0;
-  int sorted[10];
-  int order[10];
-  for (int d = 0; d < 10; ++d) {
-    sorted[d] = distances[d];
-    order[d] = d;
-  }
-  SortPairsDescending(sorted, order, 10);
+  const std::array<int, 10> order = RankDigits(distances);
 
   // Draw.
   Chart chart;
   chart.TextOut(2, 5, kTitle);
-  const RankedRows rows = DrawRankedDigits(chart, next, 21, order, distances, 100);
+  const RankedRows rows = DrawRankedDigits(chart, next, 21, order.data(), distances, 100);
   FinishView(chart, in.grid);
 
   // Copy lines.

@@ -26,19 +26,13 @@ Chart FrequencyView(const ViewInput& in) {
   for (const int c : counts) total += c;
   const std::string average = AverageText(total * 0.1);
 
-  int sorted[10];
-  int ranked[10];
-  for (int d = 0; d < 10; ++d) {
-    sorted[d] = counts[d];
-    ranked[d] = d;
-  }
-  SortPairsDescending(sorted, ranked, 10);
+  const std::array<int, 10> ranked = RankDigits(counts.data());
 
   // Draw.
   Chart chart;
   chart.TextOut(2, 5, kTitle);
   chart.TextOut(2, 70, average);
-  const RankedRows rows = DrawRankedDigits(chart, next, 28, ranked, counts.data(), 145);
+  const RankedRows rows = DrawRankedDigits(chart, next, 28, ranked.data(), counts.data(), 145);
   FinishView(chart, in.grid);
 
   // Copy lines.

@@ -64,17 +64,11 @@ struct Slot {
 // Slots by last skip, largest first (ties in ascending digits); with the
 // median box checked, then by median, keeping the last-skip order on ties.
 std::array<Slot, 10> OrderSlots(const PositionSkips& skips, bool byMedian) {
-  int order[10];
-  int values[10];
-  for (int d = 0; d < 10; ++d) {
-    order[d] = d;
-    values[d] = skips.lastSkip[d];
-  }
-  SortPairsDescending(values, order, 10);
+  std::array<int, 10> order = RankDigits(skips.lastSkip);
   if (byMedian) {
     int medians[10];
     for (int i = 0; i < 10; ++i) medians[i] = skips.median[order[i]];
-    SortPairsDescending(medians, order, 10);
+    SortPairsDescending(medians, order.data(), 10);
   }
   std::array<Slot, 10> slots;
   for (int i = 0; i < 10; ++i) {

@@ -78,13 +78,9 @@ Chart SkipsView(const ViewInput& in) {
     lastSkips[d] = s.lastSkip;
     medians[d] = s.median;
   }
+  const std::array<int, 10> ranked = RankDigits(lastSkips);
   int order1[10];
-  int bySkip[10];
-  for (int d = 0; d < 10; ++d) {
-    order1[d] = d;
-    bySkip[d] = lastSkips[d];
-  }
-  SortPairsDescending(bySkip, order1, 10);
+  for (int d = 0; d < 10; ++d) order1[d] = ranked[static_cast<std::size_t>(d)];
   int medians1[10];
   for (int d = 0; d < 10; ++d) medians1[d] = medians[d];
   ReorderByKeys(medians1, order1);
