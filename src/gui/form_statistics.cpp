@@ -81,8 +81,8 @@ void TForm_statistics::ShowReport(const QString& title) {
 void TForm_statistics::ReportButtonClick(const ReportInfo& report, QPushButton* button) {
   ReportInput in = MakeReportInput(model_);
   if (report.asksForNumbers) {
-    const QString text = gui::InputBox("Find free combination", "Enter numbers",
-                                       Latin1(FindDefaultText(*in.history, in.row)), this);
+    const QString text =
+        gui::InputBox("Find free combination", "Enter numbers", Latin1(FindDefaultText(*in.history, in.row)), this);
     in.findText = text.toLatin1().toStdString();
     const std::string error = FindTextError(in.findText);
     if (!error.empty()) {

@@ -51,9 +51,7 @@ void TForm_updater::FormCreate() {
   connect(xpButton_Close, &QPushButton::clicked, this, [this] { xpButton_CloseClick(); });
 }
 
-QString TForm_updater::ProgramFolder() const {
-  return programFolder_.isEmpty() ? model_.Folder() : programFolder_;
-}
+QString TForm_updater::ProgramFolder() const { return programFolder_.isEmpty() ? model_.Folder() : programFolder_; }
 
 void TForm_updater::paintEvent(QPaintEvent* event) {
   drawlyze::gui::PaintGradient(this, drawlyze::gui::Gradient::FromCentre);

@@ -12,8 +12,8 @@ TEST(AnalysisWindow, ClampsToTheDrawsThatExist) {
     int row;
     LastDraws last;
     int start, n;
-  } cases[] = {{10, 10, 9, 3}, {1, 12, 0, 12},          {1, 100, 0, 12}, {3, 1, 2, 1}, {1, 0, 0, 0},
-               {0, 12, -1, 0}, {13, 1, 12, 0},          {1, std::nullopt, 0, 12},       {5, std::nullopt, 4, 8}};
+  } cases[] = {{10, 10, 9, 3}, {1, 12, 0, 12}, {1, 100, 0, 12},          {3, 1, 2, 1},           {1, 0, 0, 0},
+               {0, 12, -1, 0}, {13, 1, 12, 0}, {1, std::nullopt, 0, 12}, {5, std::nullopt, 4, 8}};
   for (const auto& c : cases) {
     const DrawWindow w = AnalysisWindow(h, c.row, c.last);
     EXPECT_EQ(w.start, c.start);

@@ -181,7 +181,8 @@ TEST(Form1Reload, AnEmptyFileLeavesNoOlderDrawReadable) {
   fresh.Form1->SelectOption(10);
 
   gui::Model model;
-  const gui::Forms forms(model, testing::WriteFile(dir, "one.txt", "1 01.01.2020 a b 7 8 9 x").toLocal8Bit().constData());
+  const gui::Forms forms(model,
+                         testing::WriteFile(dir, "one.txt", "1 01.01.2020 a b 7 8 9 x").toLocal8Bit().constData());
   forms.Form1->SelectOption(10);
   EXPECT_NE(forms.Form1->CopyText(), fresh.Form1->CopyText());
   EXPECT_EQ(FindDefault(forms), "7 8 9");

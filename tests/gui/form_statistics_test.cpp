@@ -44,7 +44,8 @@ class FormStatisticsTest : public ::testing::Test {
   void SetUp() override {
     testing::App();
     gui::g_messageHook = [this](const QString& text) { messages << text; };
-    forms = std::make_unique<gui::Forms>(model, testing::WriteFile(dir, "3x10.txt", kFiveDraws).toLocal8Bit().constData());
+    forms =
+        std::make_unique<gui::Forms>(model, testing::WriteFile(dir, "3x10.txt", kFiveDraws).toLocal8Bit().constData());
     Form1 = forms->Form1;
     Form_statistics = forms->Form_statistics;
     Form_memo = forms->Form_memo;

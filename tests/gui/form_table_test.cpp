@@ -34,7 +34,8 @@ class FormTableTest : public ::testing::Test {
   void SetUp() override {
     testing::App();
     gui::g_messageHook = [this](const QString& text) { messages << text; };
-    forms = std::make_unique<gui::Forms>(model, testing::WriteFile(dir, "3x10.txt", kFiveDraws).toLocal8Bit().constData());
+    forms =
+        std::make_unique<gui::Forms>(model, testing::WriteFile(dir, "3x10.txt", kFiveDraws).toLocal8Bit().constData());
     Form1 = forms->Form1;
     Form_Table = forms->Form_Table;
     Form_Stat = forms->Form_Stat;

@@ -19,7 +19,7 @@ TEST(SeparationChoice, ClicksGiveTheLayoutAndTheCaptions) {
     const char* center;
     const char* arrow;
   } steps[] = {
-      {'x', L::Positional, "X", "<---"},   {'a', L::Ascending, "<-->", "<---"},  // first click: sort, keep the arrow
+      {'x', L::Positional, "X", "<---"},    {'a', L::Ascending, "<-->", "<---"},  // first click: sort, keep the arrow
       {'a', L::Descending, "<-->", "--->"}, {'a', L::Ascending, "<-->", "<---"},  // later clicks reverse
       {'a', L::Descending, "<-->", "--->"}, {'x', L::Positional, "X", "--->"},    // "X" keeps the arrow
       {'a', L::Descending, "<-->", "--->"},

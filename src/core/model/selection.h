@@ -26,11 +26,11 @@ struct SeparationChoice {
 };
 
 struct Selection {
-  int option = 0;        // the main window's option, 0..12 ("Skips" ... "Free Pairs")
-  int row = 1;           // R: the selected row of the table of draws, 1-based
-  LastDraws lastDraws;   // the main window's "Use Last Draws"
-  GridSettings grid;     // the guide grid: on, step, bias
-  bool median = false;   // the "Median" box of "Skips for positions"
+  int option = 0;       // the main window's option, 0..12 ("Skips" ... "Free Pairs")
+  int row = 1;          // R: the selected row of the table of draws, 1-based
+  LastDraws lastDraws;  // the main window's "Use Last Draws"
+  GridSettings grid;    // the guide grid: on, step, bias
+  bool median = false;  // the "Median" box of "Skips for positions"
   SeparationChoice separation;
   // The Statistics window's own "Use Last Draws": filled once, when the window
   // is created, so it keeps its count when another file is loaded.

@@ -48,7 +48,9 @@ int FindOption(const std::string& text) {
   return -1;
 }
 
-OptionControls OptionUses(int option) { return option >= 0 && option < kOptionCount ? kOptions[option].uses : OptionControls{}; }
+OptionControls OptionUses(int option) {
+  return option >= 0 && option < kOptionCount ? kOptions[option].uses : OptionControls{};
+}
 
 Chart RunView(int option, const ViewInput& in) {
   if (option < 0 || option >= kOptionCount) return Chart{};
