@@ -57,7 +57,8 @@ void TForm_Table::FormCreate() {
   StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);
   StringGrid1->horizontalHeader()->setSectionsClickable(false);
   StringGrid1->horizontalHeader()->setStyleSheet(
-      "QHeaderView::section { background-color: #D2DFF4; padding: 0 1px; border: 1px solid #A0A0A0; }");
+      QString("QHeaderView::section { background-color: %1; padding: 0 1px; border: 1px solid #A0A0A0; }")
+          .arg(drawlyze::gui::kBackgroundStart.name()));
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
