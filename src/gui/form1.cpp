@@ -36,6 +36,13 @@ const QColor kNextRow(0xFF, 0xFF, 0xA8);
 const QColor kRepeatMark(0x6D, 0xDE, 0xF8);
 constexpr int kRowHeight = 20;
 
+// The row of the option group a control stands beside: the option that reads it.
+int OptionRow(bool OptionControls::*control) {
+  for (int option = 0; option < kOptionCount; ++option)
+    if (OptionUses(option).*control) return option;
+  return 0;
+}
+
 void SetBase(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Base, colour);
@@ -100,8 +107,8 @@ TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileA
   Label1 = new QLabel("Use Last Draws:", this);
   ComboBox_last_draws = new QComboBox(this);
   Button_Copy = new QPushButton("Copy", this);
-  Button_left_right = new QPushButton("<---", this);
-  Button_center = new QPushButton("X", this);
+  Button_left_right = new QPushButton(this);  // captions drawn from the model's Separation layout
+  Button_center = new QPushButton(this);
   xpCheckBox_median = new QCheckBox("Median", this);
   xpButton_Sieve = new QPushButton("Sieve", this);
   xpButton_Update = new QPushButton("Update", this);
@@ -147,7 +154,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   xpComboBox_grid->setToolTip("Grid's step");
   xpComboBox_grid_bias->setToolTip("Grid's bias");
 
-  // The option group: thirteen options, item 0 selected.
+  // The option group: thirteen options, the model's option (item 0 at the start) selected.
   const int optionHeight = RadioGroup1->height() / kOptionCount;
   for (int i = 0; i < kOptionCount; ++i) {
     auto* button = new QRadioButton(OptionCaption(i), RadioGroup1);
@@ -405,14 +412,14 @@ void TForm1::FormResize() {
   const int below = RadioGroup1->y() + RadioGroup1->height() + 10;
   top(ComboBox_last_draws, below);
   top(Label1, below + 2);
-  top(Button_left_right, 6 * h + RadioGroup1->y() + 5);
-  top(Button_center, 6 * h + RadioGroup1->y() + 5);
+  top(Button_left_right, OptionRow(&OptionControls::separationButtons) * h + RadioGroup1->y() + 5);
+  top(Button_center, OptionRow(&OptionControls::separationButtons) * h + RadioGroup1->y() + 5);
   top(Button_Copy, below);
-  top(xpCheckBox_median, 8 * h + RadioGroup1->y());
+  top(xpCheckBox_median, OptionRow(&OptionControls::median) * h + RadioGroup1->y());
   top(xpCheckBox_grid, Label1->y() + Label1->height() + 25);
   top(xpComboBox_grid, xpCheckBox_grid->y() - 2);
   top(xpComboBox_grid_bias, xpComboBox_grid->y());
-  top(xpButton_Sieve, 10 * h + RadioGroup1->y() + 5);
+  top(xpButton_Sieve, OptionRow(&OptionControls::sieveButton) * h + RadioGroup1->y() + 5);
   top(xpButton_Update, RadioGroup1->y());
   top(xpButton_statistics, xpCheckBox_grid->y());
   update();
