@@ -36,6 +36,9 @@ class Model : public QObject, public DrawModel {
   void patternsChanged();  // the Sieve editor parsed new patterns
 
  private:
+  // Loading goes through LoadDrawFile, so that the windows hear of it.
+  using DrawModel::Load;
+
   QString folder_;
 };
 
