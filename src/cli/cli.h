@@ -19,7 +19,7 @@ inline constexpr int kFailure = 1;  // file or network failure
 inline constexpr int kUsage = 2;    // usage error
 
 struct Options {
-  std::optional<std::string> file;    // --file; default: 3x10.txt in the program's folder
+  std::optional<std::string> file;    // --file; default: 3x10.txt in the data folder
   int row = 1;                        // --row R, 1-based
   std::optional<int> last;            // --last N; default: all draws
   bool median = false;                // --median
@@ -31,6 +31,9 @@ struct Options {
   std::optional<std::string> folder;  // --folder DIR (update)
   bool chart = false;                 // --chart (view)
   std::optional<std::string> png;     // --png FILE (view)
+  bool save = false;                  // --save (state)
+  bool help = false;                  // --help, -h
+  bool version = false;               // --version
 };
 
 struct Context {
@@ -39,7 +42,7 @@ struct Context {
   std::vector<std::string> args;  // the words after the command
   std::ostream& out;
   std::ostream& err;
-  std::string programDir;  // folder of the running executable
+  std::string programDir;  // the data folder: the draw file's and the settings' (platform/data_folder.h)
 };
 
 // Loads the draw file named by --file (or the default), printing the load

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "platform/data_folder.h"
 #include "update/http/http_cli.h"
 #include "update/updater/run_update.h"
 
@@ -59,7 +60,7 @@ int RunUpdateCommand(Context& ctx) {
   updater::UpdateSettings settings;
   settings.url = ctx.args[0];
   if (ctx.options.mask) settings.mask = *ctx.options.mask;
-  settings.folder = ctx.options.folder ? *ctx.options.folder : ctx.programDir;
+  settings.folder = ctx.options.folder ? *ctx.options.folder : platform::DataFolder();
   settings.drawName = DrawFileName();
 
   updater::UpdateCallbacks callbacks;

@@ -22,6 +22,7 @@
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/styled_controls.h"
+#include "platform/data_folder.h"
 
 using drawlyze::gui::kBackgroundStart;
 
@@ -222,7 +223,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   FormResize();
 }
 
-QString TForm1::ProgramDir() const { return QCoreApplication::applicationDirPath(); }
+QString TForm1::ProgramDir() const { return QFile::decodeName(drawlyze::platform::DataFolder().c_str()); }
 
 QString TForm1::DrawFilePath() const { return QDir(ProgramDir()).filePath(drawFileName_); }
 
