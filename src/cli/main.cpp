@@ -14,6 +14,7 @@ constexpr const char* kUsageText =
     "usage:\n"
     "  drawlyze-cli [OPTIONS] view OPTION [--chart | --png FILE]\n"
     "  drawlyze-cli [OPTIONS] report NAME\n"
+    "  drawlyze-cli [OPTIONS] backtest [--rule NAME]... [--top K] [--window N] [--draws M] [--png FILE]\n"
     "  drawlyze-cli [OPTIONS] table\n"
     "  drawlyze-cli [OPTIONS] state T2 T3 ... T13\n"
     "  drawlyze-cli zip list ARCHIVE [MASK]\n"
@@ -82,6 +83,15 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--png") {
       if (!value(v)) return "--png needs a file";
       o.png = v;
+    } else if (arg == "--rule" || arg == "--top" || arg == "--window" || arg == "--draws") {
+      // The backtest's options.
+      int n = 0;
+      if (!value(v)) return arg + " needs a value";
+      if (arg == "--rule") o.rules.push_back(v);
+      else if (!ParseInt(v, n) || n < 1) return arg + " needs a number from 1";
+      else if (arg == "--top") o.top = n;
+      else if (arg == "--window") o.window = n;
+      else o.draws = n;
     } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
       return "unknown option " + arg;
     } else if (ctx.command.empty()) {
@@ -110,8 +120,9 @@ int Main(int argc, char** argv) {
     return kUsage;
   }
   static const std::map<std::string, int (*)(Context&)> commands = {
-      {"view", RunViewCommand}, {"report", RunReportCommand}, {"table", RunTableCommand},   {"state", RunStateCommand},
+      {"view", RunViewCommand}, {"report", RunReportOrRandomnessCommand}, {"table", RunTableCommand},   {"state", RunStateCommand},
       {"zip", RunZipCommand},   {"get", RunGetCommand},       {"update", RunUpdateCommand},
+      {"backtest", RunBacktestCommand},
   };
   const auto it = commands.find(ctx.command);
   if (it == commands.end()) {
