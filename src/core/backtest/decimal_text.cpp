@@ -11,7 +11,9 @@ std::string Fixed(double value, int decimals) {
 }
 
 std::string PValueText(double p) {
-  if (p >= 0.0001 || p == 0) return Fixed(p, 4);
+  if (p >= 0.0001) return Fixed(p, 4);
+  // Below what a double holds the exact value does not matter.
+  if (p < 1e-300) return "<1e-300";
   char buf[64];
   const auto result = std::to_chars(buf, buf + sizeof buf, p, std::chars_format::scientific, 1);
   return std::string(buf, result.ptr);

@@ -74,12 +74,14 @@ RandomnessLine SumLine(const std::array<int, 28>& drawsWithSum, int n) {
   for (int s = 0; s < 28; ++s)
     cells.push_back({s, s, n * ways[static_cast<std::size_t>(s)] / 1000.0,
                      static_cast<double>(drawsWithSum[static_cast<std::size_t>(s)])});
-  // Pool each tail inwards until its cell expects at least five draws.
-  while (cells.size() > 1 && cells.front().expected < kMinExpected) {
+  // Pool each tail, from the end inwards, into one cell: every sum there
+  // whose cell expects fewer than five draws.
+  while (cells.size() > 1 && (cells[0].expected < kMinExpected || cells[1].expected < kMinExpected)) {
     cells[1] = {cells[0].from, cells[1].to, cells[0].expected + cells[1].expected, cells[0].observed + cells[1].observed};
     cells.erase(cells.begin());
   }
-  while (cells.size() > 1 && cells.back().expected < kMinExpected) {
+  while (cells.size() > 1 &&
+         (cells.back().expected < kMinExpected || cells[cells.size() - 2].expected < kMinExpected)) {
     Cell& before = cells[cells.size() - 2];
     before = {before.from, cells.back().to, before.expected + cells.back().expected,
               before.observed + cells.back().observed};
