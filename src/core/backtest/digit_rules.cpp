@@ -43,14 +43,19 @@ const std::array<int, 10>* Values(M measure, const DigitMeasures& m, int positio
   }
 }
 
-// Largest value first; equal values keep their order (as the views' bubble sort does).
-void StableSortDescending(DigitOrder& order, const std::array<int, 10>& value) {
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    const std::uint8_t digit = order[i];
-    std::size_t j = i;
-    for (; j > 0 && value[order[j - 1]] < value[digit]; --j) order[j] = order[j - 1];
-    order[j] = digit;
+// Each digit's place when the digits are sorted by value, largest first, equal
+// values keeping the places they had (the views' stable bubble sort). Counting
+// the digits ahead of each one needs no branches, so it costs the same on any data.
+std::array<int, 10> StablePlacesDescending(const std::array<int, 10>& value, const std::array<int, 10>& place) {
+  std::array<int, 10> key{};
+  for (std::size_t d = 0; d < 10; ++d) key[d] = value[d] * 16 + (15 - place[d]);  // unique: ties by place
+  std::array<int, 10> result{};
+  for (std::size_t d = 0; d < 10; ++d) {
+    int ahead = 0;
+    for (std::size_t e = 0; e < 10; ++e) ahead += key[e] > key[d];
+    result[d] = ahead;
   }
+  return result;
 }
 
 std::uint64_t SplitMix64(std::uint64_t& state) {
@@ -66,7 +71,8 @@ void Shuffle(DigitOrder& order, std::uint64_t seed, int time, int salt) {
   std::uint64_t state = seed ^ (static_cast<std::uint64_t>(time) << 8) ^ static_cast<std::uint64_t>(salt);
   SplitMix64(state);
   for (std::size_t i = order.size() - 1; i > 0; --i) {
-    const std::size_t j = static_cast<std::size_t>(SplitMix64(state) % (i + 1));
+    // Lemire's multiply-shift: a number below i + 1 without a division.
+    const std::size_t j = static_cast<std::size_t>(((SplitMix64(state) >> 32) * (i + 1)) >> 32);
     std::swap(order[i], order[j]);
   }
 }
@@ -88,8 +94,10 @@ DigitOrder RankDigits(const DigitRule& rule, const DigitMeasures& m, int positio
     Shuffle(order, seed, m.time, rule.positional ? position : 3);
     return order;
   }
-  if (const auto* before = Values(rule.before, m, position)) StableSortDescending(order, *before);
-  if (const auto* key = Values(rule.key, m, position)) StableSortDescending(order, *key);
+  std::array<int, 10> place{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+  if (const auto* before = Values(rule.before, m, position)) place = StablePlacesDescending(*before, place);
+  if (const auto* key = Values(rule.key, m, position)) place = StablePlacesDescending(*key, place);
+  for (std::size_t d = 0; d < 10; ++d) order[static_cast<std::size_t>(place[d])] = static_cast<std::uint8_t>(d);
   if (rule.fromTheEnd) std::reverse(order.begin(), order.end());
   return order;
 }
