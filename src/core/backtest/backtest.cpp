@@ -7,11 +7,15 @@
 namespace drawlyze {
 namespace {
 
+// The rules asked for that exist; every rule when none is asked for.
 std::vector<int> RulesOf(const BacktestOptions& options) {
-  if (!options.rules.empty()) return options.rules;
-  std::vector<int> all(AllDigitRules().size());
-  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
-  return all;
+  const int count = static_cast<int>(AllDigitRules().size());
+  std::vector<int> rules;
+  for (const int rule : options.rules)
+    if (rule >= 0 && rule < count) rules.push_back(rule);
+  if (options.rules.empty())
+    for (int rule = 0; rule < count; ++rule) rules.push_back(rule);
+  return rules;
 }
 
 std::uint16_t DigitSet(const DrawNumbers& draw) {
@@ -102,6 +106,9 @@ BacktestResult RunBacktest(const DrawHistory& history, const BacktestOptions& op
   BacktestResult result;
   result.options = options;
   result.options.rules = RulesOf(options);
+  // Ranks have ten places and a window at least one draw.
+  result.options.top = std::clamp(options.top, 1, 9);
+  result.options.window = std::max(options.window, 1);
   PlanBacktest(history, result);
   result.lines = BacktestLines(result.options);
   for (BacktestLine& line : result.lines) line.hitsByDraw.reserve(static_cast<std::size_t>(result.tested));
