@@ -30,10 +30,14 @@ struct Options {
   std::optional<std::string> mask;    // --mask M (update)
   std::optional<std::string> folder;  // --folder DIR (update)
   bool chart = false;                 // --chart (view)
-  std::optional<std::string> png;     // --png FILE (view)
+  std::optional<std::string> png;     // --png FILE (view, backtest)
   bool save = false;                  // --save (state)
   bool help = false;                  // --help, -h
   bool version = false;               // --version
+  std::vector<std::string> rules;     // --rule NAME, repeatable (backtest)
+  std::optional<int> top;             // --top K (backtest)
+  std::optional<int> window;          // --window N (backtest)
+  std::optional<int> draws;           // --draws M (backtest)
 };
 
 struct Context {
@@ -60,6 +64,9 @@ int RunStateCommand(Context& ctx);
 int RunZipCommand(Context& ctx);
 int RunGetCommand(Context& ctx);
 int RunUpdateCommand(Context& ctx);
+int RunBacktestCommand(Context& ctx);
+// "report": the Statistics window's reports, and "Randomness" besides them.
+int RunReportOrRandomnessCommand(Context& ctx);
 
 }  // namespace drawlyze::cli
 

@@ -60,10 +60,24 @@ const std::vector<CommandEntry>& Commands() {
       {"report",
        {"[OPTIONS] report NAME"},
        "Prints one of the Statistics window's twelve reports, each line ended by LF. NAME is a report button's "
-       "caption (\"Exact Pairs' Skips\", \"Find\"), in any case, its trailing blank optional.",
+       "caption (\"Exact Pairs' Skips\", \"Find\"), in any case, its trailing blank optional. \"Randomness\" "
+       "prints the randomness tests of the draws in the window.",
        {"--file", "--row", "--last", "--find"},
        {},
-       RunReportCommand},
+       RunReportOrRandomnessCommand},
+      {"backtest",
+       {"[OPTIONS] backtest [--rule NAME]... [--top K] [--window N] [--draws M] [--png FILE]"},
+       "Backtests the digit rankings the views show: for each tested draw, takes the top K digits a rule ranks "
+       "from the N draws before it and scores the draw that followed, then prints per rule the trials, hits, hit "
+       "rate, chance rate, lift, 95% Wilson interval, exact binomial p-value and a verdict, tab-separated. "
+       "\"report Randomness\" prints the randomness tests of the draws.",
+       {"--file", "--row"},
+       {{"--rule NAME", "a rule to test, repeatable (default: every rule)"},
+        {"--top K", "how many top-ranked digits a pick takes (default 3)"},
+        {"--window N", "how many older draws a rule ranks from (default 100)"},
+        {"--draws M", "how many of the newest draws to test (default: every draw that has N older draws)"},
+        {"--png FILE", "also save the chart of the running hit rates"}},
+       RunBacktestCommand},
       {"table",
        {"[OPTIONS] table"},
        "Prints the Table window's \"Copy All\" text: every draw with its derived columns.",

@@ -75,6 +75,15 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
       o.help = true;
     } else if (arg == "--version") {
       o.version = true;
+    } else if (arg == "--rule" || arg == "--top" || arg == "--window" || arg == "--draws") {
+      // The backtest's options.
+      int n = 0;
+      if (!value(v)) return arg + " needs a value";
+      if (arg == "--rule") o.rules.push_back(v);
+      else if (!ParseInt(v, n) || n < 1) return arg + " needs a number from 1";
+      else if (arg == "--top") o.top = n;
+      else if (arg == "--window") o.window = n;
+      else o.draws = n;
     } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
       return "unknown option " + arg;
     } else if (ctx.command.empty()) {
