@@ -72,7 +72,9 @@ const std::vector<CommandEntry>& Commands() {
        "rate, chance rate, lift, 95% Wilson interval, exact binomial p-value and a verdict, tab-separated. "
        "\"report Randomness\" prints the randomness tests of the draws.",
        {"--file", "--row"},
-       {{"--rule NAME", "a rule to test, repeatable (default: every rule)"},
+       {{"--rule NAME",
+         "a rule to test, repeatable (default: every rule): longest-skip, lowest-median, most-frequent, "
+         "least-frequent, longest-since-hit, random, position-skip, position-frequent, position-random"},
         {"--top K", "how many top-ranked digits a pick takes (default 3)"},
         {"--window N", "how many older draws a rule ranks from (default 100)"},
         {"--draws M", "how many of the newest draws to test (default: every draw that has N older draws)"},
