@@ -31,6 +31,11 @@ struct Options {
   std::optional<std::string> folder;  // --folder DIR (update)
   bool chart = false;                 // --chart (view)
   std::optional<std::string> png;     // --png FILE (view)
+  // import: --out FILE, --date COLUMN, --result COLUMN (repeatable), --time COLUMN,
+  // --day-first (true) or --month-first (false)
+  std::optional<std::string> out, date, time;
+  std::vector<std::string> results;
+  std::optional<bool> dayFirst;
 };
 
 struct Context {
@@ -57,6 +62,7 @@ int RunStateCommand(Context& ctx);
 int RunZipCommand(Context& ctx);
 int RunGetCommand(Context& ctx);
 int RunUpdateCommand(Context& ctx);
+int RunImportCommand(Context& ctx);
 
 }  // namespace drawlyze::cli
 

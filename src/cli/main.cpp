@@ -20,6 +20,8 @@ constexpr const char* kUsageText =
     "  drawlyze-cli zip extract ARCHIVE FOLDER [MASK]\n"
     "  drawlyze-cli get URL OUTFILE\n"
     "  drawlyze-cli update URL [--mask MASK] [--folder DIR]\n"
+    "  drawlyze-cli import INPUT... [--out FILE] [--date COLUMN] [--result COLUMN]... [--time COLUMN]\n"
+    "      [--day-first|--month-first]\n"
     "OPTIONS: --file PATH (default: 3x10.txt in the program's folder) --row R (selected row, 1-based, default 1)\n"
     "  --last N (\"Use Last Draws\", default all draws) --median --layout positional|ascending|descending\n"
     "  --sieve PATTERNFILE --grid STEP:BIAS (grid on) --find TEXT\n";
@@ -82,6 +84,13 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--png") {
       if (!value(v)) return "--png needs a file";
       o.png = v;
+    } else if (arg == "--out" || arg == "--date" || arg == "--time" || arg == "--result") {  // import
+      if (!value(v)) return arg + " needs " + (arg == "--out" ? "a file" : "a column (header or number)");
+      if (arg == "--result") o.results.push_back(v);
+      else (arg == "--out" ? o.out : arg == "--date" ? o.date : o.time) = v;
+    } else if (arg == "--day-first" || arg == "--month-first") {
+      if (o.dayFirst && *o.dayFirst != (arg == "--day-first")) return "give --day-first or --month-first, not both";
+      o.dayFirst = arg == "--day-first";
     } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
       return "unknown option " + arg;
     } else if (ctx.command.empty()) {
@@ -112,6 +121,7 @@ int Main(int argc, char** argv) {
   static const std::map<std::string, int (*)(Context&)> commands = {
       {"view", RunViewCommand}, {"report", RunReportCommand}, {"table", RunTableCommand},   {"state", RunStateCommand},
       {"zip", RunZipCommand},   {"get", RunGetCommand},       {"update", RunUpdateCommand},
+      {"import", RunImportCommand},
   };
   const auto it = commands.find(ctx.command);
   if (it == commands.end()) {
