@@ -46,6 +46,10 @@ TEST(ImportShapes, EachShapeGivesTheDrawsItHolds) {
       {"two-digit years, month names, weekday names",
        "Date,Result\n4/13/20,100\n\"Tuesday, April 14, 2020\",200\n15-Apr-2020,300\n",
        "13.04.2020 - 100\n14.04.2020 - 200\n15.04.2020 - 300\n"},
+      {"a title line above the header, weekday names before dates, clock times",
+       "New York Numbers\nDate,Time,Result\nSat 01/02/2021,12:30 PM,123\nSat 01/02/2021,7:30 PM,456\n"
+       "\"Wed, 01/13/2021\",19:30,789\n",
+       "02.01.2021 Mid 123\n02.01.2021 Eve 456\n13.01.2021 Eve 789\n"},
       {"no header row", "2020-04-03,Evening,123\n2020-04-03,Midday,456\n", "03.04.2020 Mid 456\n03.04.2020 Eve 123\n"},
       {"Excel's sep= line, blank lines and separator-only lines", "sep=;\nDate;Result\n\n2020-04-03;5\n;;\n2020-04-04;123\n",
        "03.04.2020 - 005\n04.04.2020 - 123\n"},

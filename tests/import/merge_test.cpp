@@ -13,16 +13,19 @@ TEST(MergeDraws, YearlyFilesAndAnOldHistoryBecomeOneFile) {
       ReadInput("3x10.txt", "1 30.12.2020 Wed Day 1 1 1 x\r\n2 31.12.2020 Thu Eve 2 2 2 x\r\n"),
       // Overlaps the old history (a duplicate) and disagrees with it once (a conflict).
       ReadInput("2020.csv", "Draw Date,Midday Daily #,Evening Daily #\n12/31/2020,999,222\n12/30/2020,111,\n"),
+      // Without draw times: a repeat of a timed draw is the same draw; another result stays.
+      ReadInput("once.csv", "Date,Result\n2020-12-31,222\n2020-12-31,333\n"),
   };
   const MergedHistory merged = MergeDraws(inputs);
   EXPECT_EQ(FormatDrawFile(merged.draws),
             "1 30.12.2020 Wed Mid 1 1 1 x\r\n"
             "2 31.12.2020 Thu Mid 9 9 9 x\r\n"
-            "3 31.12.2020 Thu Eve 2 2 2 x\r\n"
-            "4 01.01.2021 Fri Mid 3 2 1 x\r\n"
-            "5 13.01.2021 Wed Mid 0 0 5 x\r\n"
-            "6 13.01.2021 Wed Eve 6 0 0 x\r\n");
-  EXPECT_EQ(merged.duplicatesDropped, 2);
+            "3 31.12.2020 Thu - 3 3 3 x\r\n"
+            "4 31.12.2020 Thu Eve 2 2 2 x\r\n"
+            "5 01.01.2021 Fri Mid 3 2 1 x\r\n"
+            "6 13.01.2021 Wed Mid 0 0 5 x\r\n"
+            "7 13.01.2021 Wed Eve 6 0 0 x\r\n");
+  EXPECT_EQ(merged.duplicatesDropped, 3);
   EXPECT_TRUE(merged.conflicts.empty());
 }
 

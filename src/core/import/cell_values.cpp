@@ -160,6 +160,16 @@ DateParts ReadDateParts(std::string_view cell) {
   if (IsDigit(cell.front())) {
     const DateParts parts = NumericDate(cell);
     if (parts.kind != DateKind::None) return parts;
+  } else {
+    // "Sat 01/02/2021", "Sat, 2021-01-02": a weekday's name before a date of numbers.
+    std::size_t end = 0;
+    while (end < cell.size() && IsLetter(cell[end])) ++end;
+    if (end > 0 && IsWeekdayName(cell.substr(0, end))) {
+      std::size_t next = end;
+      while (next < cell.size() && (cell[next] == ',' || cell[next] == ' ')) ++next;
+      const DateParts parts = NumericDate(cell.substr(next));
+      if (parts.kind != DateKind::None) return parts;
+    }
   }
   return NamedDate(cell);
 }
@@ -227,14 +237,50 @@ std::string_view WeekdayName(DayKey day) {
   return kNames[std::chrono::weekday{std::chrono::sys_days{ymd}}.c_encoding()];
 }
 
+namespace {
+
+// A clock time ("12:40 PM", "19:30"): midday draws are held before five in
+// the afternoon, evening draws after.
+bool ReadClockTime(std::string_view cell, DrawTime& time) {
+  std::size_t pos = 0;
+  int length = 0;
+  int hour = Number(cell, pos, length);
+  if (hour < 0 || length > 2 || pos >= cell.size() || cell[pos] != ':') return false;
+  ++pos;
+  const int minute = Number(cell, pos, length);
+  if (minute < 0 || length != 2) return false;
+  if (pos < cell.size() && cell[pos] == ':') {  // seconds
+    ++pos;
+    if (Number(cell, pos, length) < 0 || length != 2) return false;
+  }
+  while (pos < cell.size() && cell[pos] == ' ') ++pos;
+  const std::string_view suffix = cell.substr(pos);
+  if (EqualsNoCase(suffix, "pm") || EqualsNoCase(suffix, "p.m.")) {
+    if (hour < 12) hour += 12;
+  } else if (EqualsNoCase(suffix, "am") || EqualsNoCase(suffix, "a.m.")) {
+    if (hour == 12) hour = 0;
+  } else if (!suffix.empty()) {
+    return false;
+  }
+  if (hour > 23 || minute > 59) return false;
+  time = hour < 17 ? DrawTime::Midday : DrawTime::Evening;
+  return true;
+}
+
+}  // namespace
+
 bool ReadDrawTime(std::string_view cell, DrawTime& time) {
+  static constexpr std::array<std::string_view, 9> kMidday = {"mid", "midday", "day",    "noon", "afternoon",
+                                                              "m",   "d",      "mittag", "midi"};
+  static constexpr std::array<std::string_view, 7> kEvening = {"eve", "evening", "night", "e", "n", "abend", "soir"};
   cell = Trim(cell);
   std::size_t end = 0;
   while (end < cell.size() && IsLetter(cell[end])) ++end;
+  if (end == 0) return !cell.empty() && IsDigit(cell[0]) && ReadClockTime(cell, time);
   const std::string_view word = cell.substr(0, end);
-  for (std::string_view name : {"mid", "midday", "day", "noon", "afternoon", "m", "d", "mittag", "midi"})
+  for (std::string_view name : kMidday)
     if (EqualsNoCase(word, name)) return time = DrawTime::Midday, true;
-  for (std::string_view name : {"eve", "evening", "night", "e", "n", "abend", "soir"})
+  for (std::string_view name : kEvening)
     if (EqualsNoCase(word, name)) return time = DrawTime::Evening, true;
   return false;
 }
@@ -246,8 +292,12 @@ bool IsResultSeparator(char c) {
 }
 
 bool IsMoney(std::string_view s) {
-  return s.find('$') != std::string_view::npos || s.find("\xE2\x82\xAC") != std::string_view::npos ||
-         s.find("\xC2\xA3") != std::string_view::npos;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '$') return true;
+    if (static_cast<unsigned char>(s[i]) >= 0x80) return s.find("\xE2\x82\xAC") != std::string_view::npos ||
+                                                         s.find("\xC2\xA3") != std::string_view::npos;
+  }
+  return false;
 }
 
 // The digit groups of a cell made of digits and separators only: how many

@@ -199,23 +199,38 @@ CsvTable ReadCsv(std::string_view text) {
     table.separator = SniffSeparator(text);
   }
   table.text_.reserve(text.size());
-  table.ends_.reserve(text.size() / 8 + 16);
+  table.ends_.reserve(text.size() / 4 + 16);  // a cell takes at least a separator and a character
   table.rows_.reserve(text.size() / 32 + 4);
   bool haveHeader = false;
   Reader reader(text, table.separator, table.header_, table.rows_, table.text_, table.ends_);
   table.columns_ = reader.Run(firstLine, haveHeader);
-  table.headerLine_ = table.header_.line;
 
-  // An export without a header row starts with a draw: its first row holds a date.
   if (haveHeader) {
-    for (std::uint32_t c = 0; c < table.header_.cellCount; ++c) {
-      if (ReadDateParts(table.CellOf(table.header_, static_cast<int>(c))).kind != DateKind::None) {
-        table.hasHeader = false;
-        table.rows_.insert(table.rows_.begin(), table.header_);
-        table.headerLine_ = 0;
-        break;
-      }
+    const auto hasDate = [&](const CsvTable::Row& row) {
+      for (std::uint32_t c = 0; c < row.cellCount; ++c)
+        if (ReadDateParts(table.CellOf(row, static_cast<int>(c))).kind != DateKind::None) return true;
+      return false;
+    };
+    const auto filled = [&](const CsvTable::Row& row) {
+      int n = 0;
+      for (std::uint32_t c = 0; c < row.cellCount; ++c) n += !table.CellOf(row, static_cast<int>(c)).empty();
+      return n;
+    };
+    // Title lines above the header hold one cell each and no date.
+    std::size_t titles = 0;
+    while (titles < table.rows_.size() && filled(titles == 0 ? table.header_ : table.rows_[titles - 1]) <= 1 &&
+           !hasDate(titles == 0 ? table.header_ : table.rows_[titles - 1]) && !hasDate(table.rows_[titles]))
+      ++titles;
+    if (titles > 0) {
+      table.header_ = table.rows_[titles - 1];
+      table.rows_.erase(table.rows_.begin(), table.rows_.begin() + static_cast<std::ptrdiff_t>(titles));
     }
+    // Without a header the first row is a draw: it holds a date.
+    if (hasDate(table.header_)) {
+      table.hasHeader = false;
+      table.rows_.insert(table.rows_.begin(), table.header_);
+    }
+    table.headerLine_ = table.hasHeader ? table.header_.line : 0;
   }
   return table;
 }

@@ -92,8 +92,13 @@ bool ReadSource(const CsvTable& table, int row, const ResultSource& source, Draw
 
 bool LooksLikeDrawFile(std::string_view text) {
   text = StripByteOrderMark(text);
-  for (std::string_view line : SplitLines(text))
+  while (!text.empty()) {
+    const std::size_t end = text.find_first_of("\r\n");
+    const std::string_view line = text.substr(0, end);
     if (!IsBlankLine(line)) return ParseDrawLine(line).valid;
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
   return false;
 }
 

@@ -60,19 +60,40 @@ MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs) {
   std::sort(all.begin(), all.end(), Before);
 
   merged.draws.reserve(all.size());
+  // Per result, which kept draws of the current day hold it: bit 1 midday,
+  // bit 2 evening, bit 4 a draw without a time.
+  std::vector<std::uint8_t> seen(4096, 0);
+  std::vector<char> keep;
+  const auto code = [](const ImportedDraw& d) {
+    return (d.numbers[0] & 15) << 8 | (d.numbers[1] & 15) << 4 | (d.numbers[2] & 15);
+  };
   for (std::size_t from = 0; from < all.size();) {
     std::size_t to = from + 1;
-    while (to < all.size() && all[to].day == all[from].day && all[to].time == all[from].time) ++to;
-    const std::size_t first = merged.draws.size();
-    for (std::size_t k = from; k < to; ++k) {
-      const auto same = [&](const ImportedDraw& kept) { return kept.numbers == all[k].numbers; };
-      if (std::any_of(merged.draws.begin() + static_cast<std::ptrdiff_t>(first), merged.draws.end(), same))
-        ++merged.duplicatesDropped;
-      else
-        merged.draws.push_back(all[k]);
+    while (to < all.size() && all[to].day == all[from].day) ++to;
+    // Draws of a known time first: a draw without a time that repeats one of
+    // them is the same draw from an export that did not say when.
+    keep.assign(to - from, 0);
+    for (const bool unknownPass : {false, true}) {
+      for (std::size_t k = from; k < to; ++k) {
+        if ((all[k].time == DrawTime::Unknown) != unknownPass) continue;
+        std::uint8_t& flags = seen[static_cast<std::size_t>(code(all[k]))];
+        const std::uint8_t bit = all[k].time == DrawTime::Midday ? 1 : all[k].time == DrawTime::Evening ? 2 : 4;
+        const bool repeated = unknownPass ? flags != 0 : (flags & bit) != 0;
+        keep[k - from] = !repeated;
+        merged.duplicatesDropped += repeated;
+        flags |= bit;
+      }
     }
-    if (merged.draws.size() - first > 1)
-      merged.conflicts.push_back({{merged.draws.begin() + static_cast<std::ptrdiff_t>(first), merged.draws.end()}});
+    for (std::size_t k = from; k < to; ++k) seen[static_cast<std::size_t>(code(all[k]))] = 0;
+    for (std::size_t k = from; k < to;) {
+      std::size_t end = k;
+      const std::size_t first = merged.draws.size();
+      for (; end < to && all[end].time == all[k].time; ++end)
+        if (keep[end - from]) merged.draws.push_back(all[end]);
+      if (merged.draws.size() - first > 1)
+        merged.conflicts.push_back({{merged.draws.begin() + static_cast<std::ptrdiff_t>(first), merged.draws.end()}});
+      k = end;
+    }
     from = to;
   }
   return merged;
