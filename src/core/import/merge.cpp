@@ -48,7 +48,7 @@ std::string Lines(const std::vector<SkippedRow>& skipped) {
 
 MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs) {
   MergedHistory merged;
-  std::vector<ImportedDraw> all;
+  std::vector<ImportedDraw>& all = merged.draws;  // sorted, then compacted in place
   std::size_t total = 0;
   for (const ImportedInput& input : inputs) total += input.draws.size();
   all.reserve(total);
@@ -59,7 +59,7 @@ MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs) {
     }
   std::sort(all.begin(), all.end(), Before);
 
-  merged.draws.reserve(all.size());
+  std::size_t kept = 0;
   // Per result, which kept draws of the current day hold it: bit 1 midday,
   // bit 2 evening, bit 4 a draw without a time.
   std::vector<std::uint8_t> seen(4096, 0);
@@ -87,15 +87,18 @@ MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs) {
     for (std::size_t k = from; k < to; ++k) seen[static_cast<std::size_t>(code(all[k]))] = 0;
     for (std::size_t k = from; k < to;) {
       std::size_t end = k;
-      const std::size_t first = merged.draws.size();
-      for (; end < to && all[end].time == all[k].time; ++end)
-        if (keep[end - from]) merged.draws.push_back(all[end]);
-      if (merged.draws.size() - first > 1)
-        merged.conflicts.push_back({{merged.draws.begin() + static_cast<std::ptrdiff_t>(first), merged.draws.end()}});
+      const std::size_t first = kept;  // kept <= k: a write never reaches a draw not yet read
+      const DrawTime time = all[k].time;
+      for (; end < to && all[end].time == time; ++end)
+        if (keep[end - from]) all[kept++] = all[end];
+      if (kept - first > 1)
+        merged.conflicts.push_back({{all.begin() + static_cast<std::ptrdiff_t>(first),
+                                     all.begin() + static_cast<std::ptrdiff_t>(kept)}});
       k = end;
     }
     from = to;
   }
+  all.resize(kept);
   return merged;
 }
 
