@@ -59,14 +59,16 @@ TEST(ColumnMapping, ChoicesOverrideTheProposal) {
     MappingChoice choice;
     std::string expected;
   } cases[] = {
-      {"results by header in any case, the midday one first", twoColumns, {{}, {"b", "a"}, {}, {}},
+      {"results by header in any case, the midday one first", twoColumns, {.results = {"b", "a"}},
        "03.04.2020 Mid 456\n03.04.2020 Eve 123\n04.04.2020 Mid 012\n04.04.2020 Eve 789\n"},
-      {"one result by number with the draw time by number", twoColumns, {{"1"}, {"2"}, {"4"}, {}},
+      {"one result by number with the draw time by number", twoColumns, {.date = "1", .results = {"2"}, .time = "4"},
        "03.04.2020 Mid 123\n04.04.2020 Eve 789\n"},
       {"three digit columns named in ball order", "Date,X,Y,Z\n2020-04-03,1,2,3\n",
-       {{}, {"Z", "X", "Y"}, {}, {}}, "03.04.2020 - 312\n"},
+       {.results = {"Z", "X", "Y"}}, "03.04.2020 - 312\n"},
+      {"a dialog's explicit draw times", twoColumns, {.results = {"A", "B"}, .resultTimes = {DrawTime::Evening, DrawTime::Midday}},
+       "03.04.2020 Mid 456\n03.04.2020 Eve 123\n04.04.2020 Mid 012\n04.04.2020 Eve 789\n"},
       {"month first against the header's hint", "Date (DD/MM),Result\n01/04/2020,222\n",
-       {{}, {}, {}, DayOrder::MonthFirst}, "04.01.2020 - 222\n"},
+       {.dayOrder = DayOrder::MonthFirst}, "04.01.2020 - 222\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -94,9 +96,11 @@ TEST(ColumnMapping, UnclearMappingsNameTheChoiceToMake) {
        "\"First\" and \"Second\" both hold results and their headers do not say which is midday"},
       {"four single-digit columns", "Date,A,B,C,D\n2020-04-03,1,2,3,4\n", {}, Choice::ResultColumns,
        "the single-digit columns \"A\", \"B\", \"C\" and \"D\" do not make whole results (three a draw)"},
-      {"two digit columns chosen", "Date,A,B,C\n2020-04-03,1,2,3\n", {{}, {"A", "B"}, {}, {}},
+      {"two digit columns chosen", "Date,A,B,C\n2020-04-03,1,2,3\n", {.results = {"A", "B"}},
        Choice::ResultColumns, "a result from single-digit columns takes three of them, in ball order: \"A\" and \"B\""},
-      {"a column that is not there", "Date,Result\n2020-04-03,123\n", {{"Datum"}, {}, {}, {}}, Choice::Column,
+      {"the date column named as a result", "Date,Result\n2020-04-03,123\n", {.results = {"Result", "1"}},
+       Choice::ResultColumns, "\"Date\" holds the date or the draw time"},
+      {"a column that is not there", "Date,Result\n2020-04-03,123\n", {.date = "Datum"}, Choice::Column,
        "there is no column \"Datum\"; the columns are 1 \"Date\", 2 \"Result\""},
   };
   for (const auto& c : cases) {

@@ -42,7 +42,7 @@ TEST(ImportShapes, EachShapeGivesTheDrawsItHolds) {
       {"the header tells the order where no value does", "Date (DD/MM/YYYY),Result\n01/04/2020,222\n",
        "01.04.2020 - 222\n"},
       {"the user's order where nothing else does", "Date,Result\n01/04/2020,222\n", "01.04.2020 - 222\n", "",
-       {{}, {}, {}, DayOrder::DayFirst}},
+       {.dayOrder = DayOrder::DayFirst}},
       {"two-digit years, month names, weekday names",
        "Date,Result\n4/13/20,100\n\"Tuesday, April 14, 2020\",200\n15-Apr-2020,300\n",
        "13.04.2020 - 100\n14.04.2020 - 200\n15.04.2020 - 300\n"},

@@ -284,9 +284,14 @@ class Proposer {
     std::vector<ResultSource> sources;
     std::vector<int> pendingDigits;
     if (!choice_.results.empty()) {
+      std::vector<bool> named(static_cast<std::size_t>(t_.Columns()), false);
       for (const std::string& name : choice_.results) {
         const int c = Named(name);
         if (c < 0) return;
+        if (!Free(c) || named[static_cast<std::size_t>(c)])
+          return Fail(Choice::ResultColumns, t_.ColumnName(c) + (Free(c) ? " is named twice as a result"
+                                                                          : " holds the date or the draw time"));
+        named[static_cast<std::size_t>(c)] = true;
         if (IsDigitColumn(c)) {
           pendingDigits.push_back(c);
           if (pendingDigits.size() == 3) sources.push_back({std::exchange(pendingDigits, {}), DrawTime::Unknown});
@@ -327,28 +332,35 @@ class Proposer {
   // A single result takes its draw time from the draw-time column or its
   // header; two results of a row need their headers, or the user's order.
   void AssignTimes(std::vector<ResultSource>& sources) {
-    if (sources.size() == 1) {
+    if (!choice_.resultTimes.empty()) {
+      if (choice_.resultTimes.size() != sources.size())
+        return Fail(Choice::ResultColumns, "the draw times chosen do not match the results chosen");
+      for (std::size_t i = 0; i < sources.size(); ++i) sources[i].time = choice_.resultTimes[i];
+    } else if (sources.size() == 1) {
       if (m_.timeColumn < 0) sources[0].time = HeaderTimeOf(sources[0]);
       return;
-    }
-    std::vector<int> firsts;
-    for (const ResultSource& s : sources) firsts.push_back(s.columns[0]);
-    const bool headersTell = sources.size() == 2 && HeaderTimeOf(sources[0]) != DrawTime::Unknown &&
-                             HeaderTimeOf(sources[1]) != DrawTime::Unknown &&
-                             HeaderTimeOf(sources[0]) != HeaderTimeOf(sources[1]);
-    if (headersTell) {
-      for (ResultSource& s : sources) s.time = HeaderTimeOf(s);
-    } else if (sources.size() == 2 && !choice_.results.empty()) {
-      sources[0].time = DrawTime::Midday;
-      sources[1].time = DrawTime::Evening;
-    } else if (sources.size() == 2) {
-      return Fail(Choice::ResultColumns, NamesOf(t_, firsts) +
-                                             " both hold results and their headers do not say which is midday");
     } else {
-      return Fail(Choice::ResultColumns,
-                  NamesOf(t_, firsts) + " all hold results; a row gives at most a midday and an evening draw");
+      std::vector<int> firsts;
+      for (const ResultSource& s : sources) firsts.push_back(s.columns[0]);
+      const bool headersTell = sources.size() == 2 && HeaderTimeOf(sources[0]) != DrawTime::Unknown &&
+                               HeaderTimeOf(sources[1]) != DrawTime::Unknown &&
+                               HeaderTimeOf(sources[0]) != HeaderTimeOf(sources[1]);
+      if (headersTell) {
+        for (ResultSource& s : sources) s.time = HeaderTimeOf(s);
+      } else if (sources.size() == 2 && !choice_.results.empty()) {
+        sources[0].time = DrawTime::Midday;
+        sources[1].time = DrawTime::Evening;
+      } else if (sources.size() == 2) {
+        return Fail(Choice::ResultColumns,
+                    NamesOf(t_, firsts) + " both hold results and their headers do not say which is midday");
+      } else {
+        return Fail(Choice::ResultColumns,
+                    NamesOf(t_, firsts) + " all hold results; a row gives at most a midday and an evening draw");
+      }
     }
-    if (m_.timeColumn >= 0) {
+    const bool allTimed = std::all_of(sources.begin(), sources.end(),
+                                      [](const ResultSource& s) { return s.time != DrawTime::Unknown; });
+    if (allTimed && m_.timeColumn >= 0) {
       Use(m_.timeColumn).role = ColumnRole::Unused;
       Use(m_.timeColumn).reason = "not used: each result column has its own draw time";
       m_.timeColumn = -1;
@@ -359,6 +371,8 @@ class Proposer {
     std::string from;
     if (s.time == DrawTime::Unknown && m_.timeColumn >= 0)
       from = "; the draw time comes from " + t_.ColumnName(m_.timeColumn);
+    else if (s.time != DrawTime::Unknown && !choice_.resultTimes.empty())
+      from = "; the draw time as chosen";
     else if (s.time != DrawTime::Unknown && HeaderTimeOf(s) == s.time)
       from = std::string("; the header says ") + (s.time == DrawTime::Midday ? "midday" : "evening");
     else if (s.time != DrawTime::Unknown)

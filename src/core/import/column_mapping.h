@@ -49,9 +49,12 @@ struct Mapping {
 // The user's choices. A column is named by its header (any case) or by its
 // 1-based number. Results are listed midday first where the headers do not say.
 struct MappingChoice {
-  std::optional<std::string> date;
-  std::vector<std::string> results;
-  std::optional<std::string> time;
+  std::optional<std::string> date = {};
+  std::vector<std::string> results = {};
+  // A dialog's draw time for each of results (by ball triples where three
+  // single-digit columns make one); empty: from the headers, else midday first.
+  std::vector<DrawTime> resultTimes = {};
+  std::optional<std::string> time = {};
   DayOrder dayOrder = DayOrder::Unknown;
 };
 
