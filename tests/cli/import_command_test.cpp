@@ -94,7 +94,7 @@ TEST_F(ImportCommand, StatusesAndMessages) {
       {"import " + ambiguous + " --day-first --result Nothing", 2,
        "there is no column \"Nothing\"; the columns are 1 \"Date\", 2 \"Result\"; name a column by its header"},
       {"import " + ambiguous + " --date", 2, "drawlyze-cli: --date needs a column (header or number)"},
-      {"import " + unreadable, 1, "u.txt: 2 rows skipped, lines: 1 2\n"},
+      {"import " + unreadable, 1, "u.txt: 2 rows skipped, lines 1 2\n"},
       {"import " + headerOnly, 1, "h.csv: 0 rows, 0 draws\ndraws: 0\n"},
   };
   for (const auto& c : cases) {

@@ -41,10 +41,10 @@ TEST(MergeDraws, SummaryCountsSkippedRowsDuplicatesAndConflicts) {
       "  column 2 \"Draw\": draw time: 3 of 3 values say midday or evening",
       "  column 3 \"Result\": result: 2 of 3 values are three-digit results, 1 value with fewer digits read with "
       "leading zeros (7 is 007); the draw time comes from \"Draw\"",
-      "a.csv: 1 rows skipped, lines: 4",
+      "a.csv: 1 row skipped, line 4",
       "  line 4: the date \"2020-04-31\" is not a day",
-      "b.txt: draw file, 3 lines, 1 draws",
-      "b.txt: 2 rows skipped, lines: 2 3",
+      "b.txt: draw file, 3 lines, 1 draw",
+      "b.txt: 2 rows skipped, lines 2 3",
       "  line 2: the date 2020 is not a day written DD.MM.YYYY",
       "  line 3: not a draw line",
       "draws: 2, first 03.04.2020, last 03.04.2020",

@@ -35,6 +35,10 @@ std::string Digits(const DrawNumbers& n) {
   return {static_cast<char>('0' + n[0]), static_cast<char>('0' + n[1]), static_cast<char>('0' + n[2])};
 }
 
+std::string Counted(std::size_t n, const char* thing) {
+  return std::to_string(n) + ' ' + thing + (n == 1 ? "" : "s");
+}
+
 std::string Lines(const std::vector<SkippedRow>& skipped) {
   std::string text;
   for (const SkippedRow& row : skipped) {
@@ -138,16 +142,16 @@ std::vector<std::string> SummaryLines(const std::vector<ImportedInput>& inputs, 
   constexpr std::size_t kShown = 10;  // reasons and conflicts listed one by one
   std::vector<std::string> lines;
   for (const ImportedInput& input : inputs) {
-    const std::string draws = std::to_string(input.draws.size()) + " draws";
+    const std::string draws = Counted(input.draws.size(), "draw");
     if (input.kind == InputKind::DrawFile) {
-      lines.push_back(input.name + ": draw file, " + std::to_string(input.rows) + " lines, " + draws);
+      lines.push_back(input.name + ": draw file, " + Counted(input.rows, "line") + ", " + draws);
     } else {
-      lines.push_back(input.name + ": " + std::to_string(input.rows) + " rows, " + draws);
+      lines.push_back(input.name + ": " + Counted(input.rows, "row") + ", " + draws);
       for (std::string& line : ColumnLines(input)) lines.push_back(std::move(line));
     }
     if (input.skipped.empty()) continue;
-    lines.push_back(input.name + ": " + std::to_string(input.skipped.size()) + " rows skipped, lines:" +
-                    Lines(input.skipped));
+    lines.push_back(input.name + ": " + Counted(input.skipped.size(), "row") + " skipped, " +
+                    (input.skipped.size() == 1 ? "line" : "lines") + Lines(input.skipped));
     for (std::size_t k = 0; k < input.skipped.size() && k < kShown; ++k)
       lines.push_back("  line " + std::to_string(input.skipped[k].line) + ": " + input.skipped[k].reason);
     if (input.skipped.size() > kShown) lines.push_back("  and " + std::to_string(input.skipped.size() - kShown) + " more");
