@@ -15,25 +15,29 @@ constexpr const char* kImportUsage =
 
 const char* Hint(import::Choice needs) {
   switch (needs) {
-    case import::Choice::DateColumn: return "choose the date column with --date COLUMN";
-    case import::Choice::DayOrder: return "give --day-first or --month-first";
-    case import::Choice::ResultColumns: return "choose the result columns with --result COLUMN (the midday one first)";
-    case import::Choice::Column: return "name a column by its header or its number";
-    case import::Choice::None: break;
+    case import::Choice::DateColumn:
+      return "choose the date column with --date COLUMN";
+    case import::Choice::DayOrder:
+      return "give --day-first or --month-first";
+    case import::Choice::ResultColumns:
+      return "choose the result columns with --result COLUMN (the midday one first)";
+    case import::Choice::Column:
+      return "name a column by its header or its number";
+    case import::Choice::None:
+      break;
   }
   return "";
 }
 
-import::MappingChoice ChoiceOf(const Options& o) {
-  import::MappingChoice choice;
-  choice.date = o.date;
-  choice.results = o.results;
-  choice.time = o.time;
-  if (o.dayFirst) choice.dayOrder = *o.dayFirst ? import::DayOrder::DayFirst : import::DayOrder::MonthFirst;
-  return choice;
-}
-
+import::MappingChoice ChoiceOf(const Options& o){import::MappingChoice choice;
+choice.date = o.date;
+choice.results = o.results;
+choice.time = o.time;
+if (o.dayFirst) choice.dayOrder = *o.dayFirst ? import::DayOrder::DayFirst : import::DayOrder::MonthFirst;
+return choice;
 }  // namespace
+
+}  // namespace drawlyze::cli
 
 int RunImportCommand(Context& ctx) {
   if (ctx.args.empty()) {
@@ -51,8 +55,7 @@ int RunImportCommand(Context& ctx) {
     inputs.push_back(import::ReadInput(path, text, choice));
     const import::ImportedInput& input = inputs.back();
     if (!input.mapping.Ready()) {
-      ctx.err << "drawlyze-cli: " << path << ": " << input.mapping.problem << "; " << Hint(input.mapping.needs)
-              << '\n';
+      ctx.err << "drawlyze-cli: " << path << ": " << input.mapping.problem << "; " << Hint(input.mapping.needs) << '\n';
       for (const std::string& line : import::ColumnLines(input)) ctx.err << line << '\n';
       return kUsage;
     }

@@ -86,8 +86,10 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
       o.png = v;
     } else if (arg == "--out" || arg == "--date" || arg == "--time" || arg == "--result") {  // import
       if (!value(v)) return arg + " needs " + (arg == "--out" ? "a file" : "a column (header or number)");
-      if (arg == "--result") o.results.push_back(v);
-      else (arg == "--out" ? o.out : arg == "--date" ? o.date : o.time) = v;
+      if (arg == "--result")
+        o.results.push_back(v);
+      else
+        (arg == "--out" ? o.out : arg == "--date" ? o.date : o.time) = v;
     } else if (arg == "--day-first" || arg == "--month-first") {
       if (o.dayFirst && *o.dayFirst != (arg == "--day-first")) return "give --day-first or --month-first, not both";
       o.dayFirst = arg == "--day-first";
@@ -119,9 +121,9 @@ int Main(int argc, char** argv) {
     return kUsage;
   }
   static const std::map<std::string, int (*)(Context&)> commands = {
-      {"view", RunViewCommand}, {"report", RunReportCommand}, {"table", RunTableCommand},   {"state", RunStateCommand},
-      {"zip", RunZipCommand},   {"get", RunGetCommand},       {"update", RunUpdateCommand},
-      {"import", RunImportCommand},
+      {"view", RunViewCommand},     {"report", RunReportCommand}, {"table", RunTableCommand},
+      {"state", RunStateCommand},   {"zip", RunZipCommand},       {"get", RunGetCommand},
+      {"update", RunUpdateCommand}, {"import", RunImportCommand},
   };
   const auto it = commands.find(ctx.command);
   if (it == commands.end()) {

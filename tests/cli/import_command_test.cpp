@@ -38,7 +38,9 @@ class ImportCommand : public ::testing::Test {
     std::ofstream(dir / name, std::ios::binary) << text;
     return "'" + (dir / name).string() + "'";
   }
-  static std::string Fixture(const std::string& name) { return std::string("'") + DRAWLYZE_FIXTURES + "/" + name + "'"; }
+  static std::string Fixture(const std::string& name) {
+    return std::string("'") + DRAWLYZE_FIXTURES + "/" + name + "'";
+  }
 
   CliRun Cli(const std::string& args) {
     const fs::path out = dir / "stdout", err = dir / "stderr";
@@ -65,7 +67,8 @@ TEST_F(ImportCommand, HistoryOnStdoutSummaryOnStderr) {
 
 TEST_F(ImportCommand, InputsMergeIntoTheOutFile) {
   const std::string old = Write("3x10.txt", "1 30.03.2020 Mon Day 5 5 5 x\r\n");
-  const CliRun run = Cli("import " + old + " " + Fixture("balls.csv") + " --out " + old + " --result 'Ball 3' "
+  const CliRun run = Cli("import " + old + " " + Fixture("balls.csv") + " --out " + old +
+                         " --result 'Ball 3' "
                          "--result 'ball 2' --result 3");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "");
@@ -107,7 +110,8 @@ TEST_F(ImportCommand, StatusesAndMessages) {
     EXPECT_EQ(ReadAll(dir / "3x10.txt"), "kept\r\n");  // never half-written, never emptied
   }
   EXPECT_NE(Cli("import " + unreadable).err.find("drawlyze-cli: no readable draw in the input\n"), std::string::npos);
-  const CliRun unwritable = Cli("import " + Fixture("balls.csv") + " --out '" + (dir / "no/such/dir/x.txt").string() + "'");
+  const CliRun unwritable =
+      Cli("import " + Fixture("balls.csv") + " --out '" + (dir / "no/such/dir/x.txt").string() + "'");
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("Error - cannot write "), std::string::npos);
 }

@@ -31,22 +31,21 @@ int Number(std::string_view s, std::size_t& pos, int& length) {
 
 // 1..12 for a month's name or its three-letter (or "Sept") abbreviation, else 0.
 int MonthOfName(std::string_view word) {
-  static constexpr std::array<std::string_view, 12> kNames = {
-      "january", "february", "march", "april", "may", "june", "july", "august", "september", "october", "november",
-      "december"};
+  static constexpr std::array<std::string_view, 12> kNames = {"january",   "february", "march",    "april",
+                                                              "may",       "june",     "july",     "august",
+                                                              "september", "october",  "november", "december"};
   if (word.size() < 3) return 0;
   for (int m = 0; m < 12; ++m) {
     const std::string_view name = kNames[static_cast<std::size_t>(m)];
-    if (EqualsNoCase(word, name) || EqualsNoCase(word, name.substr(0, 3)) ||
-        (m == 8 && EqualsNoCase(word, "sept")))
+    if (EqualsNoCase(word, name) || EqualsNoCase(word, name.substr(0, 3)) || (m == 8 && EqualsNoCase(word, "sept")))
       return m + 1;
   }
   return 0;
 }
 
 bool IsWeekdayName(std::string_view word) {
-  static constexpr std::array<std::string_view, 7> kNames = {"monday", "tuesday", "wednesday", "thursday",
-                                                              "friday", "saturday", "sunday"};
+  static constexpr std::array<std::string_view, 7> kNames = {"monday", "tuesday",  "wednesday", "thursday",
+                                                             "friday", "saturday", "sunday"};
   for (std::string_view name : kNames)
     if (EqualsNoCase(word, name) || EqualsNoCase(word, name.substr(0, 3))) return true;
   return false;
@@ -216,16 +215,11 @@ std::string DatePicture(const DateParts& sample, DayOrder order) {
 
 void AppendDate(std::string& out, DayKey day) {
   const int d = day % 100, m = day / 100 % 100, y = day / 10000;
-  char text[10] = {static_cast<char>('0' + d / 10),
-                   static_cast<char>('0' + d % 10),
-                   '.',
-                   static_cast<char>('0' + m / 10),
-                   static_cast<char>('0' + m % 10),
-                   '.',
-                   static_cast<char>('0' + y / 1000),
-                   static_cast<char>('0' + y / 100 % 10),
-                   static_cast<char>('0' + y / 10 % 10),
-                   static_cast<char>('0' + y % 10)};
+  char text[10] = {
+      static_cast<char>('0' + d / 10),   static_cast<char>('0' + d % 10),       '.',
+      static_cast<char>('0' + m / 10),   static_cast<char>('0' + m % 10),       '.',
+      static_cast<char>('0' + y / 1000), static_cast<char>('0' + y / 100 % 10), static_cast<char>('0' + y / 10 % 10),
+      static_cast<char>('0' + y % 10)};
   out.append(text, sizeof text);
 }
 
@@ -294,8 +288,8 @@ bool IsResultSeparator(char c) {
 bool IsMoney(std::string_view s) {
   for (std::size_t i = 0; i < s.size(); ++i) {
     if (s[i] == '$') return true;
-    if (static_cast<unsigned char>(s[i]) >= 0x80) return s.find("\xE2\x82\xAC") != std::string_view::npos ||
-                                                         s.find("\xC2\xA3") != std::string_view::npos;
+    if (static_cast<unsigned char>(s[i]) >= 0x80)
+      return s.find("\xE2\x82\xAC") != std::string_view::npos || s.find("\xC2\xA3") != std::string_view::npos;
   }
   return false;
 }

@@ -54,11 +54,11 @@ bool ReadDrawTime(std::string_view cell, DrawTime& time);
 
 enum class ResultShape : std::uint8_t {
   None,
-  Three,       // "123", "1-2-3", "1 2 3", "1,2,3"
-  Short,       // "7", "81": a plain number that lost its leading zeros
-  LongNumber,  // four or more digits, or more than three digit groups: another game
-  Money,       // "$500", "500 €"
-  OtherNumber, // "12.5", "1 23"
+  Three,        // "123", "1-2-3", "1 2 3", "1,2,3"
+  Short,        // "7", "81": a plain number that lost its leading zeros
+  LongNumber,   // four or more digits, or more than three digit groups: another game
+  Money,        // "$500", "500 €"
+  OtherNumber,  // "12.5", "1 23"
 };
 
 ResultShape ClassifyResult(std::string_view cell);

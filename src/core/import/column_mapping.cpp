@@ -38,12 +38,23 @@ Profile ProfileColumn(const CsvTable& table, int column) {
     DrawTime time;
     p.times += ReadDrawTime(cell, time);
     switch (ClassifyResult(cell)) {
-      case ResultShape::Three: ++p.three; break;
-      case ResultShape::Short: ++p.shortNumbers; break;
-      case ResultShape::LongNumber: ++p.longNumbers; break;
-      case ResultShape::Money: ++p.money; break;
-      case ResultShape::OtherNumber: ++p.otherNumbers; break;
-      case ResultShape::None: break;
+      case ResultShape::Three:
+        ++p.three;
+        break;
+      case ResultShape::Short:
+        ++p.shortNumbers;
+        break;
+      case ResultShape::LongNumber:
+        ++p.longNumbers;
+        break;
+      case ResultShape::Money:
+        ++p.money;
+        break;
+      case ResultShape::OtherNumber:
+        ++p.otherNumbers;
+        break;
+      case ResultShape::None:
+        break;
     }
     p.digits += ReadDigit(cell) >= 0;
   }
@@ -82,8 +93,8 @@ bool Has(const std::vector<std::string>& words, std::string_view w) {
 DrawTime HeaderTime(std::string_view header) {
   const std::vector<std::string> words = Words(header);
   const std::string lower = Lowered(header);
-  const bool mid = lower.find("midday") != std::string::npos || Has(words, "mid") || Has(words, "day") ||
-                   Has(words, "noon");
+  const bool mid =
+      lower.find("midday") != std::string::npos || Has(words, "mid") || Has(words, "day") || Has(words, "noon");
   const bool eve = lower.find("evening") != std::string::npos || Has(words, "eve") || Has(words, "night");
   if (mid == eve) return DrawTime::Unknown;
   return mid ? DrawTime::Midday : DrawTime::Evening;
@@ -102,14 +113,30 @@ std::string HeaderExclusion(std::string_view header) {
   static const struct {
     const char* word;
     const char* what;
-  } kWords[] = {{"sum", "a sum"},           {"total", "a total"},         {"bonus", "a bonus number"},
-                {"fireball", "a bonus number"}, {"wild", "a bonus number"}, {"extra", "a bonus number"},
-                {"multiplier", "a multiplier"}, {"jackpot", "a jackpot"},   {"prize", "a prize"},
-                {"prizes", "a prize"},       {"payout", "a payout"},       {"winners", "a count of winners"},
-                {"amount", "an amount"},     {"sales", "sales"},           {"id", "an identifier"},
-                {"index", "an index"},       {"4", "another game"},        {"5", "another game"},
-                {"6", "another game"},       {"pick4", "another game"},    {"pick5", "another game"},
-                {"win4", "another game"},    {"daily4", "another game"},   {"play4", "another game"}};
+  } kWords[] = {{"sum", "a sum"},
+                {"total", "a total"},
+                {"bonus", "a bonus number"},
+                {"fireball", "a bonus number"},
+                {"wild", "a bonus number"},
+                {"extra", "a bonus number"},
+                {"multiplier", "a multiplier"},
+                {"jackpot", "a jackpot"},
+                {"prize", "a prize"},
+                {"prizes", "a prize"},
+                {"payout", "a payout"},
+                {"winners", "a count of winners"},
+                {"amount", "an amount"},
+                {"sales", "sales"},
+                {"id", "an identifier"},
+                {"index", "an index"},
+                {"4", "another game"},
+                {"5", "another game"},
+                {"6", "another game"},
+                {"pick4", "another game"},
+                {"pick5", "another game"},
+                {"win4", "another game"},
+                {"daily4", "another game"},
+                {"play4", "another game"}};
   for (const auto& entry : kWords)
     if (Has(words, entry.word)) return entry.what;
   const bool numberWord = Has(words, "number") || Has(words, "no") || Has(words, "nr") || Has(words, "num") ||
@@ -131,9 +158,8 @@ int FindColumn(const CsvTable& table, const std::string& name) {
   const std::string wanted = Lowered(Trim(name));
   for (int c = 0; c < table.Columns(); ++c)
     if (Lowered(Trim(table.Header(c))) == wanted) return c;
-  if (wanted.empty() || wanted.size() > 6 || !std::all_of(wanted.begin(), wanted.end(), [](char ch) {
-        return ch >= '0' && ch <= '9';
-      }))
+  if (wanted.empty() || wanted.size() > 6 ||
+      !std::all_of(wanted.begin(), wanted.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
     return -1;
   const int number = std::stoi(wanted);
   return number >= 1 && number <= table.Columns() ? number - 1 : -1;
@@ -241,8 +267,8 @@ class Proposer {
       if (header.find(hint) != std::string::npos) return why = ", month first as the header says", DayOrder::MonthFirst;
     for (const char* hint : {"dd/mm", "d/m", "dd-mm", "dd.mm"})
       if (header.find(hint) != std::string::npos) return why = ", day first as the header says", DayOrder::DayFirst;
-    Fail(Choice::DayOrder, "the dates in " + t_.ColumnName(c) +
-                               " read as well day first as month first (no day above 12 tells)");
+    Fail(Choice::DayOrder,
+         "the dates in " + t_.ColumnName(c) + " read as well day first as month first (no day above 12 tells)");
     why = ", day and month order unknown";
     return DayOrder::Unknown;
   }
@@ -254,8 +280,7 @@ class Proposer {
       if (best < 0) return;
     } else {
       for (int c = 0; c < t_.Columns(); ++c)
-        if (c != m_.dateColumn && Mostly(P(c).times, P(c).filled) && (best < 0 || P(c).times > P(best).times))
-          best = c;
+        if (c != m_.dateColumn && Mostly(P(c).times, P(c).filled) && (best < 0 || P(c).times > P(best).times)) best = c;
       if (best < 0) return;
     }
     m_.timeColumn = best;
@@ -290,7 +315,7 @@ class Proposer {
         if (c < 0) return;
         if (!Free(c) || named[static_cast<std::size_t>(c)])
           return Fail(Choice::ResultColumns, t_.ColumnName(c) + (Free(c) ? " is named twice as a result"
-                                                                          : " holds the date or the draw time"));
+                                                                         : " holds the date or the draw time"));
         named[static_cast<std::size_t>(c)] = true;
         if (IsDigitColumn(c)) {
           pendingDigits.push_back(c);
@@ -311,8 +336,8 @@ class Proposer {
         for (int c = 0; c < t_.Columns(); ++c)
           if (Free(c) && HeaderExclusion(t_.Header(c)).empty() && IsDigitColumn(c)) digits.push_back(c);
         if (digits.size() % 3 != 0 || digits.size() > 6)
-          return Fail(Choice::ResultColumns, "the single-digit columns " + NamesOf(t_, digits) +
-                                                 " do not make whole results (three a draw)");
+          return Fail(Choice::ResultColumns,
+                      "the single-digit columns " + NamesOf(t_, digits) + " do not make whole results (three a draw)");
         for (std::size_t i = 0; i < digits.size(); i += 3)
           sources.push_back({{digits[i], digits[i + 1], digits[i + 2]}, DrawTime::Unknown});
       }
@@ -358,8 +383,8 @@ class Proposer {
                     NamesOf(t_, firsts) + " all hold results; a row gives at most a midday and an evening draw");
       }
     }
-    const bool allTimed = std::all_of(sources.begin(), sources.end(),
-                                      [](const ResultSource& s) { return s.time != DrawTime::Unknown; });
+    const bool allTimed =
+        std::all_of(sources.begin(), sources.end(), [](const ResultSource& s) { return s.time != DrawTime::Unknown; });
     if (allTimed && m_.timeColumn >= 0) {
       Use(m_.timeColumn).role = ColumnRole::Unused;
       Use(m_.timeColumn).reason = "not used: each result column has its own draw time";
@@ -440,11 +465,16 @@ Mapping ProposeMapping(const CsvTable& table, const MappingChoice& choice) { ret
 
 std::string DescribeUse(const ColumnUse& use) {
   switch (use.role) {
-    case ColumnRole::Date: return "date";
-    case ColumnRole::Time: return "draw time";
-    case ColumnRole::Result: return std::string(TimeWord(use.time)) + "result";
-    case ColumnRole::Digit: return std::string(TimeWord(use.time)) + "result digit " + std::to_string(use.ball);
-    case ColumnRole::Unused: break;
+    case ColumnRole::Date:
+      return "date";
+    case ColumnRole::Time:
+      return "draw time";
+    case ColumnRole::Result:
+      return std::string(TimeWord(use.time)) + "result";
+    case ColumnRole::Digit:
+      return std::string(TimeWord(use.time)) + "result digit " + std::to_string(use.ball);
+    case ColumnRole::Unused:
+      break;
   }
   return "not used";
 }

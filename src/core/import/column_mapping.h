@@ -15,7 +15,7 @@ namespace drawlyze::import {
 // One pick-3 result a row holds: one column ("123", "1-2-3") or three
 // single-digit columns, in ball order.
 struct ResultSource {
-  std::vector<int> columns;          // 0-based
+  std::vector<int> columns;           // 0-based
   DrawTime time = DrawTime::Unknown;  // Unknown: the row's draw-time column says, if there is one
 };
 

@@ -24,7 +24,7 @@ class CsvTable {
   bool hasHeader = true;  // false when the first row already holds a date
 
   int Rows() const { return static_cast<int>(rows_.size()); }  // data rows, header excluded
-  int Columns() const { return columns_; }                      // the widest row, header included
+  int Columns() const { return columns_; }                     // the widest row, header included
   // Missing cells (a short row, no header) read as empty.
   std::string_view Header(int column) const;
   std::string_view Cell(int row, int column) const;
@@ -39,7 +39,7 @@ class CsvTable {
   friend CsvTable ReadCsv(std::string_view text);
   std::string_view CellOf(const Row& row, int column) const;
 
-  std::string text_;                // every cell's text, unquoted, one after another
+  std::string text_;                 // every cell's text, unquoted, one after another
   std::vector<std::uint32_t> ends_;  // cell k ends at ends_[k] and starts where cell k-1 ends
   std::vector<Row> rows_;
   Row header_{0, 0, 0};

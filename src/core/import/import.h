@@ -40,9 +40,9 @@ enum class InputKind : std::uint8_t { Csv, DrawFile };
 struct ImportedInput {
   std::string name;  // for messages: the file's name
   InputKind kind = InputKind::Csv;
-  CsvTable table;   // CSV only
-  Mapping mapping;  // CSV only; draws are read only when mapping.Ready()
-  int rows = 0;     // data rows or draw-file lines read
+  CsvTable table;                   // CSV only
+  Mapping mapping;                  // CSV only; draws are read only when mapping.Ready()
+  int rows = 0;                     // data rows or draw-file lines read
   std::vector<ImportedDraw> draws;  // in file order
   std::vector<SkippedRow> skipped;  // ascending lines
 };

@@ -35,9 +35,7 @@ std::string Digits(const DrawNumbers& n) {
   return {static_cast<char>('0' + n[0]), static_cast<char>('0' + n[1]), static_cast<char>('0' + n[2])};
 }
 
-std::string Counted(std::size_t n, const char* thing) {
-  return std::to_string(n) + ' ' + thing + (n == 1 ? "" : "s");
-}
+std::string Counted(std::size_t n, const char* thing) { return std::to_string(n) + ' ' + thing + (n == 1 ? "" : "s"); }
 
 std::string Lines(const std::vector<SkippedRow>& skipped) {
   std::string text;
@@ -96,8 +94,8 @@ MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs) {
       for (; end < to && all[end].time == time; ++end)
         if (keep[end - from]) all[kept++] = all[end];
       if (kept - first > 1)
-        merged.conflicts.push_back({{all.begin() + static_cast<std::ptrdiff_t>(first),
-                                     all.begin() + static_cast<std::ptrdiff_t>(kept)}});
+        merged.conflicts.push_back(
+            {{all.begin() + static_cast<std::ptrdiff_t>(first), all.begin() + static_cast<std::ptrdiff_t>(kept)}});
       k = end;
     }
     from = to;
@@ -154,7 +152,8 @@ std::vector<std::string> SummaryLines(const std::vector<ImportedInput>& inputs, 
                     (input.skipped.size() == 1 ? "line" : "lines") + Lines(input.skipped));
     for (std::size_t k = 0; k < input.skipped.size() && k < kShown; ++k)
       lines.push_back("  line " + std::to_string(input.skipped[k].line) + ": " + input.skipped[k].reason);
-    if (input.skipped.size() > kShown) lines.push_back("  and " + std::to_string(input.skipped.size() - kShown) + " more");
+    if (input.skipped.size() > kShown)
+      lines.push_back("  and " + std::to_string(input.skipped.size() - kShown) + " more");
   }
   std::string total = "draws: " + std::to_string(merged.draws.size());
   if (!merged.draws.empty())
@@ -164,8 +163,8 @@ std::vector<std::string> SummaryLines(const std::vector<ImportedInput>& inputs, 
   lines.push_back("conflicts kept: " + std::to_string(merged.conflicts.size()));
   for (std::size_t k = 0; k < merged.conflicts.size() && k < kShown; ++k) {
     const Conflict& conflict = merged.conflicts[k];
-    std::string text = "  " + DateText(conflict.draws.front().day) + ' ' +
-                       std::string(TimeToken(conflict.draws.front().time)) + ':';
+    std::string text =
+        "  " + DateText(conflict.draws.front().day) + ' ' + std::string(TimeToken(conflict.draws.front().time)) + ':';
     for (std::size_t i = 0; i < conflict.draws.size(); ++i) {
       const ImportedDraw& d = conflict.draws[i];
       text += (i == 0 ? " " : ", ") + Digits(d.numbers) + " (" + inputs[d.input].name + " line " +
