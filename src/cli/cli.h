@@ -38,6 +38,11 @@ struct Options {
   std::optional<int> top;             // --top K (backtest)
   std::optional<int> window;          // --window N (backtest)
   std::optional<int> draws;           // --draws M (backtest)
+  // import: --out FILE, --date COLUMN, --result COLUMN (repeatable), --time COLUMN,
+  // --day-first (true) or --month-first (false)
+  std::optional<std::string> out, date, time;
+  std::vector<std::string> results;
+  std::optional<bool> dayFirst;
 };
 
 struct Context {
@@ -67,6 +72,7 @@ int RunUpdateCommand(Context& ctx);
 int RunBacktestCommand(Context& ctx);
 // "report": the Statistics window's reports, and "Randomness" besides them.
 int RunReportOrRandomnessCommand(Context& ctx);
+int RunImportCommand(Context& ctx);
 
 }  // namespace drawlyze::cli
 

@@ -119,6 +119,21 @@ const std::vector<CommandEntry>& Commands() {
        {{"--mask MASK", "the member to install (default loto*.txt)"},
         {"--folder DIR", "the folder of the draw file (default: the data folder, see Files)"}},
        RunUpdateCommand},
+      {"import",
+       {"import INPUT... [--out FILE] [--date COLUMN] [--result COLUMN]... [--time COLUMN] [--day-first|--month-first]"},
+       "Turns results exports (CSV, as lotteries and open-data portals publish them) and draw files into one draw "
+       "file: oldest draw first, midday before evening, exact duplicates dropped, conflicting results kept and "
+       "reported. The columns are proposed from the header names and the values, each with its reason; a summary "
+       "on stderr gives the draws, the first and last dates and the rows skipped. The history goes to stdout, or "
+       "to --out written whole or not at all.",
+       {},
+       {{"--out FILE", "write the history into FILE instead of stdout"},
+        {"--date COLUMN", "the date column, by header name or 1-based number"},
+        {"--result COLUMN", "a result column, repeatable (the first midday, the second evening)"},
+        {"--time COLUMN", "the draw-time column (midday or evening)"},
+        {"--day-first", "dates like 03/04/2020 are day first (3 April)"},
+        {"--month-first", "dates like 03/04/2020 are month first (4 March)"}},
+       RunImportCommand},
   };
   return commands;
 }

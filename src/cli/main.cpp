@@ -84,6 +84,15 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
       else if (arg == "--top") o.top = n;
       else if (arg == "--window") o.window = n;
       else o.draws = n;
+    } else if (arg == "--out" || arg == "--date" || arg == "--time" || arg == "--result") {  // import
+      if (!value(v)) return arg + " needs " + (arg == "--out" ? "a file" : "a column (header or number)");
+      if (arg == "--result")
+        o.results.push_back(v);
+      else
+        (arg == "--out" ? o.out : arg == "--date" ? o.date : o.time) = v;
+    } else if (arg == "--day-first" || arg == "--month-first") {
+      if (o.dayFirst && *o.dayFirst != (arg == "--day-first")) return "give --day-first or --month-first, not both";
+      o.dayFirst = arg == "--day-first";
     } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
       return "unknown option " + arg;
     } else if (ctx.command.empty()) {
