@@ -50,6 +50,10 @@ int LastDrawsIndex(const Options& options, const DrawHistory& history);
 // The view input for the options, as the main window would build it.
 ViewInput MakeViewInput(const Options& options, const DrawHistory& history);
 
+// Names from archives as a terminal may show them: control characters
+// (C0, DEL, C1) and bytes that are not UTF-8 written as \xHH.
+std::string EscapeControls(const std::string& text);
+
 int RunViewCommand(Context& ctx);
 int RunReportCommand(Context& ctx);
 int RunTableCommand(Context& ctx);
