@@ -29,6 +29,7 @@ struct Options {
   std::optional<std::string> find;    // --find TEXT
   std::optional<std::string> mask;    // --mask M (update)
   std::optional<std::string> folder;  // --folder DIR (update)
+  bool force = false;                 // --force (update): install an older or shorter draw file
   bool chart = false;                 // --chart (view)
   std::optional<std::string> png;     // --png FILE (view)
 };

@@ -19,7 +19,7 @@ constexpr const char* kUsageText =
     "  drawlyze-cli zip list ARCHIVE [MASK]\n"
     "  drawlyze-cli zip extract ARCHIVE FOLDER [MASK]\n"
     "  drawlyze-cli get URL OUTFILE\n"
-    "  drawlyze-cli update URL [--mask MASK] [--folder DIR]\n"
+    "  drawlyze-cli update URL [--mask MASK] [--folder DIR] [--force]\n"
     "OPTIONS: --file PATH (default: 3x10.txt in the program's folder) --row R (selected row, 1-based, default 1)\n"
     "  --last N (\"Use Last Draws\", default all draws) --median --layout positional|ascending|descending\n"
     "  --sieve PATTERNFILE --grid STEP:BIAS (grid on) --find TEXT\n";
@@ -77,6 +77,8 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--folder") {
       if (!value(v)) return "--folder needs a folder";
       o.folder = v;
+    } else if (arg == "--force") {
+      o.force = true;
     } else if (arg == "--chart") {
       o.chart = true;
     } else if (arg == "--png") {
