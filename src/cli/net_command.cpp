@@ -132,7 +132,7 @@ int RunUpdateCommand(Context& ctx) {
   callbacks.onArchiveEntry = [&](int, const ZipReport& r) {
     if (r.status != kZipStatusEnd) ctx.out << EscapeControls(r.name) << '\n';
   };
-  callbacks.showMessage = [&](const std::string& text) { ctx.err << text << '\n'; };
+  callbacks.showMessage = [&](const std::string& text) { ctx.err << EscapeControls(text) << '\n'; };
   callbacks.loadDrawFile = [&](const std::string& path) {
     ctx.options.file = path;
     DrawHistory history;

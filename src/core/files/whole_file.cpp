@@ -21,7 +21,8 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
   // Read in place at the size the file has: one copy of it in memory, however
   // large it is; a file that grew meanwhile is read on to its end.
   std::string text;
-  text.resize(static_cast<std::size_t>(fs::file_size(path, ec)));
+  const std::uintmax_t size = fs::file_size(path, ec);
+  text.resize(ec ? 0 : static_cast<std::size_t>(size));
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<std::size_t>(in.gcount()));
   char block[65536];

@@ -97,12 +97,17 @@ TEST_F(CliNetTest, ZipListEscapesNamesAndRefusesWhatIsNoFile) {
   QProcess python;
   python.start("python3", {"-c",
                            "import sys, zipfile\n"
-                           "with zipfile.ZipFile(sys.argv[1], 'w') as z: z.writestr('evil\\x1b[2Jname.txt', 'x')\n",
+                           "with zipfile.ZipFile(sys.argv[1], 'w') as z:\n"
+                           "  z.writestr('evil\\x1b[2Jname.txt', 'x')\n"
+                           "  z.writestr('c1\\u009b\\u00e9.txt', 'x')\n",
                            dir.filePath("esc.zip")});
   ASSERT_TRUE(python.waitForFinished(30000));
   CliRun r = Cli({"zip", "list", dir.filePath("esc.zip")});
   EXPECT_EQ(r.status, 0);
-  EXPECT_TRUE(r.out.startsWith("-1001\tevil\\x1B[2Jname.txt\t1\t1\t0\t0%\n")) << r.out.toStdString();
+  EXPECT_TRUE(
+      r.out.startsWith("-1001\tevil\\x1B[2Jname.txt\t1\t1\t0\t0%\n"
+                       "-1001\tc1\\xC2\\x9B\u00e9.txt\t1\t1\t0\t0%\n"))
+      << r.out.toStdString();
 
   const QString fifo = dir.filePath("fifo.zip");
   ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
