@@ -275,9 +275,15 @@ void THttpCli::TakeBody(std::string_view data) {
   }
   rcvdCount_ += size;
   // A stream that cannot take the data (a full disk) ends the request.
-  if (ReceiveStream && ReceiveStream->write(data.data(), static_cast<qint64>(size)) != size) {
-    Fail("the received data cannot be written: " + ReceiveStream->errorString().toStdString(), kHttpWriteFailed);
-    return;
+  if (ReceiveStream) {
+    const qint64 written = ReceiveStream->write(data.data(), static_cast<qint64>(size));
+    if (written != size) {
+      Fail("the received data cannot be written: " +
+               (written < 0 ? ReceiveStream->errorString().toStdString()
+                            : "only " + std::to_string(written) + " of " + std::to_string(size) + " bytes were taken"),
+           kHttpWriteFailed);
+      return;
+    }
   }
   if (OnDocData) OnDocData(data);
 }

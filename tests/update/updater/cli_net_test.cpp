@@ -88,9 +88,16 @@ TEST_F(CliNetTest, GetFailuresLeaveTheFileAlone) {
     EXPECT_EQ(Read(out), "the previous download");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
   }
-  const CliRun full = Cli({"get", Url("/echo"), "/dev/full"});
-  EXPECT_EQ(full.status, 1);
-  EXPECT_TRUE(full.err.contains("cannot be written")) << full.err.toStdString();
+  // A disk that takes 1 KiB at most (a file size limit, its signal ignored).
+  QProcess limited;
+  limited.start("sh", {"-c", "ulimit -f 1; trap '' XFSZ; exec \"$0\" \"$@\"",
+                       QCoreApplication::applicationDirPath() + "/drawlyze-cli", "get", Url("/endless"), out});
+  ASSERT_TRUE(limited.waitForFinished(60000));
+  EXPECT_EQ(limited.exitCode(), 1);
+  const QByteArray err = limited.readAllStandardError();
+  EXPECT_TRUE(err.contains(": the received data cannot be written: ")) << err.toStdString();
+  EXPECT_EQ(Read(out), "the previous download");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
 }
 
 TEST_F(CliNetTest, ZipListEscapesNamesAndRefusesWhatIsNoFile) {

@@ -244,6 +244,7 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
     std::string url;
     std::string mask;
     std::string message;
+    int deadlineMs = kUpdateDeadlineMs;
   };
   const std::string refused = "http://127.0.0.1:" + std::to_string(drawlyze::testing::RefusedPort()) + "/";
   const Case cases[] = {
@@ -278,7 +279,7 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
       {server_->Url("/endless"), "loto*.txt", "Error - update failed: the document is larger than 64 MiB"},
       {server_->Url("/many-headers"), "loto*.txt", "Error - update failed: HTTP header too long (more than 64 KiB)"},
       {server_->Url("/drip"), "loto*.txt",
-       "Error - update failed: Connection timed out: the download took longer than 1 s"},
+       "Error - update failed: Connection timed out: the download took longer than 1 s", 1000},
       // Archives whose chosen member is no draw file.
       {server_->Url("/files/folder.zip"), "loto*", "Error - update failed: loto3.txt\\ is a folder, not a draw file"},
       {server_->Url("/files/empty.zip"), "loto*.txt", "Error - update failed: loto3.txt holds no valid draw"},
@@ -290,7 +291,6 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
        "Error - update failed: loto3.txt is larger than 64 MiB: it is no draw file"},
   };
   settings_.timeoutMs = 300;
-  settings_.deadlineMs = 1000;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.url + " " + c.mask);
     messages_.clear();
@@ -298,6 +298,7 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
     WriteFile(InFolder("temp.zip"), "left over from an interrupted update");
     settings_.url = c.url;
     settings_.mask = c.mask;
+    settings_.deadlineMs = c.deadlineMs;
     const UpdateResult r = RunUpdate(settings_, callbacks_);
     EXPECT_FALSE(r.installed);
     EXPECT_EQ(r.failure, c.message);
