@@ -29,6 +29,7 @@ struct Options {
   std::optional<std::string> find;    // --find TEXT
   std::optional<std::string> mask;    // --mask M (update)
   std::optional<std::string> folder;  // --folder DIR (update)
+  bool force = false;                 // --force (update): install an older or shorter draw file
   bool chart = false;                 // --chart (view)
   std::optional<std::string> png;     // --png FILE (view, backtest)
   bool save = false;                  // --save (state)
@@ -61,6 +62,10 @@ bool LoadHistory(Context& ctx, DrawHistory& history);
 int LastDrawsIndex(const Options& options, const DrawHistory& history);
 // The view input for the options, as the main window would build it.
 ViewInput MakeViewInput(const Options& options, const DrawHistory& history);
+
+// Names from archives as a terminal may show them: control characters
+// (C0, DEL, C1) and bytes that are not UTF-8 written as \xHH.
+std::string EscapeControls(const std::string& text);
 
 int RunViewCommand(Context& ctx);
 int RunReportCommand(Context& ctx);

@@ -111,13 +111,15 @@ const std::vector<CommandEntry>& Commands() {
        {},
        RunGetCommand},
       {"update",
-       {"update URL [--mask MASK] [--folder DIR]"},
-       "Runs the Updater: downloads the results archive at URL into temp.zip, extracts its first member that "
-       "matches MASK, keeps the old draw file as 3x10.txt.bak (then 3x10.txt[1].bak, ...), puts the new one in its "
-       "place and loads it. On any failure the old draw file stays and temp.zip is removed.",
+       {"update URL [--mask MASK] [--folder DIR] [--force]"},
+       "Runs the Updater: downloads the results archive at URL, extracts the member whose name contains \"loto\" "
+       "into a private working folder, checks it as a draw file (refused with no valid draw, more incorrect lines "
+       "than draws, or over 64 MiB), keeps the old draw file as 3x10.txt.bak (then 3x10.txt[1].bak, ...) and puts "
+       "the new one in its place in one step. On any failure the old draw file stays and nothing is left behind.",
        {},
        {{"--mask MASK", "the member to install (default loto*.txt)"},
-        {"--folder DIR", "the folder of the draw file (default: the data folder, see Files)"}},
+        {"--folder DIR", "the folder of the draw file (default: the data folder, see Files)"},
+        {"--force", "install a draw file that is older than the current one or has fewer than half its draws"}},
        RunUpdateCommand},
       {"import",
        {"import INPUT... [--out FILE] [--date COLUMN] [--result COLUMN]... [--time COLUMN] [--day-first|--month-first]"},

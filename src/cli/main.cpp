@@ -64,6 +64,8 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--folder") {
       if (!value(v)) return "--folder needs a folder";
       o.folder = v;
+    } else if (arg == "--force") {
+      o.force = true;
     } else if (arg == "--chart") {
       o.chart = true;
     } else if (arg == "--png") {

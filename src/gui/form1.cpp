@@ -265,7 +265,8 @@ bool TForm1::LoadDrawFile(const QString& path) {
     return false;
   }
   const LoadResult result = ParseDrawFile(text);
-  for (const std::string& message : result.Messages()) drawlyze::gui::ShowMessage(Latin1(message), this);
+  for (const std::string& message : result.Messages())
+    drawlyze::gui::ShowMessage(QString::fromStdString(message), this);  // UTF-8: "… and N more"
   history_.Assign(result.draws);
   FillGrid();
   FillLastDrawsCombo();

@@ -43,6 +43,10 @@ class FormUpdaterTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(server_->Ok());
     gui::g_messageHook = [this](const QString& text) { messages << text; };
+    gui::g_questionHook = [this](const QString& text) {
+      questions << text;
+      return answer;
+    };
     drawPath = testing::WriteFile(folder, "3x10.txt", kFourDraws);
     main = std::make_unique<TForm1>(drawPath.toLocal8Bit().constData());
     Form1 = main.get();
@@ -54,11 +58,14 @@ class FormUpdaterTest : public ::testing::Test {
     Form1 = nullptr;
     main.reset();
     gui::g_messageHook = nullptr;
+    gui::g_questionHook = nullptr;
   }
 
   QTemporaryDir folder;
   QString drawPath;
   QStringList messages;
+  QStringList questions;
+  bool answer = true;  // the served draws are older than the four in place
   std::unique_ptr<TForm1> main;
   std::unique_ptr<TForm_updater> form;
   static inline QTemporaryDir* served_ = nullptr;
@@ -108,6 +115,21 @@ TEST_F(FormUpdaterTest, UpdateFillsTheListAndReloadsTheMainWindow) {
   EXPECT_EQ(main->StringGrid1->rowCount(), 2);
   EXPECT_TRUE(QFile::exists(folder.filePath("3x10.txt.bak")));
   EXPECT_FALSE(QFile::exists(folder.filePath("temp.zip")));
+}
+
+TEST_F(FormUpdaterTest, AnOlderDrawFileIsInstalledOnlyOnYes) {
+  form->Edit1_url->setText(QString::fromStdString(server_->Url("/zip/readme.txt,loto3.txt")));
+  answer = false;
+  form->xpButton_Update->click();
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_TRUE(
+      questions[0].startsWith("loto3.txt is older than the current draw file.\n"
+                              "new: 2 draws, newest 01.01.2011; current: 4 draws, newest 02.01.2011.\n"))
+      << questions[0].toStdString();
+  EXPECT_TRUE(messages.isEmpty());  // "No" needs no message
+  EXPECT_EQ(main->History().Count(), 4);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"3x10.txt"});
 }
 
 TEST_F(FormUpdaterTest, FailedDownloadKeepsTheDraws) {
