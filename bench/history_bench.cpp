@@ -19,6 +19,15 @@ void BM_LoadDrawFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadDrawFile)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// A file of 1,000,000 incorrect lines and its message.
+void BM_LoadIncorrectLines(benchmark::State& state) {
+  std::string text;
+  for (int i = 0; i < 1000000; ++i) text += "garbage line\r\n";
+  for (auto _ : state) benchmark::DoNotOptimize(ParseDrawFile(text).Messages());
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_LoadIncorrectLines)->Unit(benchmark::kMillisecond);
+
 void BM_SkipsView(benchmark::State& state) {
   const DrawHistory history = bench::RandomHistory(10000);
   ViewInput in;

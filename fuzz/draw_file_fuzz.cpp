@@ -1,7 +1,9 @@
 // libFuzzer target for the draw-file loader: the input is a draw file's text.
-// Every line must end up either as a draw or in the incorrect lines, every
+// Every line must end up either as a draw or counted as incorrect (the highest
+// ones listed), every
 // kept draw must hold digit values only (the views index arrays by them), and
 // the history must hold exactly the kept draws.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -43,25 +45,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const LoadResult result = ParseDrawFile(text);
   const std::vector<std::string_view> lines = SplitLines(text);
   if (result.draws.size() > static_cast<std::size_t>(MAX_DRAWS)) Fail("more draws than the store holds");
-  if (result.draws.size() + static_cast<std::size_t>(result.olderLinesNotLoaded) + result.incorrectLines.size() !=
-      lines.size())
+  if (static_cast<long long>(result.draws.size()) + result.olderLinesNotLoaded + result.incorrectLineCount !=
+      static_cast<long long>(lines.size()))
     Fail("lines lost or counted twice");
-  int previous = static_cast<int>(lines.size()) + 1;
-  for (int line : result.incorrectLines) {
-    if (line >= previous || line < 1) Fail("incorrect lines not 1-based and highest first");
-    previous = line;
-  }
-  // The kept draws are the valid lines, newest (last) first.
-  std::vector<bool> incorrect(lines.size(), false);
-  for (int line : result.incorrectLines) incorrect[static_cast<std::size_t>(line - 1)] = true;
-  std::size_t next = 0;
-  for (std::size_t i = lines.size(); i-- > 0 && next < result.draws.size();) {
-    if (incorrect[i]) continue;
-    const Draw& draw = result.draws[next++];
-    const ParsedLine parsed = ParseDrawLine(lines[i]);
+  if (result.incorrectLines.size() !=
+      static_cast<std::size_t>(std::min<long long>(result.incorrectLineCount, kListedIncorrectLines)))
+    Fail("listed incorrect lines");
+  // Walk the lines from the last: the draws and the listed incorrect lines
+  // come in that order, each decided by the line alone.
+  std::size_t nextDraw = 0;
+  std::size_t nextIncorrect = 0;
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    Draw draw;
+    const bool valid = ReadDrawLine(lines[i], draw);
     CheckLine(lines[i]);
-    if (!parsed.valid || parsed.number != draw.number || parsed.date != draw.date) Fail("draw differs from its line");
-    for (std::uint8_t digit : draw.a)
+    if (!valid) {
+      if (nextIncorrect < result.incorrectLines.size() &&
+          result.incorrectLines[nextIncorrect++] != static_cast<long long>(i + 1))
+        Fail("incorrect lines not the highest, highest first");
+      continue;
+    }
+    if (nextDraw == result.draws.size()) continue;
+    const Draw& kept = result.draws[nextDraw++];
+    if (kept.number != draw.number || kept.date != draw.date || kept.a != draw.a) Fail("draw differs from its line");
+    for (std::uint8_t digit : kept.a)
       if (digit >= DIGIT_COUNT) Fail("draw number outside 0..9");
   }
   (void)result.Messages();

@@ -9,7 +9,7 @@
 # checks against zlib) and python3 (cuts the seed members out of the archives).
 set -eu
 repo=$(cd "$(dirname "$0")/.." && pwd)
-targets="draw_file sieve_pattern state_settings inflate explode unshrink zip http_parser"
+targets="draw_file sieve_pattern state_settings inflate explode unshrink zip http_parser import"
 if [ $# -lt 2 ]; then
   echo "usage: fuzz/run.sh TARGET|all SECONDS [BUILD_FOLDER]" >&2
   echo "targets: $targets" >&2
@@ -38,14 +38,15 @@ options=""
 case $target in
   draw_file) sources="src/core/history/draw_history.cpp" ;;
   sieve_pattern) sources="src/core/history/draw_history.cpp src/core/sieve/sieve_patterns.cpp
-      src/core/sieve/sieve_pattern_file.cpp" ;;
+      src/core/sieve/sieve_pattern_file.cpp src/core/files/whole_file.cpp" ;;
   state_settings) sources="src/core/history/draw_history.cpp src/core/table/column_runs.cpp
-      src/core/table/state_settings.cpp" ;;
+      src/core/table/state_settings.cpp src/core/files/whole_file.cpp" ;;
   zip) sources=$(echo src/update/zip/*.cpp) ;;
   # Inputs past 16 KiB mostly repeat what shorter ones reach, only slower.
   inflate) sources=$(echo src/update/zip/*.cpp) libs="-lz" options="-max_len=16384" ;;
   explode | unshrink) sources=$(echo src/update/zip/*.cpp) options="-max_len=16384" ;;
   http_parser) sources="src/update/http/http_response_parser.cpp src/update/http/http_url.cpp" ;;
+  import) sources="src/core/history/draw_history.cpp $(echo src/core/import/*.cpp)" ;;
   *)
     echo "fuzz: unknown target '$target'; targets: $targets" >&2
     exit 2
@@ -70,6 +71,7 @@ fi
 if [ -d "fuzz/seeds/$target" ]; then cp fuzz/seeds/"$target"/* "$work/corpus/"; fi
 case $target in
   draw_file) head -n 40 data/3x10.txt > "$work/corpus/3x10-head.txt" ;;
+  import) for f in tests/import/fixtures/*; do printf '\000' | cat - "$f" > "$work/corpus/$(basename "$f")"; done ;;
   zip) cp tests/update/zip/fixtures/*.zip tests/update/zip/fixtures/*.ZIP "$work/corpus/" ;;
   inflate | explode | unshrink)
     python3 - "$target" "$work/corpus" tests/update/zip/fixtures/*.zip tests/update/zip/fixtures/*.ZIP <<'PY'

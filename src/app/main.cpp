@@ -1,16 +1,20 @@
 // Drawlyze Pick 3: creates the windows in order and runs the event loop.
 //   drawlyze [DRAWFILE]
 //   drawlyze --screenshot FILE [--option N] [--row R] [DRAWFILE]
+//   drawlyze --help | --version
 #include <QApplication>
+#include <QIcon>
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "app/app_help.h"
 #include "gui/form1.h"
 #include "gui/forms.h"
 #include "gui/model.h"
+#include "platform/program_info.h"
 
 namespace {
 
@@ -29,7 +33,17 @@ int main(int argc, char** argv) {
   int option = -1;
   int row = -1;
   const char* drawFile = nullptr;
+  drawlyze::platform::SetApplicationNames();
   for (int i = 1; i < argc; ++i) {
+    // Answered before anything needs a display.
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(AppHelpText().c_str(), stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::fputs(drawlyze::platform::VersionText("drawlyze").c_str(), stdout);
+      return 0;
+    }
     if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
       screenshot = argv[++i];
     } else if (std::strcmp(argv[i], "--option") == 0 && i + 1 < argc) {
@@ -52,6 +66,9 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  // The desktop matches the windows to the menu entry and the installed icon.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(drawlyze::platform::kDesktopId));
+  QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(drawlyze::platform::kDesktopId)));
   drawlyze::gui::Model model;  // the draws, patterns and selection every window shares
   drawlyze::gui::Forms forms(model, drawFile);
   TForm1* Form1 = forms.Form1;

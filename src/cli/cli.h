@@ -20,7 +20,7 @@ inline constexpr int kFailure = 1;  // file or network failure
 inline constexpr int kUsage = 2;    // usage error
 
 struct Options {
-  std::optional<std::string> file;    // --file; default: 3x10.txt in the program's folder
+  std::optional<std::string> file;    // --file; default: 3x10.txt in the data folder
   int row = 1;                        // --row R, 1-based
   std::optional<int> last;            // --last N; default: all draws
   bool median = false;                // --median
@@ -30,8 +30,21 @@ struct Options {
   std::optional<std::string> find;    // --find TEXT
   std::optional<std::string> mask;    // --mask M (update)
   std::optional<std::string> folder;  // --folder DIR (update)
+  bool force = false;                 // --force (update): install an older or shorter draw file
   bool chart = false;                 // --chart (view)
-  std::optional<std::string> png;     // --png FILE (view)
+  std::optional<std::string> png;     // --png FILE (view, backtest)
+  bool save = false;                  // --save (state)
+  bool help = false;                  // --help, -h
+  bool version = false;               // --version
+  std::vector<std::string> rules;     // --rule NAME, repeatable (backtest)
+  std::optional<int> top;             // --top K (backtest)
+  std::optional<int> window;          // --window N (backtest)
+  std::optional<int> draws;           // --draws M (backtest)
+  // import: --out FILE, --date COLUMN, --result COLUMN (repeatable), --time COLUMN,
+  // --day-first (true) or --month-first (false)
+  std::optional<std::string> out, date, time;
+  std::vector<std::string> results;
+  std::optional<bool> dayFirst;
 };
 
 struct Context {
@@ -40,7 +53,7 @@ struct Context {
   std::vector<std::string> args;  // the words after the command
   std::ostream& out;
   std::ostream& err;
-  std::string programDir;  // folder of the running executable
+  std::string programDir;  // the data folder: the draw file's and the settings' (platform/data_folder.h)
 };
 
 // Loads the draw file named by --file (or the default) into the model, printing
@@ -51,6 +64,10 @@ bool LoadModel(Context& ctx, DrawModel& model);
 // The same for the draws alone.
 bool LoadHistory(Context& ctx, DrawHistory& history);
 
+// Names from archives as a terminal may show them: control characters
+// (C0, DEL, C1) and bytes that are not UTF-8 written as \xHH.
+std::string EscapeControls(const std::string& text);
+
 int RunViewCommand(Context& ctx);
 int RunReportCommand(Context& ctx);
 int RunTableCommand(Context& ctx);
@@ -58,6 +75,10 @@ int RunStateCommand(Context& ctx);
 int RunZipCommand(Context& ctx);
 int RunGetCommand(Context& ctx);
 int RunUpdateCommand(Context& ctx);
+int RunBacktestCommand(Context& ctx);
+// "report": the Statistics window's reports, and "Randomness" besides them.
+int RunReportOrRandomnessCommand(Context& ctx);
+int RunImportCommand(Context& ctx);
 
 }  // namespace drawlyze::cli
 

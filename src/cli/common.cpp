@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "core/files/whole_file.h"
+#include "platform/data_folder.h"
 
 namespace drawlyze::cli {
 
@@ -19,7 +20,7 @@ SeparationLayout LayoutOption(const std::string& layout) {
 
 bool LoadModel(Context& ctx, DrawModel& model) {
   const std::string path =
-      ctx.options.file ? *ctx.options.file : (std::filesystem::path(ctx.programDir) / DrawFileName()).string();
+      ctx.options.file ? *ctx.options.file : (std::filesystem::path(platform::DataFolder()) / DrawFileName()).string();
   std::string text;
   if (!ReadWholeFile(path, text)) {
     ctx.err << "Error - file " << path << " not found!\n";

@@ -1,28 +1,15 @@
 // drawlyze-cli: reads the options, then runs one subcommand.
 #include <charconv>
-#include <filesystem>
 #include <iostream>
-#include <map>
 
 #include "cli/cli.h"
+#include "cli/command_table.h"
 #include "core/views/views.h"
+#include "platform/data_folder.h"
+#include "platform/program_info.h"
 
 namespace drawlyze::cli {
 namespace {
-
-constexpr const char* kUsageText =
-    "usage:\n"
-    "  drawlyze-cli [OPTIONS] view OPTION [--chart | --png FILE]\n"
-    "  drawlyze-cli [OPTIONS] report NAME\n"
-    "  drawlyze-cli [OPTIONS] table\n"
-    "  drawlyze-cli [OPTIONS] state T2 T3 ... T13\n"
-    "  drawlyze-cli zip list ARCHIVE [MASK]\n"
-    "  drawlyze-cli zip extract ARCHIVE FOLDER [MASK]\n"
-    "  drawlyze-cli get URL OUTFILE\n"
-    "  drawlyze-cli update URL [--mask MASK] [--folder DIR]\n"
-    "OPTIONS: --file PATH (default: 3x10.txt in the program's folder) --row R (selected row, 1-based, default 1)\n"
-    "  --last N (\"Use Last Draws\", default all draws) --median --layout positional|ascending|descending\n"
-    "  --sieve PATTERNFILE --grid STEP:BIAS (grid on) --find TEXT\n";
 
 bool ParseInt(const std::string& text, int& value) {
   const char* end = text.data() + text.size();
@@ -77,11 +64,37 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--folder") {
       if (!value(v)) return "--folder needs a folder";
       o.folder = v;
+    } else if (arg == "--force") {
+      o.force = true;
     } else if (arg == "--chart") {
       o.chart = true;
     } else if (arg == "--png") {
       if (!value(v)) return "--png needs a file";
       o.png = v;
+    } else if (arg == "--save") {
+      o.save = true;
+    } else if (arg == "--help" || arg == "-h") {
+      o.help = true;
+    } else if (arg == "--version") {
+      o.version = true;
+    } else if (arg == "--rule" || arg == "--top" || arg == "--window" || arg == "--draws") {
+      // The backtest's options.
+      int n = 0;
+      if (!value(v)) return arg + " needs a value";
+      if (arg == "--rule") o.rules.push_back(v);
+      else if (!ParseInt(v, n) || n < 1) return arg + " needs a number from 1";
+      else if (arg == "--top") o.top = n;
+      else if (arg == "--window") o.window = n;
+      else o.draws = n;
+    } else if (arg == "--out" || arg == "--date" || arg == "--time" || arg == "--result") {  // import
+      if (!value(v)) return arg + " needs " + (arg == "--out" ? "a file" : "a column (header or number)");
+      if (arg == "--result")
+        o.results.push_back(v);
+      else
+        (arg == "--out" ? o.out : arg == "--date" ? o.date : o.time) = v;
+    } else if (arg == "--day-first" || arg == "--month-first") {
+      if (o.dayFirst && *o.dayFirst != (arg == "--day-first")) return "give --day-first or --month-first, not both";
+      o.dayFirst = arg == "--day-first";
     } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
       return "unknown option " + arg;
     } else if (ctx.command.empty()) {
@@ -93,32 +106,36 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
   return {};
 }
 
-std::string ProgramDir(const char* argv0) {
-  std::error_code ec;
-  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) self = std::filesystem::absolute(argv0, ec);
-  return self.parent_path().string();
-}
-
 }  // namespace
 
 int Main(int argc, char** argv) {
-  Context ctx{Options{}, {}, {}, std::cout, std::cerr, ProgramDir(argv[0])};
+  platform::SetApplicationNames();
+  Context ctx{Options{}, {}, {}, std::cout, std::cerr, platform::LocateDataFolder().folder};
   const std::string error = ParseArguments(argc, argv, ctx);
+  if (error.empty() && ctx.options.version) {
+    ctx.out << platform::VersionText("drawlyze-cli");
+    return kOk;
+  }
+  const bool help = error.empty() && (ctx.options.help || ctx.command == "help");
+  if (help && ctx.command == "help") ctx.command = ctx.args.empty() ? "" : ctx.args[0];
+  if (help && (ctx.command.empty() || ctx.command == "help")) {
+    ctx.out << HelpText();
+    return kOk;
+  }
   if (!error.empty() || ctx.command.empty()) {
-    std::cerr << "drawlyze-cli: " << (error.empty() ? "no command given" : error) << '\n' << kUsageText;
+    std::cerr << "drawlyze-cli: " << (error.empty() ? "no command given" : error) << '\n' << UsageText();
     return kUsage;
   }
-  static const std::map<std::string, int (*)(Context&)> commands = {
-      {"view", RunViewCommand}, {"report", RunReportCommand}, {"table", RunTableCommand},   {"state", RunStateCommand},
-      {"zip", RunZipCommand},   {"get", RunGetCommand},       {"update", RunUpdateCommand},
-  };
-  const auto it = commands.find(ctx.command);
-  if (it == commands.end()) {
-    std::cerr << "drawlyze-cli: unknown command " << ctx.command << '\n' << kUsageText;
+  const CommandEntry* command = FindCommand(ctx.command);
+  if (!command) {
+    std::cerr << "drawlyze-cli: unknown command " << ctx.command << '\n' << UsageText();
     return kUsage;
   }
-  return it->second(ctx);
+  if (help) {
+    ctx.out << CommandHelpText(*command);
+    return kOk;
+  }
+  return command->run(ctx);
 }
 
 }  // namespace drawlyze::cli

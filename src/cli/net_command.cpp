@@ -1,16 +1,26 @@
-// drawlyze-cli get URL OUTFILE | update URL [--mask M] [--folder DIR]
-#include <QBuffer>
+// drawlyze-cli get URL OUTFILE | update URL [--mask M] [--folder DIR] [--force]
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
-#include <QSaveFile>
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <ostream>
+#include <random>
 
 #include "cli/cli.h"
+#include "platform/data_folder.h"
+#include "core/files/whole_file.h"
 #include "update/http/http_cli.h"
 #include "update/updater/run_update.h"
 
 namespace drawlyze::cli {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The client waits in an event loop, which needs an application object.
 std::unique_ptr<QCoreApplication> EnsureApplication() {
@@ -21,6 +31,60 @@ std::unique_ptr<QCoreApplication> EnsureApplication() {
   return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+// Where get writes. A regular file (or a new one) is written as a fresh file
+// beside it that replaces it only once the whole body is there and flushed;
+// a device or a FIFO (/dev/stdout, /dev/null) is written directly.
+class Output {
+ public:
+  explicit Output(const std::string& target) : target_(target) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+      if (!fs::is_directory(status)) fd_ = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    } else {
+      static std::mt19937 random{std::random_device{}()};
+      for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        char leaf[24];
+        std::snprintf(leaf, sizeof leaf, ".%08x.part", static_cast<unsigned>(random()));
+        temporary_ = target + leaf;
+        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd_ < 0 && errno != EEXIST) break;
+      }
+      if (fd_ < 0) temporary_.clear();
+    }
+    if (fd_ >= 0) file_.open(fd_, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+  }
+  ~Output() {
+    file_.close();
+    if (fd_ >= 0) ::close(fd_);
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  }
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
+
+  QFile* Stream() { return file_.isOpen() ? &file_ : nullptr; }
+
+  // Flushes what was written and puts it in place.
+  bool Commit() {
+    file_.close();
+    const bool ok = ::fsync(fd_) == 0 || errno == EINVAL || errno == EROFS;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (!ok || !closed) return false;
+    if (temporary_.empty()) return true;
+    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) return false;
+    temporary_.clear();
+    SyncParentFolder(target_);
+    return true;
+  }
+
+ private:
+  std::string target_;
+  std::string temporary_;
+  int fd_ = -1;
+  QFile file_;
+};
+
 }  // namespace
 
 int RunGetCommand(Context& ctx) {
@@ -29,53 +93,60 @@ int RunGetCommand(Context& ctx) {
     return kUsage;
   }
   const auto app = EnsureApplication();
+  Output out(ctx.args[1]);
+  if (!out.Stream()) {
+    ctx.err << "drawlyze-cli: get: cannot write " << ctx.args[1] << '\n';
+    return kFailure;
+  }
+  // The body goes to the file as it arrives: no size limit, no memory held.
   http::THttpCli cli;
-  QBuffer body;
-  body.open(QIODevice::ReadWrite);
   cli.URL = ctx.args[0];
-  cli.ReceiveStream = &body;
+  cli.ReceiveStream = out.Stream();
   try {
     cli.Get();
   } catch (const http::EHttpException& e) {
     ctx.err << "drawlyze-cli: get: " << ctx.args[0] << ": " << e.Reason() << " (status " << e.Status() << ")\n";
     return kFailure;
   }
-  // Written whole or not at all.
-  QSaveFile out(QString::fromStdString(ctx.args[1]));
-  if (!out.open(QIODevice::WriteOnly) || out.write(body.data()) != body.size() || !out.commit()) {
+  if (!out.Commit()) {
     ctx.err << "drawlyze-cli: get: cannot write " << ctx.args[1] << '\n';
     return kFailure;
   }
-  ctx.err << body.size() << " bytes saved to " << ctx.args[1] << '\n';
+  ctx.err << cli.RcvdCount() << " bytes saved to " << ctx.args[1] << '\n';
   return kOk;
 }
 
 int RunUpdateCommand(Context& ctx) {
   if (ctx.args.size() != 1) {
-    ctx.err << "usage: drawlyze-cli update URL [--mask MASK] [--folder DIR]\n";
+    ctx.err << "usage: drawlyze-cli update URL [--mask MASK] [--folder DIR] [--force]\n";
     return kUsage;
   }
   const auto app = EnsureApplication();
   updater::UpdateSettings settings;
   settings.url = ctx.args[0];
   if (ctx.options.mask) settings.mask = *ctx.options.mask;
-  settings.folder = ctx.options.folder ? *ctx.options.folder : ctx.programDir;
+  settings.folder = ctx.options.folder ? *ctx.options.folder : platform::DataFolder();
   settings.drawName = DrawFileName();
 
   updater::UpdateCallbacks callbacks;
   // The archive's members, as the Updater's list shows them.
   callbacks.onArchiveEntry = [&](int, const ZipReport& r) {
-    if (r.status != kZipStatusEnd) ctx.out << r.name << '\n';
+    if (r.status != kZipStatusEnd) ctx.out << EscapeControls(r.name) << '\n';
   };
-  callbacks.showMessage = [&](const std::string& text) { ctx.err << text << '\n'; };
+  callbacks.showMessage = [&](const std::string& text) { ctx.err << EscapeControls(text) << '\n'; };
   callbacks.loadDrawFile = [&](const std::string& path) {
     ctx.options.file = path;
     DrawHistory history;
     if (LoadHistory(ctx, history)) ctx.err << history.Count() << " draws loaded from " << path << '\n';
   };
+  // Nobody to ask here: an older or shorter draw file is installed only with --force.
+  if (ctx.options.force) callbacks.confirmReplace = [](const std::string&) { return true; };
   const updater::UpdateResult result = updater::RunUpdate(settings, callbacks);
-  if (!result.installed) return kFailure;
-  ctx.err << result.chosen << " installed as " << settings.drawName;
+  if (!result.installed) {
+    if (result.needsConfirmation) ctx.err << "drawlyze-cli: update: --force installs it all the same\n";
+    return kFailure;
+  }
+  ctx.err << EscapeControls(result.chosen) << " installed as " << settings.drawName;
   if (!result.backupName.empty()) ctx.err << ", the previous draw file kept as " << result.backupName;
   ctx.err << '\n';
   return kOk;

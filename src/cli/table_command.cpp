@@ -1,9 +1,13 @@
+#include <algorithm>
+#include <filesystem>
 #include <ostream>
 
 #include "cli/cli.h"
 #include "core/table/column_runs.h"
 #include "core/table/draw_columns.h"
+#include "core/table/state_settings.h"
 #include "core/table/table_text.h"
+#include "platform/data_folder.h"
 
 namespace drawlyze::cli {
 
@@ -35,6 +39,15 @@ int RunStateCommand(Context& ctx) {
     }
     const ColumnRuns runs = CountColumnRuns(DerivedColumnValues(history, kFirstDerivedColumn + k), *threshold);
     ctx.out << runs.above << '\t' << runs.below << '\n';
+  }
+  if (ctx.options.save) {
+    Thresholds thresholds;
+    std::copy(ctx.args.begin(), ctx.args.end(), thresholds.begin());
+    const std::string path = (std::filesystem::path(platform::DataFolder()) / kStateSettingsFileName).string();
+    if (!SaveStateSettings(path, thresholds)) {
+      ctx.err << "Error - file " << path << " cannot be written!\n";
+      return kFailure;
+    }
   }
   return kOk;
 }

@@ -120,6 +120,9 @@ void TForm_updater::RunUpdate() {
   callbacks.showMessage = [this](const std::string& text) {
     drawlyze::gui::ShowMessage(QString::fromStdString(text), this);
   };
+  callbacks.confirmReplace = [this](const std::string& question) {
+    return drawlyze::gui::AskYesNo(QString::fromStdString(question), this);
+  };
   callbacks.processEvents = [] { QCoreApplication::processEvents(); };
   callbacks.escapeHeld = [this] { return escapeHeld_; };
   // The draws are reloaded after the button is enabled again, as the main

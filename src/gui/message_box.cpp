@@ -8,6 +8,7 @@
 namespace drawlyze::gui {
 
 std::function<void(const QString&)> g_messageHook;
+std::function<bool(const QString&)> g_questionHook;
 std::function<QString(const QString&, const QString&, const QString&)> g_inputHook;
 
 std::function<QString(const QString&)> g_openFileHook;
@@ -20,6 +21,14 @@ void ShowMessage(const QString& text, QWidget* parent) {
   }
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
   box.exec();
+}
+
+bool AskYesNo(const QString& text, QWidget* parent) {
+  if (g_questionHook) return g_questionHook(text);
+  QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 QString InputBox(const QString& caption, const QString& prompt, const QString& defaultText, QWidget* parent) {

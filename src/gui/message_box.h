@@ -11,6 +11,8 @@ namespace drawlyze::gui {
 
 // A modal message box with the text and an OK button.
 void ShowMessage(const QString& text, QWidget* parent = nullptr);
+// A modal question with Yes and No buttons; true for Yes.
+bool AskYesNo(const QString& text, QWidget* parent = nullptr);
 // The one-line input dialog; returns the default text when the user cancels.
 QString InputBox(const QString& caption, const QString& prompt, const QString& defaultText, QWidget* parent = nullptr);
 
@@ -21,6 +23,7 @@ QString SaveFileName(const QString& proposedName, const QString& filter, QWidget
 
 // Test hooks: when set, they are called instead of showing anything.
 extern std::function<void(const QString&)> g_messageHook;
+extern std::function<bool(const QString&)> g_questionHook;
 extern std::function<QString(const QString& caption, const QString& prompt, const QString& defaultText)> g_inputHook;
 
 extern std::function<QString(const QString& proposedName)> g_openFileHook;

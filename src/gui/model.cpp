@@ -1,17 +1,19 @@
 #include "gui/model.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include "core/files/whole_file.h"
-#include "gui/latin1.h"
 #include "gui/message_box.h"
+#include "platform/data_folder.h"
 
 namespace drawlyze::gui {
 
 Model::Model(QObject* parent) : QObject(parent) {}
 
-QString Model::Folder() const { return folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_; }
+QString Model::Folder() const {
+  return folder_.isEmpty() ? QFile::decodeName(platform::DataFolder().c_str()) : folder_;
+}
 
 QString Model::DrawFilePath() const { return QDir(Folder()).filePath(QString::fromStdString(DrawFileName())); }
 
@@ -22,7 +24,9 @@ bool Model::LoadDrawFile(const QString& path, QWidget* messageParent) {
     return false;
   }
   const LoadResult result = ParseDrawFile(text);
-  for (const std::string& message : result.Messages()) ShowMessage(Latin1(message), messageParent);
+  // UTF-8: a long list of incorrect lines ends with "… and N more".
+  for (const std::string& message : result.Messages())
+    ShowMessage(QString::fromStdString(message), messageParent);
   Load(result.draws, path.toStdString());
   emit drawsLoaded();
   return true;

@@ -18,8 +18,9 @@ class Model : public QObject, public DrawModel {
  public:
   explicit Model(QObject* parent = nullptr);
 
-  // The program's folder: the draw file, the State settings and the update's
-  // files live there. The running program's folder unless set.
+  // The program's folder for data: the draw file, the State settings and the
+  // update's files live there. Beside the executable, or the user's data
+  // folder for an installed copy, unless set.
   QString Folder() const;
   void SetFolder(const QString& folder) { folder_ = folder; }
   // 3x10.txt in the folder.

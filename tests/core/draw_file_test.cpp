@@ -33,6 +33,31 @@ TEST(ParseDrawFile, IncorrectLinesListedHighestFirstWithTrailingBlank) {
   EXPECT_EQ(r.Messages()[0], "Error - incorrect lines: 12 3 ");
 }
 
+// Past 100 incorrect lines the message lists the 100 highest and counts the
+// rest, so a file of garbage never builds a message as long as itself.
+TEST(ParseDrawFile, IncorrectLinesPastAHundredAreCounted) {
+  struct Case {
+    int bad;  // incorrect lines after one valid line
+    std::string tail;
+  };
+  const Case cases[] = {
+      {100, "2 "}, {101, "3 \xE2\x80\xA6 and 1 more"}, {1000000, "999902 \xE2\x80\xA6 and 999900 more"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bad);
+    const LoadResult r =
+        ParseDrawFile("1 01.01.2011 a b 1 2 3 x\n" + std::string(static_cast<std::size_t>(c.bad), '\n'));
+    EXPECT_EQ(r.draws.size(), 1u);
+    EXPECT_EQ(r.incorrectLineCount, c.bad);
+    EXPECT_EQ(r.incorrectLines.size(), static_cast<std::size_t>(std::min(c.bad, kListedIncorrectLines)));
+    const std::string message = r.Messages().at(0);
+    std::string head = "Error - incorrect lines: ";
+    for (int k = 0; k < 3; ++k) head += std::to_string(c.bad + 1 - k) + ' ';
+    EXPECT_EQ(message.substr(0, head.size()), head);
+    EXPECT_EQ(message.substr(message.size() - c.tail.size()), c.tail);
+    EXPECT_LT(message.size(), 1000u);
+  }
+}
+
 TEST(ParseDrawFile, RejectsNumbersPastNineAndEmptyLines) {
   const LoadResult r = ParseDrawFile(
       "1 01.01.2011 a b 4 12 1 x\n"

@@ -44,6 +44,10 @@ class FormUpdaterTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(server_->Ok());
     gui::g_messageHook = [this](const QString& text) { messages << text; };
+    gui::g_questionHook = [this](const QString& text) {
+      questions << text;
+      return answer;
+    };
     drawPath = testing::WriteFile(folder, "3x10.txt", kFourDraws);
     model.SetFolder(folder.path());
     forms = std::make_unique<gui::Forms>(model, drawPath.toLocal8Bit().constData());
@@ -53,11 +57,14 @@ class FormUpdaterTest : public ::testing::Test {
   void TearDown() override {
     forms.reset();
     gui::g_messageHook = nullptr;
+    gui::g_questionHook = nullptr;
   }
 
   QTemporaryDir folder;
   QString drawPath;
   QStringList messages;
+  QStringList questions;
+  bool answer = true;  // the served draws are older than the four in place
   gui::Model model;
   std::unique_ptr<gui::Forms> forms;
   TForm1* main = nullptr;
@@ -109,6 +116,21 @@ TEST_F(FormUpdaterTest, UpdateFillsTheListAndReloadsTheMainWindow) {
   EXPECT_EQ(main->StringGrid1->rowCount(), 2);
   EXPECT_TRUE(QFile::exists(folder.filePath("3x10.txt.bak")));
   EXPECT_FALSE(QFile::exists(folder.filePath("temp.zip")));
+}
+
+TEST_F(FormUpdaterTest, AnOlderDrawFileIsInstalledOnlyOnYes) {
+  form->Edit1_url->setText(QString::fromStdString(server_->Url("/zip/readme.txt,loto3.txt")));
+  answer = false;
+  form->xpButton_Update->click();
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_TRUE(
+      questions[0].startsWith("loto3.txt is older than the current draw file.\n"
+                              "new: 2 draws, newest 01.01.2011; current: 4 draws, newest 02.01.2011.\n"))
+      << questions[0].toStdString();
+  EXPECT_TRUE(messages.isEmpty());  // "No" needs no message
+  EXPECT_EQ(main->History().Count(), 4);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"3x10.txt"});
 }
 
 TEST_F(FormUpdaterTest, FailedDownloadKeepsTheDraws) {

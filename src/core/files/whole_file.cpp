@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 
 namespace drawlyze {
 
@@ -19,10 +18,17 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
   if (!fs::is_regular_file(path, ec)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
+  // Read in place at the size the file has: one copy of it in memory, however
+  // large it is; a file that grew meanwhile is read on to its end.
+  std::string text;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  text.resize(ec ? 0 : static_cast<std::size_t>(size));
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  char block[65536];
+  while (in.read(block, sizeof block) || in.gcount() > 0) text.append(block, static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return false;
-  out = buffer.str();
+  out = std::move(text);
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -211,36 +212,59 @@ bool ReadNumbers(const std::string& field, DrawNumbers& numbers) {
 
 }  // namespace
 
+bool ReadDrawLine(std::string_view line, Draw& draw) {
+  ParsedLine parsed = ParseDrawLine(line);
+  if (!parsed.valid || !ReadNumbers(parsed.field, draw.a)) return false;
+  draw.number = std::move(parsed.number);
+  draw.date = std::move(parsed.date);
+  return true;
+}
+
 LoadResult ParseDrawFile(std::string_view text) {
   LoadResult result;
-  const std::vector<std::string_view> lines = SplitLines(text);
-  std::vector<Draw> valid;  // oldest first, as the file lists them
-  valid.reserve(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    ParsedLine parsed = ParseDrawLine(lines[i]);
+  // Only what the load keeps is held: the newest draws and the highest
+  // incorrect line numbers, each in a ring that drops its oldest entry.
+  std::deque<Draw> newest;
+  std::deque<long long> incorrect;
+  long long number = 0;
+  std::size_t begin = 0;
+  const auto take = [&](std::string_view line) {
+    ++number;
     Draw draw;
-    if (parsed.valid && ReadNumbers(parsed.field, draw.a)) {
-      draw.number = std::move(parsed.number);
-      draw.date = std::move(parsed.date);
-      valid.push_back(std::move(draw));
+    if (ReadDrawLine(line, draw)) {
+      newest.push_back(std::move(draw));
+      if (newest.size() > static_cast<std::size_t>(MAX_DRAWS)) {
+        newest.pop_front();
+        ++result.olderLinesNotLoaded;
+      }
     } else {
-      result.incorrectLines.push_back(static_cast<int>(i + 1));
+      ++result.incorrectLineCount;
+      incorrect.push_back(number);
+      if (incorrect.size() > static_cast<std::size_t>(kListedIncorrectLines)) incorrect.pop_front();
     }
+  };
+  // Line ends as SplitLines cuts them.
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    take(text.substr(begin, i - begin));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    begin = i + 1;
   }
-  std::reverse(result.incorrectLines.begin(), result.incorrectLines.end());
+  if (begin < text.size()) take(text.substr(begin));
 
-  const std::size_t keep = std::min<std::size_t>(valid.size(), MAX_DRAWS);
-  result.olderLinesNotLoaded = static_cast<int>(valid.size() - keep);
-  result.draws.reserve(keep);
-  for (std::size_t k = 0; k < keep; ++k) result.draws.push_back(std::move(valid[valid.size() - 1 - k]));
+  result.incorrectLines.assign(incorrect.rbegin(), incorrect.rend());
+  result.draws.reserve(newest.size());
+  for (auto it = newest.rbegin(); it != newest.rend(); ++it) result.draws.push_back(std::move(*it));
   return result;
 }
 
 std::vector<std::string> LoadResult::Messages() const {
   std::vector<std::string> messages;
-  if (!incorrectLines.empty()) {
+  if (incorrectLineCount > 0) {
     std::string text = "Error - incorrect lines: ";
-    for (int line : incorrectLines) text += std::to_string(line) + ' ';
+    for (long long line : incorrectLines) text += std::to_string(line) + ' ';
+    const long long more = incorrectLineCount - static_cast<long long>(incorrectLines.size());
+    if (more > 0) text += "\xE2\x80\xA6 and " + std::to_string(more) + " more";  // U+2026, in UTF-8
     messages.push_back(text);
   }
   if (olderLinesNotLoaded > 0)

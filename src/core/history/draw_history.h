@@ -85,15 +85,27 @@ bool ContainsPair(const DrawNumbers& draw, int x, int y);
 // a final line end adds no empty line.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// How many incorrect line numbers a load keeps and its message lists.
+inline constexpr int kListedIncorrectLines = 100;
+
 struct LoadResult {
-  std::vector<Draw> draws;          // newest first (index order)
-  std::vector<int> incorrectLines;  // 1-based, highest first
-  int olderLinesNotLoaded = 0;      // valid lines beyond MAX_DRAWS, dropped oldest first
+  std::vector<Draw> draws;                // newest first (index order)
+  std::vector<long long> incorrectLines;  // 1-based, highest first; the highest kListedIncorrectLines only
+  long long incorrectLineCount = 0;       // all incorrect lines
+  long long olderLinesNotLoaded = 0;      // valid lines beyond MAX_DRAWS, dropped oldest first
+  // Valid lines of the file, the dropped older ones included.
+  long long ValidLineCount() const { return static_cast<long long>(draws.size()) + olderLinesNotLoaded; }
   // The messages a user sees for this load, in order; empty when all is well.
   std::vector<std::string> Messages() const;
 };
 
-// Checks every line of a draw file's text and keeps the valid draws.
+// One line of a draw file as a draw: false when the line is incorrect (the
+// grammar rejects it, or A1..A3 are not digit values).
+bool ReadDrawLine(std::string_view line, Draw& draw);
+
+// Checks every line of a draw file's text and keeps the valid draws. Memory
+// beyond the text stays bounded: the newest MAX_DRAWS draws and the listed
+// incorrect line numbers.
 LoadResult ParseDrawFile(std::string_view text);
 
 }  // namespace drawlyze

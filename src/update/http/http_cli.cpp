@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QIODevice>
+#include <cctype>
 #include <stdexcept>
 
 #include "update/http/http_request.h"
@@ -16,14 +17,32 @@ std::string WithErrorNumber(const QString& text, int number) {
   return text.toStdString() + " (Error #" + std::to_string(number) + ")";
 }
 
+std::string SpanText(int ms) {
+  if (ms % 60000 == 0) return std::to_string(ms / 60000) + " min";
+  if (ms % 1000 == 0) return std::to_string(ms / 1000) + " s";
+  return std::to_string(ms) + " ms";
+}
+
+std::string SizeText(long long bytes) {
+  if (bytes % (1 << 20) == 0) return std::to_string(bytes >> 20) + " MiB";
+  return std::to_string(bytes) + " bytes";
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
 }  // namespace
 
 THttpCli::THttpCli(QObject* parent) : QObject(parent), socket_(new TWSocket(this)) {
   silence_.setSingleShot(true);
   connect(&silence_, &QTimer::timeout, this, [this] {
-    const std::string span =
-        TimeoutMs % 1000 == 0 ? std::to_string(TimeoutMs / 1000) + " s" : std::to_string(TimeoutMs) + " ms";
-    Fail("Connection timed out: the server sent nothing for " + span, kHttpTransportFailure);
+    Fail("Connection timed out: the server sent nothing for " + SpanText(TimeoutMs), kHttpTransportFailure);
+  });
+  deadline_.setSingleShot(true);
+  connect(&deadline_, &QTimer::timeout, this, [this] {
+    Fail("Connection timed out: the download took longer than " + SpanText(DeadlineMs), kHttpTransportFailure);
   });
   socket_->OnDnsLookupDone = [this](int error) { DnsLookupDone(error); };
   socket_->OnSessionConnected = [this](int error) { SessionConnected(error); };
@@ -63,7 +82,6 @@ void THttpCli::SetState(THttpState state) {
 
 void THttpCli::ResetResponse() {
   parser_ = ResponseParser();
-  header_ = ResponseHeader();
   rcvdCount_ = 0;
   headerBegun_ = false;
   docBegun_ = false;
@@ -84,6 +102,7 @@ void THttpCli::StartRequest(THttpRequest request) {
   redirections_ = 0;
   location_ = URL;
   target_ = SplitUrl(URL);
+  origin_ = target_;
   if (target_.hasUserInfo) {
     Username = target_.user;
     Password = target_.password;
@@ -91,11 +110,13 @@ void THttpCli::StartRequest(THttpRequest request) {
   postData_.clear();
   if (request == THttpRequest::httpPOST) postData_ = SendStream->readAll().toStdString();
   state_ = THttpState::httpNotConnected;
+  if (DeadlineMs > 0) deadline_.start(DeadlineMs);
   try {
     Connect();
   } catch (const std::exception& e) {
     // A lookup that cannot even start fails out of the call itself.
     silence_.stop();
+    deadline_.stop();
     state_ = THttpState::httpReady;
     throw EHttpException(e.what(), kHttpTransportFailure);
   }
@@ -145,15 +166,17 @@ void THttpCli::SendRequest() {
   head.target = head.viaProxy ? JoinUrl(target_) : target_.path;
   head.sender = Sender;
   head.accept = Accept;
-  head.reference = Reference;
+  head.reference = WithoutUserInfo(Reference);
   head.contentTypePost = ContentTypePost;
   head.agent = Agent;
   head.host = target_.host;
   head.noCache = NoCache;
   if (post) head.contentLength = static_cast<long long>(postData_.size());
   head.modifiedSince = ModifiedSince;
-  head.username = Username;
-  head.password = Password;
+  if (SameOriginAsUrl()) {
+    head.username = Username;
+    head.password = Password;
+  }
   head.proxyUsername = ProxyUsername;
   head.proxyPassword = ProxyPassword;
   head.cookie = Cookie;
@@ -164,6 +187,7 @@ void THttpCli::SendRequest() {
   if (OnCommand)
     for (std::string& line : lines) OnCommand(line);
   socket_->Send(QByteArray::fromStdString(JoinRequestLines(lines)));
+  rangeAsked_ = !ContentRangeBegin.empty() || !ContentRangeEnd.empty();
   ContentRangeBegin.clear();
   ContentRangeEnd.clear();
   if (OnRequestHeaderEnd) OnRequestHeaderEnd();
@@ -193,18 +217,19 @@ void THttpCli::DataAvailable() {
 void THttpCli::Feed(std::string_view bytes) {
   std::vector<ResponseEvent> events;
   parser_.Feed(bytes, events);
+  const ResponseHeader& header = parser_.header();
   for (const ResponseEvent& event : events) {
+    if (finishing_) return;
     switch (event.kind) {
       case ResponseEvent::Kind::HeaderLine:
         if (!headerBegun_) {
           headerBegun_ = true;
           if (OnHeaderBegin) OnHeaderBegin();
         }
-        header_ = parser_.header();
-        if (!header_.acceptRanges.empty()) AcceptRanges = header_.acceptRanges;
-        if (!header_.contentRangeBegin.empty() || !header_.contentRangeEnd.empty()) {
-          ContentRangeBegin = header_.contentRangeBegin;
-          ContentRangeEnd = header_.contentRangeEnd;
+        if (!header.acceptRanges.empty()) AcceptRanges = header.acceptRanges;
+        if (!header.contentRangeBegin.empty() || !header.contentRangeEnd.empty()) {
+          ContentRangeBegin = header.contentRangeBegin;
+          ContentRangeEnd = header.contentRangeEnd;
         }
         if (OnHeaderData) OnHeaderData();
         break;
@@ -215,27 +240,57 @@ void THttpCli::Feed(std::string_view bytes) {
         stopReading_ = true;
         break;
       case ResponseEvent::Kind::HeaderEnd:
-        header_ = parser_.header();
         if (OnHeaderEnd) OnHeaderEnd();
-        if (parser_.phase() == ResponseParser::Phase::Body) SetState(THttpState::httpWaitingBody);
+        if (parser_.phase() == ResponseParser::Phase::Body) {
+          SetState(THttpState::httpWaitingBody);
+          if (MaxBodySize > 0 && header.contentLength > MaxBodySize && header.status < 400)
+            Fail("the document is larger than " + SizeText(MaxBodySize), kHttpTooLarge);
+        }
         break;
       case ResponseEvent::Kind::Body:
-        header_ = parser_.header();  // a page without header sets its content type
-        SetState(THttpState::httpWaitingBody);
-        if (!docBegun_) {
-          docBegun_ = true;
-          if (OnDocBegin) OnDocBegin();
-        }
-        rcvdCount_ += static_cast<long long>(event.text.size());
-        if (ReceiveStream) ReceiveStream->write(event.text.data(), static_cast<qint64>(event.text.size()));
-        if (OnDocData) OnDocData(event.text);
+        TakeBody(event.text);
         break;
       case ResponseEvent::Kind::LineTooLong:
-        if (!failure_) failure_ = Failure{"HTTP line too long", kHttpLineTooLong};
+        if (!failure_) failure_ = Failure{event.text.empty() ? "HTTP line too long" : event.text, kHttpLineTooLong};
+        stopReading_ = true;
+        break;
+      case ResponseEvent::Kind::Malformed:
+        if (!failure_) failure_ = Failure{event.text, kHttpBadResponse};
         stopReading_ = true;
         break;
     }
   }
+}
+
+void THttpCli::TakeBody(std::string_view data) {
+  SetState(THttpState::httpWaitingBody);
+  if (!docBegun_) {
+    docBegun_ = true;
+    if (OnDocBegin) OnDocBegin();
+  }
+  const auto size = static_cast<long long>(data.size());
+  if (MaxBodySize > 0 && rcvdCount_ + size > MaxBodySize && parser_.header().status < 400) {
+    Fail("the document is larger than " + SizeText(MaxBodySize), kHttpTooLarge);
+    return;
+  }
+  rcvdCount_ += size;
+  // A stream that cannot take the data (a full disk) ends the request.
+  if (ReceiveStream) {
+    const qint64 written = ReceiveStream->write(data.data(), static_cast<qint64>(size));
+    if (written != size) {
+      Fail("the received data cannot be written: " +
+               (written < 0 ? ReceiveStream->errorString().toStdString()
+                            : "only " + std::to_string(written) + " of " + std::to_string(size) + " bytes were taken"),
+           kHttpWriteFailed);
+      return;
+    }
+  }
+  if (OnDocData) OnDocData(data);
+}
+
+bool THttpCli::SameOriginAsUrl() const {
+  return Lower(target_.scheme) == Lower(origin_.scheme) && Lower(target_.host) == Lower(origin_.host) &&
+         target_.port == origin_.port;
 }
 
 void THttpCli::SessionClosed(int error) {
@@ -244,30 +299,73 @@ void THttpCli::SessionClosed(int error) {
   if (!stopReading_) {
     const QByteArray rest = socket_->Receive();
     if (!rest.isEmpty()) Feed(std::string_view(rest.constData(), static_cast<std::size_t>(rest.size())));
+    if (finishing_) return;
   }
   if (!failure_ && parser_.phase() == ResponseParser::Phase::Redirect) {
-    if (++redirections_ > kMaxRedirections) {
-      failure_ = Failure{"Too many redirections (more than " + std::to_string(kMaxRedirections) + ")", header_.status};
-    } else {
-      target_ = ResolveLocation(target_, header_.location);
-      location_ = JoinUrl(target_);
-      if (request_ == THttpRequest::httpPOST) request_ = THttpRequest::httpGET;  // a moved form is fetched
-      ResetResponse();
-      if (OnLocationChange) OnLocationChange();
-      try {
-        Connect();
-      } catch (const std::exception& e) {
-        failure_ = Failure{e.what(), kHttpTransportFailure};
-        Finish();
-      }
-      return;
-    }
+    FollowRedirection();
+    return;
   }
   if (!failure_ && error != 0)
     failure_ = Failure{WithErrorNumber(socket_->ErrorText(), socket_->ErrorNumber()), kHttpTransportFailure};
-  if (!failure_ && !headerBegun_ && !docBegun_)
-    failure_ = Failure{"Connection closed without a response", kHttpTransportFailure};
+  if (!failure_) CheckWholeResponse();
   Finish();
+}
+
+void THttpCli::FollowRedirection() {
+  const ResponseHeader& header = parser_.header();
+  if (++redirections_ > kMaxRedirections) {
+    failure_ = Failure{"Too many redirections (more than " + std::to_string(kMaxRedirections) + ")", header.status};
+    Finish();
+    return;
+  }
+  const UrlParts next = ResolveLocation(target_, header.location);
+  const std::string scheme = Lower(next.scheme);
+  if (scheme != "http" && scheme != "https") {
+    failure_ = Failure{"refused to follow the redirection to " + WithoutUserInfo(header.location) +
+                           ": only http and https are followed",
+                       header.status};
+    Finish();
+    return;
+  }
+  target_ = next;
+  location_ = JoinUrl(target_);
+  if (request_ == THttpRequest::httpPOST) request_ = THttpRequest::httpGET;  // a moved form is fetched
+  ResetResponse();
+  if (OnLocationChange) OnLocationChange();
+  try {
+    Connect();
+  } catch (const std::exception& e) {
+    failure_ = Failure{e.what(), kHttpTransportFailure};
+    Finish();
+  }
+}
+
+// Only a whole response succeeds; the server's own errors (400 and more) are
+// raised with their status as they are.
+void THttpCli::CheckWholeResponse() {
+  const ResponseHeader& header = parser_.header();
+  const std::string answer =
+      "the server answered " + std::to_string(header.status) + (header.reason.empty() ? "" : " " + header.reason);
+  if (!headerBegun_ && !docBegun_) {
+    failure_ = Failure{"Connection closed without a response", kHttpTransportFailure};
+  } else if (header.status >= 400) {
+    return;
+  } else if (parser_.phase() == ResponseParser::Phase::Header) {
+    failure_ = header.status < 200 && header.status > 0
+                   ? Failure{answer + " without a final response", kHttpBadResponse}
+                   : Failure{"the connection closed inside the response header", kHttpBadResponse};
+  } else if (header.status == 0) {
+    failure_ = Failure{"the server sent no HTTP/1.x status line", kHttpBadResponse};
+  } else if (header.status >= 300 && !(header.status == 304 && ModifiedSince != 0)) {
+    failure_ = Failure{answer + " without a location to follow", header.status};
+  } else if (header.status == 206 && !rangeAsked_) {
+    failure_ = Failure{answer + ": a part of the document only", header.status};
+  } else if (request_ != THttpRequest::httpHEAD && header.status != 204 && header.status != 304 &&
+             header.contentLength >= 0 && rcvdCount_ < header.contentLength) {
+    failure_ = Failure{"the connection closed after " + std::to_string(rcvdCount_) + " of " +
+                           std::to_string(header.contentLength) + " bytes of the document",
+                       kHttpBadResponse};
+  }
 }
 
 void THttpCli::Fail(const std::string& reason, int status) {
@@ -282,8 +380,10 @@ void THttpCli::Finish() {
   if (finishing_) return;
   finishing_ = true;
   silence_.stop();
+  deadline_.stop();
   if (docBegun_ && OnDocEnd) OnDocEnd();
-  const int error = failure_ ? failure_->status : (header_.status >= 400 ? header_.status : 0);
+  const int status = parser_.header().status;
+  const int error = failure_ ? failure_->status : (status >= 400 ? status : 0);
   const THttpRequest request = request_;
   QMetaObject::invokeMethod(
       this,
@@ -304,7 +404,7 @@ void THttpCli::WaitUntilReady() {
       QEventLoop::WaitForMoreEvents | (MultiThreaded ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
   while (state_ != THttpState::httpReady) QCoreApplication::processEvents(flags);
   if (failure_) throw EHttpException(failure_->reason, failure_->status);
-  if (header_.status >= 400) throw EHttpException(header_.reason, header_.status);
+  if (StatusCode() >= 400) throw EHttpException(ReasonPhrase(), StatusCode());
 }
 
 }  // namespace drawlyze::http

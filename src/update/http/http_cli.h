@@ -68,6 +68,8 @@ class THttpCli : public QObject {
   QIODevice* ReceiveStream = nullptr;
   QIODevice* SendStream = nullptr;  // what a POST sends, from its current position
   int TimeoutMs = 30000;            // silence that ends a request with a failure
+  int DeadlineMs = 0;               // the longest a whole request may take; 0: no limit
+  long long MaxBodySize = 0;        // the largest body taken; 0: no limit
 
   // Notifications, each optional.
   std::function<void()> OnStateChange;
@@ -89,7 +91,12 @@ class THttpCli : public QObject {
   std::function<void(THttpRequest request, int error)> OnRequestDone;
 
   // Synchronous: return when the client is ready again; raise EHttpException
-  // on any failure or a final status of 400 or more.
+  // on any failure or a final status of 400 or more. A response succeeds only
+  // whole: an HTTP/1.x status line, a complete header, a 2xx status (206 only
+  // when a range was asked for) and at least Content-Length bytes of body.
+  // The user information of URL and the Username and Password go only to the
+  // scheme, host and port the URL names, never to those of a redirection;
+  // redirections are followed to http and https only.
   void Get();
   void Post();
   void Head();
@@ -102,12 +109,12 @@ class THttpCli : public QObject {
 
   // Results of the last request.
   THttpState State() const { return state_; }
-  int StatusCode() const { return header_.status; }
-  const std::string& ReasonPhrase() const { return header_.reason; }
-  long long ContentLength() const { return header_.contentLength; }
-  const std::string& ContentType() const { return header_.contentType; }
-  const std::vector<std::string>& RcvdHeader() const { return header_.lines; }
-  const std::vector<std::string>& AuthChallenges() const { return header_.authChallenges; }
+  int StatusCode() const { return parser_.header().status; }
+  const std::string& ReasonPhrase() const { return parser_.header().reason; }
+  long long ContentLength() const { return parser_.header().contentLength; }
+  const std::string& ContentType() const { return parser_.header().contentType; }
+  const std::vector<std::string>& RcvdHeader() const { return parser_.header().lines; }
+  const std::vector<std::string>& AuthChallenges() const { return parser_.header().authChallenges; }
   const std::string& Location() const { return location_; }
   long long RcvdCount() const { return rcvdCount_; }
   int RedirectionCount() const { return redirections_; }
@@ -128,19 +135,24 @@ class THttpCli : public QObject {
   void SessionClosed(int error);
   void SendRequest();
   void Feed(std::string_view bytes);
+  void TakeBody(std::string_view data);
+  void FollowRedirection();
+  void CheckWholeResponse();
+  bool SameOriginAsUrl() const;
   void Fail(const std::string& reason, int status);
   void Finish();
   void ResetResponse();
 
   TWSocket* socket_;
   QTimer silence_;
+  QTimer deadline_;
   THttpState state_ = THttpState::httpReady;
   THttpRequest request_ = THttpRequest::httpGET;
   UrlParts target_;
+  UrlParts origin_;  // what URL names: credentials go there only
   std::string location_;
   std::string postData_;
-  ResponseParser parser_;
-  ResponseHeader header_;
+  ResponseParser parser_;  // also holds the header received
   std::optional<Failure> failure_;
   long long rcvdCount_ = 0;
   int redirections_ = 0;
@@ -148,6 +160,7 @@ class THttpCli : public QObject {
   bool docBegun_ = false;
   bool stopReading_ = false;
   bool finishing_ = false;
+  bool rangeAsked_ = false;  // the request sent a Range line: a 206 answers it
 };
 
 }  // namespace drawlyze::http

@@ -11,7 +11,10 @@ namespace drawlyze::http {
 // The client's own failure codes, beside HTTP statuses.
 inline constexpr int kHttpBusy = 1;
 inline constexpr int kHttpNothingToPost = 2;
-inline constexpr int kHttpLineTooLong = 4;
+inline constexpr int kHttpLineTooLong = 4;         // a header line past the line buffer, or a header past 64 KiB
+inline constexpr int kHttpBadResponse = 5;         // no complete header, no HTTP/1.x status line, a short body
+inline constexpr int kHttpWriteFailed = 6;         // the receive stream refused the body
+inline constexpr int kHttpTooLarge = 7;            // the body is larger than MaxBodySize
 inline constexpr int kHttpTransportFailure = 404;  // name lookup, connect, silence, TLS
 
 class EHttpException : public std::runtime_error {

@@ -29,6 +29,19 @@ long long LeadingNumber(std::string_view text, long long fallback) {
   return value;
 }
 
+// "HTTP/1.x NNN[ reason]" with a status from 100 to 599.
+bool ReadStatusLine(std::string_view line, int& status, std::string& reason) {
+  const auto digit = [&](std::size_t i) { return std::isdigit(static_cast<unsigned char>(line[i])) != 0; };
+  if (line.size() < 12 || line.substr(0, 7) != "HTTP/1." || !digit(7) || line[8] != ' ' || !digit(9) || !digit(10) ||
+      !digit(11) || (line.size() > 12 && line[12] != ' '))
+    return false;
+  const int code = (line[9] - '0') * 100 + (line[10] - '0') * 10 + (line[11] - '0');
+  if (code < 100 || code > 599) return false;
+  status = code;
+  reason = line.size() > 13 ? std::string(line.substr(13)) : std::string();
+  return true;
+}
+
 }  // namespace
 
 void ResponseParser::Feed(std::string_view bytes, std::vector<ResponseEvent>& events) {
@@ -48,44 +61,69 @@ void ResponseParser::Feed(std::string_view bytes, std::vector<ResponseEvent>& ev
       phase_ = Phase::Body;
       break;
     }
-    const std::size_t lf = rest.find('\n');
-    if ((lf == std::string_view::npos ? rest.size() : lf) >= kLineBufferSize) {
+    // The search for the line feed goes on where the last one stopped.
+    const std::size_t lf = pending_.find('\n', std::max(scanned_, start));
+    const std::size_t length = (lf == std::string::npos ? pending_.size() : lf) - start;
+    if (length >= kLineBufferSize) {
       phase_ = Phase::Failed;
       events.push_back({ResponseEvent::Kind::LineTooLong, {}});
       pending_.clear();
       return;
     }
-    if (lf == std::string_view::npos) break;
-    std::string line(rest.substr(0, lf));
+    if (headerSize_ + length + (lf == std::string::npos ? 0 : 1) > kMaxHeaderSize) {
+      Refuse(ResponseEvent::Kind::LineTooLong,
+             "HTTP header too long (more than " + std::to_string(kMaxHeaderSize / 1024) + " KiB)", events);
+      return;
+    }
+    if (lf == std::string::npos) {
+      scanned_ = pending_.size();
+      break;
+    }
+    std::string line = pending_.substr(start, length);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    start += lf + 1;
+    headerSize_ += length + 1;
+    start = lf + 1;
     HeaderLine(line, events);
   }
 
   if (phase_ == Phase::Body && start < pending_.size())
     events.push_back({ResponseEvent::Kind::Body, pending_.substr(start)});
-  if (phase_ == Phase::Header)
+  if (phase_ == Phase::Header) {
     pending_.erase(0, start);
-  else
+    scanned_ = pending_.size();
+  } else {
     pending_.clear();
+  }
+}
+
+void ResponseParser::Refuse(ResponseEvent::Kind kind, const std::string& why, std::vector<ResponseEvent>& events) {
+  phase_ = Phase::Failed;
+  events.push_back({kind, why});
+  pending_.clear();
 }
 
 void ResponseParser::HeaderLine(const std::string& line, std::vector<ResponseEvent>& events) {
-  if (line.empty()) {
+  if (expectStatus_) {
+    if (line.empty()) return;  // a stray empty line before the status line
+    if (!ReadStatusLine(line, header_.status, header_.reason)) {
+      Refuse(ResponseEvent::Kind::Malformed, "the server sent no HTTP/1.x status line", events);
+      return;
+    }
+    expectStatus_ = false;
+  } else if (line.empty()) {
+    if (header_.status < 200) {
+      expectStatus_ = true;  // an interim 1xx response: the final one follows
+      return;
+    }
     events.push_back({ResponseEvent::Kind::HeaderEnd, {}});
     phase_ = header_.locationPending && header_.status < 400 ? Phase::Redirect : Phase::Body;
     return;
+  } else if (const auto colon = line.find(':'); colon != std::string::npos) {
+    std::string_view value = std::string_view(line).substr(colon + 1);
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
+    HeaderField(Lower(std::string_view(line).substr(0, colon)), value, events);
   }
   header_.lines.push_back(line);
-  const std::string_view view(line);
-  if (view.substr(0, 8) == "HTTP/1.0" || view.substr(0, 8) == "HTTP/1.1") {
-    header_.status = static_cast<int>(LeadingNumber(view.size() > 9 ? view.substr(9, 3) : std::string_view(), 0));
-    header_.reason = view.size() > 13 ? std::string(view.substr(13)) : std::string();
-  } else if (const auto colon = view.find(':'); colon != std::string_view::npos) {
-    std::string_view value = view.substr(colon + 1);
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
-    HeaderField(Lower(view.substr(0, colon)), value, events);
-  }
   events.push_back({ResponseEvent::Kind::HeaderLine, line});
   if (header_.status >= 400 && !stopSent_) {
     stopSent_ = true;

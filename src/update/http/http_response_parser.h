@@ -1,7 +1,8 @@
 #pragma once
 // The response reader without any I/O: bytes go in as they arrive, in pieces
 // of any size, and come out as header lines, the end of the header and body
-// data. The client drives the socket from these events.
+// data. The client drives the socket from these events. Each byte is looked
+// at a bounded number of times, however the network cuts the bytes.
 
 #include <cstddef>
 #include <string>
@@ -17,7 +18,9 @@ struct ResponseEvent {
     StopReading,  // the status is 400 or more: read nothing more from the connection
     HeaderEnd,    // the empty line; the client then follows a redirection or reads the body
     Body,         // text: a part of the body
-    LineTooLong,  // a header line did not fit the line buffer; nothing follows
+    LineTooLong,  // text: empty when a header line did not fit the line buffer, else why the header
+                  // is too long (past kMaxHeaderSize); nothing follows
+    Malformed,    // text: why the response cannot be read (no HTTP/1.x status line); nothing follows
   };
   Kind kind;
   std::string text;
@@ -42,12 +45,15 @@ class ResponseParser {
  public:
   // A header line, with its line feed, must fit in this many bytes.
   static constexpr std::size_t kLineBufferSize = 8192;
+  // All header lines of a response together, line feeds included (interim
+  // 1xx responses count too).
+  static constexpr std::size_t kMaxHeaderSize = 65536;
 
   enum class Phase {
     Header,    // reading header lines
     Body,      // every further byte is body data
     Redirect,  // the header ended with a redirection: further bytes are dropped
-    Failed,    // a line was too long: further bytes are dropped
+    Failed,    // a line was too long or the response malformed: further bytes are dropped
   };
 
   // Appends the events that these bytes complete to `events`.
@@ -59,10 +65,14 @@ class ResponseParser {
  private:
   void HeaderLine(const std::string& line, std::vector<ResponseEvent>& events);
   void HeaderField(std::string_view name, std::string_view value, std::vector<ResponseEvent>& events);
+  void Refuse(ResponseEvent::Kind kind, const std::string& why, std::vector<ResponseEvent>& events);
 
   Phase phase_ = Phase::Header;
   ResponseHeader header_;
-  std::string pending_;  // the start of a header line whose line feed has not come yet
+  std::string pending_;         // the start of a header line whose line feed has not come yet
+  std::size_t scanned_ = 0;     // bytes of pending_ already searched for a line feed
+  std::size_t headerSize_ = 0;  // header bytes taken so far
+  bool expectStatus_ = true;    // the next line must be a status line
   bool stopSent_ = false;
 };
 

@@ -73,6 +73,15 @@ UrlParts SplitUrl(std::string_view url) {
   return parts;
 }
 
+std::string WithoutUserInfo(std::string_view url) {
+  const auto sep = url.find("://");
+  const std::size_t begin = sep == std::string_view::npos ? 0 : sep + 3;
+  const std::size_t end = std::min(url.find_first_of("/?#", begin), url.size());
+  const auto at = url.substr(begin, end - begin).rfind('@');
+  if (at == std::string_view::npos) return std::string(url);
+  return std::string(url.substr(0, begin)) + std::string(url.substr(begin + at + 1));
+}
+
 std::string JoinUrl(const UrlParts& parts) {
   std::string url = parts.scheme + "://";
   url += parts.host.find(':') != std::string::npos ? "[" + parts.host + "]" : parts.host;

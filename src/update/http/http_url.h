@@ -22,6 +22,10 @@ struct UrlParts {
 // ends the user information; a ":" after it starts the port.
 UrlParts SplitUrl(std::string_view url);
 
+// The URL without the user information of its authority ("user:word@"), so
+// that it can be shown or sent as a referring page.
+std::string WithoutUserInfo(std::string_view url);
+
 // The port used when a URL names none: "443" for https, "80" otherwise.
 std::string DefaultPort(std::string_view scheme);
 bool IsSecureScheme(std::string_view scheme);

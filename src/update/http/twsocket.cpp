@@ -44,6 +44,8 @@ void DescribeError(QAbstractSocket::SocketError error, const QString& qtText, QS
   }
 }
 
+constexpr qint64 kReadBufferSize = 256 * 1024;
+
 // An IPv4 address first: local servers often listen on 127.0.0.1 only,
 // while "localhost" may resolve to ::1 before it.
 QHostAddress PreferredAddress(const QList<QHostAddress>& addresses) {
@@ -108,6 +110,9 @@ void TWSocket::Connect(const QHostAddress& address, const QString& port, bool tl
 
   QTcpSocket* socket = tls ? new QSslSocket : new QTcpSocket;
   socket_.reset(socket);
+  // A bounded buffer: a fast server then waits for us (TCP flow control)
+  // instead of filling the memory while the body is written to disk.
+  socket->setReadBufferSize(kReadBufferSize);
   auto sessionUp = [this] {
     connected_ = true;
     if (OnSessionConnected) OnSessionConnected(0);

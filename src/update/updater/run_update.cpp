@@ -1,12 +1,19 @@
 #include "update/updater/run_update.h"
 
-#include <QBuffer>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <system_error>
 
+#include "core/files/whole_file.h"
+#include "core/history/draw_history.h"
 #include "update/http/http_cli.h"
+#include "update/updater/candidate_check.h"
+#include "update/updater/install_files.h"
 #include "update/updater/update_steps.h"
 
 namespace drawlyze::updater {
@@ -15,27 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A stored member name ("\" separators) as a path below the folder.
-fs::path MemberPath(const fs::path& folder, std::string name) {
-#ifndef _WIN32
-  for (char& c : name)
-    if (c == '\\') c = '/';
-#endif
-  return folder / name;
-}
-
-bool Exists(const fs::path& path) {
-  std::error_code ec;
-  return fs::exists(path, ec);
-}
-
-bool SaveFile(const fs::path& path, const QByteArray& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.constData(), bytes.size());
-  out.close();
-  return static_cast<bool>(out);
-}
-
 // The download's failure as the user reads it.
 std::string DownloadFailure(const http::THttpCli& cli, const http::EHttpException& e) {
   if (cli.StatusCode() >= 400 && e.Status() == cli.StatusCode())
@@ -43,44 +29,79 @@ std::string DownloadFailure(const http::THttpCli& cli, const http::EHttpExceptio
   return e.Reason();
 }
 
+// The facts of the draw file at path, when it is one that can be read.
+std::optional<DrawFileFacts> CurrentFacts(const fs::path& path) {
+  std::string text;
+  if (!ReadWholeFile(path.string(), text)) return std::nullopt;
+  return FactsOf(ParseDrawFile(text));
+}
+
 class Update {
  public:
   Update(const UpdateSettings& settings, const UpdateCallbacks& callbacks)
-      : s_(settings), cb_(callbacks), folder_(settings.folder), archive_(folder_ / kTempArchiveName) {}
+      : s_(settings),
+        cb_(callbacks),
+        folder_(settings.folder),
+        archive_(folder_ / kTempArchiveName),
+        draw_(folder_ / settings.drawName) {}
 
-  UpdateResult Run() {
+  UpdateResult Run(bool download) {
     if (cb_.clearList) cb_.clearList();
-    if (Download() && List() && Extract() && Install()) {
-      result_.installed = true;
-      if (cb_.loadDrawFile) cb_.loadDrawFile((folder_ / s_.drawName).string());
-    }
+    if (!MakeStaging() || (download && !Download()) || !List() || !Extract() || !Check() || !Install()) return result_;
+    result_.installed = true;
+    if (cb_.loadDrawFile) cb_.loadDrawFile(draw_.string());
     return result_;
   }
 
  private:
-  bool Fail(const std::string& why) {
+  void Step(std::string_view step) {
+    if (cb_.onStep) cb_.onStep(step);
+  }
+
+  // Leaves the folder as it was: the working folder and "temp.zip" go.
+  bool Fail(const std::string& why, bool show = true) {
+    staging_.reset();
     std::error_code ec;
     fs::remove(archive_, ec);
     result_.failure = "Error - update failed: " + why;
-    if (cb_.showMessage) cb_.showMessage(result_.failure);
+    if (show && cb_.showMessage) cb_.showMessage(result_.failure);
     return false;
   }
 
+  bool MakeStaging() {
+    staging_.emplace(folder_.string());
+    if (!staging_->Ok()) return Fail("no working folder can be made in " + folder_.string());
+    Step("working folder made");
+    return true;
+  }
+
+  // The body goes straight to a fresh file in the working folder, which then
+  // replaces "temp.zip" whole (a link of that name is replaced, never followed).
   bool Download() {
+    const std::string part = *staging_ / "download";
+    const int fd = CreateFreshFile(part);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+      if (fd >= 0) ::close(fd);
+      return Fail(std::string(kTempArchiveName) + " cannot be written in " + folder_.string());
+    }
     http::THttpCli cli;
-    QBuffer stream;
-    stream.open(QIODevice::ReadWrite);
     cli.URL = s_.url;
     cli.Reference = ReferenceOf(s_.url);
-    cli.ReceiveStream = &stream;
+    cli.ReceiveStream = &file;
     cli.TimeoutMs = s_.timeoutMs;
+    cli.DeadlineMs = s_.deadlineMs;
+    cli.MaxBodySize = s_.maxDownloadBytes;
     try {
       cli.Get();
     } catch (const http::EHttpException& e) {
       return Fail(DownloadFailure(cli, e));
     }
-    if (!SaveFile(archive_, stream.data()))
+    file.close();
+    std::error_code ec;
+    if (file.error() != QFileDevice::NoError || (fs::rename(part, archive_, ec), ec))
       return Fail(std::string(kTempArchiveName) + " cannot be written in " + folder_.string());
+    Step("archive saved");
     return true;
   }
 
@@ -92,56 +113,99 @@ class Update {
     if (count < 0) return Fail("the download from " + s_.url + " is not a readable archive: " + ZipErrorText(count));
     result_.chosen = ChooseMember(result_.members);
     if (result_.chosen.empty()) return Fail("the archive holds no file whose name contains \"loto\"");
+    if (!ZipMatchMask(result_.chosen, s_.mask))
+      return Fail(result_.chosen + " does not match the mask \"" + s_.mask + "\" and was not extracted");
     return true;
   }
 
+  // Only the chosen member is written, under a fixed name in the working
+  // folder: no member can reach the draw file, a backup or any other file.
   bool Extract() {
-    bool extracted = false;
-    int memberError = 0;
+    std::size_t index = result_.members.size() - 1;
+    while (result_.members[index] != result_.chosen) --index;
+    ZipDirectory dir;
+    int code = ZipOpenDirectory(archive_.string(), dir);
+    for (std::size_t k = 0; code == kZipOk && k < index; ++k) code = ZipNextEntry(dir);
+    if (code != kZipOk) return Fail(result_.chosen + " could not be extracted: " + ZipErrorText(code));
+    const bool folderEntry = !dir.name.empty() && dir.name.back() == '\\';
+    const std::int64_t offset = std::int64_t{dir.localHeaderOffset} + dir.offsetShift;
+    const ZipEntrySizes sizes{dir.compressedSize, dir.size};
+    ZipCloseDirectory(dir);
+    if (folderEntry) return Fail(result_.chosen + " is a folder, not a draw file");
+    if (sizes.size > kMaxDrawFileBytes)
+      return Fail(JudgeCandidate(result_.chosen, sizes.size, {}, std::nullopt).reason);
+
     ZipOptions options;
     options.processEvents = cb_.processEvents;
     if (!options.processEvents && QCoreApplication::instance())
       options.processEvents = [] { QCoreApplication::processEvents(); };
     options.escapeHeld = cb_.escapeHeld;
-    const int count = ZipExtract(
-        archive_.string(), folder_.string(), s_.mask,
-        [&](int arg, const ZipReport& report) {
-          if (report.name != result_.chosen) return;
-          if (report.status == kZipStatusExtracted) extracted = true;
-          if (report.status == kZipStatusFailed) memberError = arg;
-          if (arg == kZipStopped) memberError = report.status;
-        },
-        options);
-    if (extracted) return true;
-    if (!ZipMatchMask(result_.chosen, s_.mask))
-      return Fail(result_.chosen + " does not match the mask \"" + s_.mask + "\" and was not extracted");
-    const int code = memberError != 0 ? memberError : count < 0 ? count : 0;
-    return Fail(result_.chosen + " could not be extracted" + (code != 0 ? ": " + ZipErrorText(code) : ""));
+    options.unknownSizeLimit = kMaxDrawFileBytes + 1;
+    candidate_ = *staging_ / "candidate";
+    code = ZipExtractEntry(archive_.string(), candidate_, offset, options, {}, sizes);
+    if (code != kZipOk) return Fail(result_.chosen + " could not be extracted: " + ZipErrorText(code));
+    Step("member extracted");
+    return true;
+  }
+
+  bool Check() {
+    std::error_code ec;
+    const std::uint64_t bytes = fs::file_size(candidate_, ec);
+    std::string text;
+    if (ec || (bytes <= kMaxDrawFileBytes && !ReadWholeFile(candidate_, text)))
+      return Fail(result_.chosen + " could not be read after its extraction");
+    const DrawFileFacts facts = bytes <= kMaxDrawFileBytes ? FactsOf(ParseDrawFile(text)) : DrawFileFacts{};
+    const CandidateDecision d = JudgeCandidate(result_.chosen, bytes, facts, CurrentFacts(draw_));
+    if (d.verdict == Verdict::Refuse) return Fail(d.reason);
+    if (d.verdict == Verdict::Ask) {
+      if (!cb_.confirmReplace) {
+        result_.needsConfirmation = true;
+        return Fail(d.reason + " (" + d.details + "); the current draw file is kept");
+      }
+      const std::string question = d.reason + ".\n" + d.details + ".\nReplace the current draw file with it?";
+      if (!cb_.confirmReplace(question)) {
+        result_.needsConfirmation = true;
+        return Fail("the current draw file is kept", false);
+      }
+    }
+    Step("new draw file checked");
+    // The new draw file carries the time of the update, not the archive's,
+    // and is on the disk before it takes the draw file's place.
+    fs::last_write_time(candidate_, fs::file_time_type::clock::now(), ec);
+    if (!SyncToDisk(candidate_)) return Fail("the new draw file could not be written to the disk");
+    Step("new draw file flushed");
+    return true;
   }
 
   bool Install() {
-    const fs::path draw = folder_ / s_.drawName;
-    const fs::path member = MemberPath(folder_, result_.chosen);
     std::error_code ec;
     fs::path backup;
-    if (Exists(draw)) {
-      result_.backupName = BackupName(s_.drawName, [this](const std::string& name) { return Exists(folder_ / name); });
+    if (fs::exists(fs::symlink_status(draw_, ec))) {
+      result_.backupName = BackupName(s_.drawName, [this](const std::string& name) {
+        std::error_code e;
+        return fs::exists(fs::symlink_status(folder_ / name, e));
+      });
       backup = folder_ / result_.backupName;
-      if (Exists(backup) || (fs::rename(draw, backup, ec), ec)) {
+      if (fs::exists(fs::symlink_status(backup, ec)) || !KeepAsBackup(draw_.string(), backup.string())) {
         result_.backupName.clear();
         return Fail(s_.drawName + " could not be kept as a backup; it stays in place");
       }
     }
-    fs::rename(member, draw, ec);
-    if (ec) {
-      std::error_code restore;
-      if (!backup.empty()) fs::rename(backup, draw, restore);
+    Step("backup made");
+    // The one step that changes the draw file: the old one or the new one,
+    // each whole, whenever the program stops.
+    if (std::rename(candidate_.c_str(), draw_.c_str()) != 0) {
+      if (!backup.empty()) fs::remove(backup, ec);
       result_.backupName.clear();
       return Fail(result_.chosen + " could not be renamed to " + s_.drawName);
     }
+    Step("draw file replaced");
+    SyncParentFolder(draw_.string());
+    Step("folder flushed");
+    staging_.reset();
+    Step("working folder removed");
     fs::remove(archive_, ec);
-    // The new draw file carries the time of the update, not the archive's.
-    fs::last_write_time(draw, fs::file_time_type::clock::now(), ec);
+    Step("archive removed");
     return true;
   }
 
@@ -149,6 +213,9 @@ class Update {
   const UpdateCallbacks& cb_;
   const fs::path folder_;
   const fs::path archive_;
+  const fs::path draw_;
+  std::optional<StagingFolder> staging_;
+  std::string candidate_;
   UpdateResult result_;
 };
 
@@ -162,7 +229,11 @@ std::string DefaultResultsDirectory() {
 }
 
 UpdateResult RunUpdate(const UpdateSettings& settings, const UpdateCallbacks& callbacks) {
-  return Update(settings, callbacks).Run();
+  return Update(settings, callbacks).Run(true);
+}
+
+UpdateResult InstallDownloadedArchive(const UpdateSettings& settings, const UpdateCallbacks& callbacks) {
+  return Update(settings, callbacks).Run(false);
 }
 
 }  // namespace drawlyze::updater

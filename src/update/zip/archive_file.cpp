@@ -1,14 +1,24 @@
 #include "update/zip/archive_file.h"
 
-#include <filesystem>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace drawlyze::zip {
 
 FilePtr OpenForReading(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return {nullptr, &std::fclose};
-  return {std::fopen(path.c_str(), "rb"), &std::fclose};
+  // Opened without waiting, so that a FIFO with no writer never blocks us;
+  // only a regular file is read.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {nullptr, &std::fclose};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
+    ::close(fd);
+    return {nullptr, &std::fclose};
+  }
+  std::FILE* file = ::fdopen(fd, "rb");
+  if (!file) ::close(fd);
+  return {file, &std::fclose};
 }
 
 std::int64_t FileSize(std::FILE* file) {

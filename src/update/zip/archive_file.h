@@ -12,7 +12,7 @@ namespace drawlyze::zip {
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // Opens path for reading (other readers and writers may share it). Empty
-// when it cannot be opened or names a folder.
+// when it cannot be opened or is not a regular file (a folder, a FIFO, a device).
 FilePtr OpenForReading(const std::string& path);
 // The file's size, -1 when unknown.
 std::int64_t FileSize(std::FILE* file);

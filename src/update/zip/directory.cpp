@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::int64_t kWindow = 4096;
 constexpr std::int64_t kMaxDirectoryRead = 2147483631;
+constexpr std::uint16_t kUtf8NameFlag = 1 << 11;
 
 // The absolute position of the end record, or -1. Windows of 4 KiB walk
 // backwards from the end and overlap by the record's 22 bytes, so a record
@@ -83,6 +84,7 @@ int ZipNextEntry(ZipDirectory& dir) {
   const std::size_t entryLength = kCentralHeaderSize + nameLength + Get16(h + 30) + Get16(h + 32);
   if (size - at < entryLength) return kZipNoMoreEntries;
 
+  dir.flags = Get16(h + 8);
   dir.method = Get16(h + 10);
   dir.time = Get32(h + 12);
   dir.compressedSize = Get32(h + 20);
@@ -93,6 +95,7 @@ int ZipNextEntry(ZipDirectory& dir) {
   // A zero ends the name, as it would in a zero-terminated text.
   std::string name(reinterpret_cast<const char*>(h + kCentralHeaderSize), std::min(nameLength, kZipMaxName));
   name.resize(std::min(name.size(), name.find('\0')));
+  if (!(dir.flags & kUtf8NameFlag)) name = ZipNameFromCp437(name);
   std::replace(name.begin(), name.end(), '/', '\\');
   dir.name = std::move(name);
   dir.position = at + entryLength;

@@ -1,4 +1,8 @@
 // Extraction of every member whose name matches the mask into a folder.
+#include <iterator>
+#include <map>
+
+#include "update/zip/archive_file.h"
 #include "update/zip/directory_walk.h"
 #include "update/zip/output_file.h"
 #include "update/zip/zip.h"
@@ -12,6 +16,35 @@ namespace {
 // Member failures after which the extraction goes on with the next member.
 bool SkipsMember(int code) {
   return code == kZipCrcError || code == kZipWriteError || code == kZipUnsupportedMethod || code == kZipEncrypted;
+}
+
+// The archive bytes each extracted member takes, from its local header to
+// the end of its data. Members that share bytes make a small archive write
+// without end (the "overlap bomb"); no archive a real tool makes has them.
+class MemberRanges {
+ public:
+  // False when [start, end) overlaps a range already taken.
+  bool Take(std::int64_t start, std::int64_t end) {
+    auto next = ranges_.lower_bound(start);
+    if (next != ranges_.end() && next->first < end) return false;
+    if (next != ranges_.begin() && std::prev(next)->second > start) return false;
+    ranges_.emplace(start, end);
+    return true;
+  }
+
+ private:
+  std::map<std::int64_t, std::int64_t> ranges_;  // start -> end
+};
+
+// Where the current entry's bytes lie: its local header, name, extra field
+// and compressed data. Nothing when the local header cannot be read (the
+// extraction then reports that itself).
+std::optional<std::pair<std::int64_t, std::int64_t>> EntryRange(const ZipDirectory& dir) {
+  const std::int64_t start = std::int64_t{dir.localHeaderOffset} + dir.offsetShift;
+  std::uint8_t header[kLocalHeaderSize];
+  if (!ReadAt(dir.file.get(), start, header, sizeof header)) return std::nullopt;
+  return std::make_pair(
+      start, start + kLocalHeaderSize + Get16(header + 26) + Get16(header + 28) + std::int64_t{dir.compressedSize});
 }
 
 }  // namespace
@@ -36,6 +69,7 @@ int ZipExtract(const std::string& archivePath, const std::string& folder, const 
   }
 
   ReportTotals matched;
+  MemberRanges ranges;
   int extracted = 0;
   do {
     if (!ZipMatchMask(dir.name, mask)) continue;
@@ -44,9 +78,17 @@ int ZipExtract(const std::string& archivePath, const std::string& folder, const 
     ZipReport r = EntryReport(dir, kZipStatusExtracting, output && IsFolderPath(*output));
     report(0, r);
 
-    // A name that would leave the folder is never written.
+    const auto range = EntryRange(dir);
+    if (range && !ranges.Take(range->first, range->second)) {
+      r.status = kZipOverlap;
+      report(kZipStopped, r);
+      ZipCloseDirectory(dir);
+      return kZipOverlap;
+    }
+    // A name that would leave the folder, or reach outside it through a
+    // link already there, is never written.
     int result = kZipWriteError;
-    if (output) {
+    if (output && !RunsThroughLink(folder, *output)) {
       MakeWritable(PlatformPath(*output));
       const auto onWritten = [&](int bytes) {
         r.status = kZipStatusListed;
@@ -55,7 +97,7 @@ int ZipExtract(const std::string& archivePath, const std::string& folder, const 
       // The directory's offsets point into the archive; with a prefix in
       // front of it they are shifted by where the archive really starts.
       result = ZipExtractEntry(archivePath, *output, std::int64_t{dir.localHeaderOffset} + dir.offsetShift, options,
-                               onWritten);
+                               onWritten, ZipEntrySizes{dir.compressedSize, dir.size});
     }
     if (result == kZipOk) {
       if (!IsFolderPath(*output)) ApplyDosAttributes(PlatformPath(*output), dir.attributes);

@@ -28,6 +28,7 @@ constexpr std::uint16_t kFlagLiteralTree = 1 << 2;
 constexpr std::uint16_t kFlagDataDescriptor = 1 << 3;
 constexpr std::int64_t kStaleBusyMs = 30000;
 constexpr std::size_t kInputBlock = 4096;
+constexpr std::uint64_t kDescriptorSize = 16;  // signature, CRC-32 and both sizes
 
 // One extraction at a time: the event pumping between input blocks may run
 // code that starts another one.
@@ -111,14 +112,17 @@ int ReadDescriptorCrc(BitReader& in, std::uint32_t& crc) {
   return kZipOk;
 }
 
-int Decompress(const LocalHeader& h, ArchiveSource& source, OutputWindow& out, std::uint32_t& crc) {
+// storedSize: how many bytes a Stored member holds (its sizes may come from
+// the central directory when the local header leaves them to a descriptor).
+int Decompress(const LocalHeader& h, std::uint64_t storedSize, ArchiveSource& source, OutputWindow& out,
+               std::uint32_t& crc) {
   BitReader in(source);
   const bool descriptor = h.flags & kFlagDataDescriptor;
   const std::uint64_t unbounded = ~std::uint64_t{0};
   int result = kZipOk;
   switch (h.method) {
     case kStored:
-      result = CopyStored(in, out, descriptor ? unbounded : h.compressedSize);
+      result = CopyStored(in, out, storedSize);
       break;
     case kShrunk:
       result = Unshrink(in, out, std::uint64_t{h.compressedSize} * 8);
@@ -137,7 +141,7 @@ int Decompress(const LocalHeader& h, ArchiveSource& source, OutputWindow& out, s
 }
 
 int ExtractOpened(std::FILE* archive, const std::string& outputPath, std::int64_t offset, const ZipOptions& options,
-                  const std::function<void(int)>& onWritten) {
+                  const std::function<void(int)>& onWritten, const std::optional<ZipEntrySizes>& directorySizes) {
   std::uint8_t raw[kLocalHeaderSize];
   if (offset < 0 || std::fseek(archive, static_cast<long>(offset), SEEK_SET) != 0) return kZipReadError;
   if (std::fread(raw, 1, sizeof raw, archive) != sizeof raw) return kZipFormatError;
@@ -165,9 +169,18 @@ int ExtractOpened(std::FILE* archive, const std::string& outputPath, std::int64_
   if (!file.Create(target)) return kZipWriteError;
 
   // Input may run two bytes past the member (the old reader's look-ahead);
-  // a member whose sizes follow its data reads on to the end of the archive.
-  const std::uint64_t inputLimit = descriptor ? ~std::uint64_t{0} : std::uint64_t{h.compressedSize} + 2;
-  const std::uint64_t outputLimit = descriptor ? options.unknownSizeLimit : h.size;
+  // a member whose sizes follow its data reads on to the end of the archive,
+  // except a Stored one, whose data has no end of its own: it takes the
+  // central directory's size, as every other reader does, and reads at most
+  // its descriptor beyond.
+  std::uint64_t inputLimit = descriptor ? ~std::uint64_t{0} : std::uint64_t{h.compressedSize} + 2;
+  std::uint64_t outputLimit = descriptor ? options.unknownSizeLimit : h.size;
+  std::uint64_t storedSize = descriptor ? ~std::uint64_t{0} : h.compressedSize;
+  if (descriptor && h.method == kStored && directorySizes) {
+    storedSize = directorySizes->compressedSize;
+    inputLimit = storedSize + kDescriptorSize + 2;
+    outputLimit = storedSize;
+  }
   ArchiveSource source(archive, inputLimit, h.compressedSize, options);
   OutputWindow out(outputLimit, [&](const std::uint8_t* data, std::size_t size) {
     if (!file.Write(data, size)) return false;
@@ -175,7 +188,7 @@ int ExtractOpened(std::FILE* archive, const std::string& outputPath, std::int64_
     return true;
   });
   std::uint32_t crc = h.crc;
-  int result = Decompress(h, source, out, crc);
+  int result = Decompress(h, storedSize, source, out, crc);
   if (result == kZipOk && !out.Flush()) result = out.error();
   if (result != kZipOk) return result;
   if (out.crc() != crc) return kZipCrcError;
@@ -187,7 +200,8 @@ int ExtractOpened(std::FILE* archive, const std::string& outputPath, std::int64_
 }  // namespace
 
 int ZipExtractEntry(const std::string& archivePath, const std::string& outputPath, std::int64_t localHeaderOffset,
-                    const ZipOptions& options, const std::function<void(int)>& onWritten) {
+                    const ZipOptions& options, const std::function<void(int)>& onWritten,
+                    const std::optional<ZipEntrySizes>& directorySizes) {
   if (busyMark.busy) {
     if (std::llabs(Now(options) - busyMark.lastEvents) <= kStaleBusyMs) return kZipBusy;
     busyMark.busy = false;  // the running one stopped processing events long ago
@@ -198,7 +212,7 @@ int ZipExtractEntry(const std::string& archivePath, const std::string& outputPat
 
   const FilePtr archive = OpenForReading(archivePath);
   if (!archive) return kZipCannotOpenArchive;
-  return ExtractOpened(archive.get(), outputPath, localHeaderOffset, options, onWritten);
+  return ExtractOpened(archive.get(), outputPath, localHeaderOffset, options, onWritten, directorySizes);
 }
 
 }  // namespace drawlyze

@@ -39,6 +39,27 @@ std::optional<std::string> MemberOutputPath(const std::string& folder, const std
   return path;
 }
 
+bool RunsThroughLink(const std::string& folder, const std::string& outputPath) {
+  std::string base = folder;
+  if (base.empty() || !IsSeparator(base.back())) base += fs::path::preferred_separator;
+  if (outputPath.size() <= base.size() || outputPath.compare(0, base.size(), base) != 0) return false;
+  const std::string relative = outputPath.substr(base.size());
+  // The folders on the way, and a folder entry's own last part, which would
+  // be created through.
+  const std::size_t checked = IsFolderPath(outputPath) ? relative.size() - 1 : relative.find_last_of("/\\");
+  if (checked == std::string::npos) return false;
+  std::error_code ec;
+  for (std::size_t at = 0; at < checked;) {
+    std::size_t next = relative.find_first_of("/\\", at);
+    if (next == std::string::npos || next > checked) next = checked;
+    const fs::file_status status = fs::symlink_status(PlatformPath(base + relative.substr(0, next)), ec);
+    if (fs::is_symlink(status)) return true;
+    if (!fs::exists(status)) return false;
+    at = next + 1;
+  }
+  return false;
+}
+
 fs::path PlatformPath(const std::string& outputPath) {
   std::string p = outputPath;
   if (fs::path::preferred_separator == '/')
@@ -123,7 +144,8 @@ void ApplyDosAttributes(const fs::path& path, std::int32_t attributes) {
 
 void MakeWritable(const fs::path& path) {
   std::error_code ec;
-  if (fs::is_regular_file(path, ec)) fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+  if (fs::is_regular_file(fs::symlink_status(path, ec)))
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
 }  // namespace drawlyze::zip

@@ -17,6 +17,11 @@ namespace drawlyze::zip {
 // trailing separator.
 std::optional<std::string> MemberOutputPath(const std::string& folder, const std::string& storedName);
 
+// True when a part of outputPath below folder is a symbolic link already
+// there: writing the member would follow it out of the folder. (A link in
+// the last place of a file's path is replaced, never followed.)
+bool RunsThroughLink(const std::string& folder, const std::string& outputPath);
+
 // An output path as ZipExtractEntry takes it ("/" or "\"), in platform form.
 std::filesystem::path PlatformPath(const std::string& outputPath);
 // True when the output path names a folder (ends with "/" or "\").
@@ -48,7 +53,8 @@ class PendingFile {
 void SetDosTime(const std::filesystem::path& path, std::uint32_t dosTime);
 // Read-only (bit 0) is the MS-DOS attribute this platform can show.
 void ApplyDosAttributes(const std::filesystem::path& path, std::int32_t attributes);
-// Clears a read-only mark so that an existing file can be replaced.
+// Clears a read-only mark so that an existing file can be replaced (a link is
+// left alone: the file it points to is not ours).
 void MakeWritable(const std::filesystem::path& path);
 
 }  // namespace drawlyze::zip

@@ -48,6 +48,8 @@ std::string ZipErrorText(int code) {
       return "the file is not a ZIP archive";
     case kZipCannotOpenArchive:
       return "the archive could not be opened for extraction";
+    case kZipOverlap:
+      return "overlapping members: two members share their data (a possible ZIP bomb)";
     case kZipMissingArgument:
       return "a required argument (archive path or target folder) is empty";
     default:

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ inline constexpr int kZipNoMoreEntries = -10;      // end of the central directo
 inline constexpr int kZipFileError = -11;          // archive unreadable while looking for the directory
 inline constexpr int kZipNotArchive = -12;         // the file is not a ZIP archive
 inline constexpr int kZipCannotOpenArchive = -14;  // the archive could not be opened for extraction
+inline constexpr int kZipOverlap = -15;            // two members share their data (an "overlap bomb")
 inline constexpr int kZipMissingArgument = -500;   // archive path or target folder is empty
 
 // Status codes carried in a ZipReport.
@@ -87,7 +89,8 @@ struct ZipDirectory {
   std::uint32_t size = 0;
   std::uint32_t compressedSize = 0;
   std::uint32_t localHeaderOffset = 0;
-  std::string name;  // "\" separators, at most kZipMaxName characters
+  std::string name;         // UTF-8, "\" separators, at most kZipMaxName characters
+  std::uint16_t flags = 0;  // general purpose flags as the directory gives them
   std::uint16_t method = 0;
   std::int32_t attributes = 0;
 };
@@ -109,21 +112,35 @@ void ZipCloseDirectory(ZipDirectory& dir);
 // Case-insensitive wildcard match ("*", "?"); an empty mask or "*.*" matches all.
 bool ZipMatchMask(const std::string& name, const std::string& mask);
 
+// A member name without the UTF-8 flag (general purpose bit 11) is in code
+// page 437, as the ZIP application note says: its text in UTF-8.
+std::string ZipNameFromCp437(const std::string& bytes);
+
 // Reports every member whose name matches mask, then a summary. Returns the
 // number of matching members or an error code.
 int ZipList(const std::string& archivePath, const std::string& mask, const ZipReportCallback& onReport);
 
 // Extracts every member whose name matches mask into folder (overwriting
-// existing files). Returns the number of members extracted or an error code.
+// existing files, never writing through a link already in the folder).
+// Members whose data overlap stop it with kZipOverlap. Returns the number of
+// members extracted or an error code.
 int ZipExtract(const std::string& archivePath, const std::string& folder, const std::string& mask,
                const ZipReportCallback& onReport = {}, const ZipOptions& options = {});
+
+// The sizes the central directory gives a member. A Stored member whose local
+// header leaves its sizes to a data descriptor is read by them.
+struct ZipEntrySizes {
+  std::uint32_t compressedSize = 0;
+  std::uint32_t size = 0;
+};
 
 // Extracts the member whose local header is at localHeaderOffset into
 // outputPath ("/" or "\" separators; a trailing one makes a folder entry).
 // onWritten receives the size of every block written. 0 or an error code;
 // a failure leaves no file behind.
 int ZipExtractEntry(const std::string& archivePath, const std::string& outputPath, std::int64_t localHeaderOffset,
-                    const ZipOptions& options = {}, const std::function<void(int)>& onWritten = {});
+                    const ZipOptions& options = {}, const std::function<void(int)>& onWritten = {},
+                    const std::optional<ZipEntrySizes>& directorySizes = std::nullopt);
 
 // The meaning of a return code, for messages ("the file is not a ZIP archive").
 std::string ZipErrorText(int code);

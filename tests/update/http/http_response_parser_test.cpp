@@ -25,7 +25,7 @@ Outcome Parse(const std::string& input, std::size_t piece) {
     std::vector<ResponseEvent> events;
     out.parser.Feed(std::string_view(input).substr(at, piece), events);
     for (const ResponseEvent& e : events) {
-      const char letter = "HCSEBL"[static_cast<int>(e.kind)];
+      const char letter = "HCSEBLM"[static_cast<int>(e.kind)];
       if (letter != 'B' || out.trace.empty() || out.trace.back() != 'B') out.trace += letter;
       if (e.kind == Kind::Body) out.body += e.text;
       if (e.kind == Kind::Cookie) out.cookies.push_back(e.text);
@@ -58,8 +58,16 @@ TEST(ResponseParser, WholeAndOneByteAtATimeAgree) {
       {"no header, any case", "<hTmL><body>\r\nhi\r\n</body></hTmL>", "B", 0, "",
        "<hTmL><body>\r\nhi\r\n</body></hTmL>", Phase::Body},
       {"short page without header", "<HTML>", "B", 0, "", "<HTML>", Phase::Body},
-      {"html after header lines", "X-Before: 1\r\n<html>tail", "HB", 0, "", "<html>tail", Phase::Body},
-      {"unknown version is a plain line", "HTTP/2.0 200 OK\r\n\r\nx", "HEB", 0, "", "x", Phase::Body},
+      {"no status line before html", "X-Before: 1\r\n<html>tail", "M", 0, "", "", Phase::Failed},
+      {"another version is no status line", "HTTP/2.0 200 OK\r\n\r\nx", "M", 0, "", "", Phase::Failed},
+      {"not http at all", "ICY 200 OK\r\n\r\nx", "M", 0, "", "", Phase::Failed},
+      {"status without three digits", "HTTP/1.1 20 OK\r\n\r\n", "M", 0, "", "", Phase::Failed},
+      {"status below 100", "HTTP/1.1 099 Low\r\n\r\n", "M", 0, "", "", Phase::Failed},
+      {"interim response, then the final one", "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\n\r\nbody", "HHEB", 200,
+       "OK", "body", Phase::Body},
+      {"interim response alone", "HTTP/1.1 100 Continue\r\n\r\n", "H", 100, "Continue", "", Phase::Header},
+      {"a later status line is a plain line", "HTTP/1.0 404 Not Found\r\nHTTP/1.0 200 OK\r\n\r\n", "HSHE", 404,
+       "Not Found", "", Phase::Body},
       {"status line without reason", "HTTP/1.0 200\r\n\r\n", "HE", 200, "", "", Phase::Body},
       {"header never ends", "HTTP/1.0 200 OK\r\nX-Partial", "H", 200, "OK", "", Phase::Header},
       {"cookies", "HTTP/1.0 200 OK\r\nSet-Cookie: a=1\r\nSET-COOKIE:b=2\r\n\r\n", "HCHCHE", 200, "OK", "", Phase::Body},
@@ -106,7 +114,8 @@ TEST(ResponseParser, HeaderFields) {
 
 TEST(ResponseParser, ContentTypeOfAPageWithoutHeader) {
   EXPECT_EQ(Parse("<html>x", 100).parser.header().contentType, "text/html");
-  EXPECT_EQ(Parse("Content-Type: text/plain\r\n<html>x", 100).parser.header().contentType, "text/plain");
+  EXPECT_EQ(Parse("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n<html>x", 100).parser.header().contentType,
+            "text/plain");
 }
 
 TEST(ResponseParser, LineBufferLimit) {
@@ -124,6 +133,35 @@ TEST(ResponseParser, LineBufferLimit) {
       EXPECT_EQ(out.trace, c.tooLong ? "HL" : "HHEB");
       EXPECT_EQ(out.parser.phase(), c.tooLong ? Phase::Failed : Phase::Body);
       EXPECT_EQ(out.body, c.tooLong ? "" : "body");
+    }
+  }
+}
+
+// The whole header is bounded too: 80,000 short lines are refused once they
+// pass 64 KiB, however they arrive.
+TEST(ResponseParser, HeaderOf64KiBAtMost) {
+  const std::size_t status = std::string("HTTP/1.0 200 OK\r\n").size();
+  const struct {
+    std::size_t lines;  // "a: b" lines of 6 bytes after the status line
+    std::size_t tail;   // the empty line's bytes that still count
+    bool tooLong;
+  } cases[] = {{(ResponseParser::kMaxHeaderSize - status - 2) / 6, 2, false}, {80000, 2, true}};
+  for (const auto& c : cases) {
+    std::string input = "HTTP/1.0 200 OK\r\n";
+    for (std::size_t i = 0; i < c.lines; ++i) input += "a: b\r\n";
+    input += "\r\nbody";
+    for (std::size_t piece : {input.size(), std::size_t{1}, std::size_t{1000}}) {
+      SCOPED_TRACE(std::to_string(c.lines) + " lines in pieces of " + std::to_string(piece));
+      std::vector<ResponseEvent> events;
+      ResponseParser parser;
+      for (std::size_t at = 0; at < input.size(); at += piece)
+        parser.Feed(std::string_view(input).substr(at, piece), events);
+      EXPECT_EQ(parser.phase(), c.tooLong ? Phase::Failed : Phase::Body);
+      if (c.tooLong) {
+        ASSERT_FALSE(events.empty());
+        EXPECT_EQ(events.back().kind, Kind::LineTooLong);
+        EXPECT_EQ(events.back().text, "HTTP header too long (more than 64 KiB)");
+      }
     }
   }
 }

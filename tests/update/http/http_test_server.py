@@ -27,6 +27,18 @@ Paths:
   /zip/A,B,...          a deflated ZIP archive of the files A, B, ... of --root
                         (a folder part, as in dir/A, is kept in the stored name)
   /stored-zip/A,B,...   the same, stored without compression
+Broken and hostile answers:
+  /short-body           Content-Length 17000, then 500 bytes and close
+  /cut-header           close inside the header
+  /no-status            bytes without any status line or header (HTTP/0.9 style)
+  /bad-version          an "HTTP/2.0" status line
+  /continue-only        "100 Continue" and close
+  /continue-then-ok     "100 Continue", then a 200 with its body
+  /redirect-to/LOCATION 302 to LOCATION (the rest of the path, as written)
+  /drip                 a header, then one byte every 0.1 s for 5 s
+  /many-headers         80,000 short header lines
+  /huge-length          Content-Length 3,000,000,000, then 1 MiB and close
+  /endless              no Content-Length, 65 MiB of zeros, then close
 """
 
 import argparse
@@ -152,6 +164,35 @@ def serve(conn, port):
         ]))
     elif path == "/reset":
         pass
+    elif path == "/short-body":
+        conn.sendall(b"HTTP/1.0 200 OK\r\nContent-Length: 17000\r\n\r\n" + b"x" * 500)
+    elif path == "/cut-header":
+        conn.sendall(b"HTTP/1.0 200 OK\r\nContent-Ty")
+    elif path == "/no-status":
+        conn.sendall(b"PK\x03\x04 a body that no status line announces\r\n")
+    elif path == "/bad-version":
+        conn.sendall(b"HTTP/2.0 200 OK\r\nContent-Length: 2\r\n\r\nok")
+    elif path == "/continue-only":
+        conn.sendall(b"HTTP/1.1 100 Continue\r\n\r\n")
+    elif path == "/continue-then-ok":
+        conn.sendall(b"HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nbody")
+    elif path.startswith("/redirect-to/"):
+        conn.sendall(redirect(path[len("/redirect-to/"):]))
+    elif path == "/drip":
+        conn.sendall(b"HTTP/1.0 200 OK\r\n\r\n")
+        for _ in range(50):
+            time.sleep(0.1)
+            conn.sendall(b"x")
+    elif path == "/many-headers":
+        conn.sendall(b"HTTP/1.0 200 OK\r\n" + b"X-A: b\r\n" * 80000 + b"\r\nbody")
+    elif path == "/huge-length":
+        conn.sendall(b"HTTP/1.0 200 OK\r\nContent-Length: 3000000000\r\n\r\n")
+        conn.sendall(b"\0" * (1 << 20))
+    elif path == "/endless":
+        conn.sendall(b"HTTP/1.0 200 OK\r\nContent-Type: application/zip\r\n\r\n")
+        block = b"\0" * (1 << 16)
+        for _ in range(65 * 16):
+            conn.sendall(block)
     elif path.startswith("/files/"):
         name = os.path.join(ARGS.root or ".", os.path.basename(path[len("/files/"):]))
         if ARGS.root and os.path.isfile(name):

@@ -1,5 +1,7 @@
-// drawlyze-cli get and update, run as a user runs them, against the local server.
+// drawlyze-cli get and update, run as a user runs them, against the local
+// server; and zip list on what a user may hand it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -71,6 +73,60 @@ TEST_F(CliNetTest, GetSavesTheBodyOrNothing) {
   EXPECT_EQ(Cli({"get", Url("/echo")}).status, 2);
 }
 
+// A cut or refused download never replaces the file; a full disk is a failure.
+TEST_F(CliNetTest, GetFailuresLeaveTheFileAlone) {
+  const QString out = dir.filePath("out.bin");
+  QFile old(out);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("the previous download");
+  old.close();
+  for (const char* path : {"/short-body", "/cut-header", "/no-status", "/status/206"}) {
+    SCOPED_TRACE(path);
+    const CliRun r = Cli({"get", Url(path), out});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.startsWith("drawlyze-cli: get: " + Url(path) + ": ")) << r.err.toStdString();
+    EXPECT_EQ(Read(out), "the previous download");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
+  }
+  // A disk that takes 1 KiB at most (a file size limit, its signal ignored).
+  QProcess limited;
+  limited.start("sh", {"-c", "ulimit -f 1; trap '' XFSZ; exec \"$0\" \"$@\"",
+                       QCoreApplication::applicationDirPath() + "/drawlyze-cli", "get", Url("/endless"), out});
+  ASSERT_TRUE(limited.waitForFinished(60000));
+  EXPECT_EQ(limited.exitCode(), 1);
+  const QByteArray err = limited.readAllStandardError();
+  EXPECT_TRUE(err.contains(": the received data cannot be written: ")) << err.toStdString();
+  EXPECT_EQ(Read(out), "the previous download");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
+}
+
+TEST_F(CliNetTest, ZipListEscapesNamesAndRefusesWhatIsNoFile) {
+  QProcess python;
+  python.start("python3", {"-c",
+                           "import sys, zipfile\n"
+                           "with zipfile.ZipFile(sys.argv[1], 'w') as z:\n"
+                           "  z.writestr('evil\\x1b[2Jname.txt', 'x')\n"
+                           "  z.writestr('c1\\u009b\\u00e9.txt', 'x')\n",
+                           dir.filePath("esc.zip")});
+  ASSERT_TRUE(python.waitForFinished(30000));
+  CliRun r = Cli({"zip", "list", dir.filePath("esc.zip")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(
+      r.out.startsWith("-1001\tevil\\x1B[2Jname.txt\t1\t1\t0\t0%\n"
+                       "-1001\tc1\\xC2\\x9B\u00e9.txt\t1\t1\t0\t0%\n"))
+      << r.out.toStdString();
+
+  const QString fifo = dir.filePath("fifo.zip");
+  ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  for (const char* sub : {"list", "extract"}) {
+    QStringList args{"zip", sub, fifo};
+    if (QString(sub) == "extract") args << dir.filePath("out");
+    r = Cli(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "drawlyze-cli: zip: " + fifo + " is not a regular file\n");
+  }
+}
+
 TEST_F(CliNetTest, UpdateInstallsAndReports) {
   QFile old(dir.filePath("3x10.txt"));
   old.open(QIODevice::WriteOnly);
@@ -90,6 +146,25 @@ TEST_F(CliNetTest, UpdateInstallsAndReports) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"3x10.txt", "3x10.txt.bak"}));
 
   EXPECT_EQ(Cli({"update"}).status, 2);
+}
+
+// The command line cannot ask: an older or shorter draw file needs --force.
+TEST_F(CliNetTest, UpdateInstallsAnOlderDrawFileOnlyWithForce) {
+  QFile current(dir.filePath("3x10.txt"));
+  ASSERT_TRUE(current.open(QIODevice::WriteOnly));
+  current.write("1 01.01.2011 a b 1 1 1 x\r\n2 05.01.2011 a b 2 2 2 x\r\n");
+  current.close();
+  CliRun r = Cli({"update", Url("/zip/loto3.txt"), "--folder", dir.path()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            "Error - update failed: loto3.txt is older than the current draw file (new: 2 draws, newest 01.01.2011; "
+            "current: 2 draws, newest 05.01.2011); the current draw file is kept\n"
+            "drawlyze-cli: update: --force installs it all the same\n");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"3x10.txt"});
+  r = Cli({"update", Url("/zip/loto3.txt"), "--folder", dir.path(), "--force"});
+  EXPECT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.endsWith("loto3.txt installed as 3x10.txt, the previous draw file kept as 3x10.txt.bak\n"));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "../http/test_server.h"
+#include "../zip/zip_test_util.h"
 
 namespace drawlyze::updater {
 namespace {
@@ -30,6 +31,15 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
   f.write(bytes);
 }
 
+// A crafted archive in the served folder.
+void WriteArchive(const QTemporaryDir& dir, const char* name, const std::vector<ziptest::Member>& members) {
+  ziptest::WriteBytes((dir.path() + "/" + name).toStdString(), ziptest::BuildZip({.members = members}));
+}
+
+ziptest::Member Stored(const std::string& name, const std::string& text) {
+  return {.name = name, .data = ziptest::ToBytes(text), .method = 0};
+}
+
 QByteArray ReadFile(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
@@ -43,6 +53,17 @@ class RunUpdateTest : public ::testing::Test {
     WriteFile(served_->filePath("readme.txt"), "Pick 3 results, oldest draw first.\r\n");
     WriteFile(served_->filePath("loto3.txt"), kNewDraws);
     WriteFile(served_->filePath("loto3_new.txt"), kNewerDraws);
+    // Archives that no tool would make, or whose draw file is none.
+    WriteArchive(*served_, "intruders.zip",
+                 {Stored("3x10.txt", "garbage"), Stored("3x10.txt.bak", "garbage"), Stored("loto3.txt", kNewDraws)});
+    WriteArchive(*served_, "folder.zip", {Stored("loto3.txt", kNewDraws), Stored("loto3.txt/", "")});
+    WriteArchive(*served_, "empty.zip", {Stored("loto3.txt", "")});
+    WriteArchive(*served_, "random.zip", {{.name = "loto3.txt", .data = ziptest::RandomText(5000, 7)}});
+    WriteArchive(*served_, "oneline.zip", {Stored("loto3.txt", "Pick 3 results will be back soon\r\n")});
+    WriteArchive(*served_, "mostly_bad.zip",
+                 {Stored("loto3.txt", "1 01.01.2011 Sat Day 4 9 1 x\r\nnot a draw\r\nnor this\r\n")});
+    WriteArchive(*served_, "newlines.zip",
+                 {{.name = "loto3.txt", .data = ziptest::Bytes((64u << 20) + 1, '\n')}});  // 65 KiB packed
     server_ = new TestServer({"--root", served_->path()});
   }
   static void TearDownTestSuite() {
@@ -65,8 +86,10 @@ class RunUpdateTest : public ::testing::Test {
     return RunUpdate(settings_, callbacks_);
   }
   QString InFolder(const QString& name) const { return folder_.filePath(name); }
+  // Everything in the folder, hidden working folders included.
   QStringList FolderFiles() const {
-    QStringList names = QDir(folder_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList names =
+        QDir(folder_.path()).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     names.sort();
     return names;
   }
@@ -108,7 +131,14 @@ TEST_F(RunUpdateTest, InstallsTheChosenMemberAndKeepsBackups) {
   EXPECT_EQ(ReadFile(InFolder("3x10.txt[1].bak")), kNewDraws);
   EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kNewerDraws);
 
+  // Older than the draw file now in place: installed once the user agrees.
+  std::vector<std::string> questions;
+  callbacks_.confirmReplace = [&](const std::string& question) {
+    questions.push_back(question);
+    return true;
+  };
   r = Run("/stored-zip/loto3.txt");
+  EXPECT_EQ(questions.size(), 1u);
   EXPECT_EQ(r.backupName, "3x10.txt[2].bak");
   EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kNewDraws);
   EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak", "3x10.txt[1].bak", "3x10.txt[2].bak"}));
@@ -119,8 +149,79 @@ TEST_F(RunUpdateTest, LaterLotoMemberWins) {
   const UpdateResult r = Run("/zip/loto3.txt,readme.txt,loto3_new.txt");
   EXPECT_EQ(r.chosen, "loto3_new.txt");
   EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kNewerDraws);
-  // Both matched the mask; the one not chosen stays beside the draw file.
-  EXPECT_EQ(ReadFile(InFolder("loto3.txt")), kNewDraws);
+  // Both matched the mask; only the chosen one is installed, nothing else is left.
+  EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
+}
+
+// Members named like the draw file or a backup, with a mask that matches
+// them all: they never reach the folder; the real history becomes the backup.
+TEST_F(RunUpdateTest, NoMemberButTheChosenOneReachesTheFolder) {
+  WriteFile(InFolder("3x10.txt"), kOldDraws);
+  WriteFile(InFolder("3x10.txt.bak"), "an older backup");
+  const UpdateResult r = Run("/files/intruders.zip", "*.*");
+  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kNewDraws);
+  EXPECT_EQ(ReadFile(InFolder("3x10.txt.bak")), "an older backup");
+  EXPECT_EQ(ReadFile(InFolder("3x10.txt[1].bak")), kOldDraws);
+  EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak", "3x10.txt[1].bak"}));
+}
+
+// A "temp.zip" that is a link is replaced, never written through.
+TEST_F(RunUpdateTest, ATempZipLinkIsNotFollowed) {
+  QTemporaryDir elsewhere;
+  WriteFile(elsewhere.filePath("victim"), "not yours");
+  ASSERT_TRUE(QFile::link(elsewhere.filePath("victim"), InFolder("temp.zip")));
+  const UpdateResult r = Run("/zip/loto3.txt");
+  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_EQ(ReadFile(elsewhere.filePath("victim")), "not yours");
+  EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
+}
+
+// Older than the current draw file, or fewer than half its draws: only the
+// user's "Yes" installs it; without anybody to ask it is refused.
+TEST_F(RunUpdateTest, AnOlderOrShorterDrawFileNeedsTheUsersYes) {
+  const std::string question =
+      "loto3.txt is older than the current draw file and has fewer than half the draws of the current draw file.\n"
+      "new: 2 draws, newest 01.01.2011; current: 5 draws, newest 03.01.2011.\n"
+      "Replace the current draw file with it?";
+  const QByteArray current = QByteArray(kNewerDraws) + "4 02.01.2011 a b 1 1 1 x\r\n5 03.01.2011 a b 2 2 2 x\r\n";
+  struct Case {
+    int answer;  // -1: nobody to ask
+    bool installed;
+    std::string failure;
+    std::vector<std::string> messages;
+  };
+  const std::string refused =
+      "Error - update failed: loto3.txt is older than the current draw file and has fewer than half the draws of the "
+      "current draw file (new: 2 draws, newest 01.01.2011; current: 5 draws, newest 03.01.2011); the current draw "
+      "file is kept";
+  const Case cases[] = {
+      {-1, false, refused, {refused}},
+      {0, false, "Error - update failed: the current draw file is kept", {}},
+      {1, true, "", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer);
+    WriteFile(InFolder("3x10.txt"), current);
+    QFile::remove(InFolder("3x10.txt.bak"));
+    messages_.clear();
+    std::vector<std::string> asked;
+    callbacks_.confirmReplace = nullptr;
+    if (c.answer >= 0)
+      callbacks_.confirmReplace = [&](const std::string& q) {
+        asked.push_back(q);
+        return c.answer == 1;
+      };
+    const UpdateResult r = Run("/zip/loto3.txt");
+    EXPECT_EQ(r.installed, c.installed);
+    EXPECT_EQ(r.failure, c.failure);
+    EXPECT_EQ(r.needsConfirmation, !c.installed);
+    EXPECT_EQ(messages_, c.messages);
+    EXPECT_EQ(asked, c.answer >= 0 ? std::vector<std::string>{question} : std::vector<std::string>{});
+    EXPECT_EQ(ReadFile(InFolder("3x10.txt")), c.installed ? QByteArray(kNewDraws) : current);
+    const QStringList left = c.installed ? QStringList{"3x10.txt", "3x10.txt.bak"} : QStringList{"3x10.txt"};
+    EXPECT_EQ(FolderFiles(), left);
+  }
 }
 
 TEST_F(RunUpdateTest, NoDrawFileBeforeMeansNoBackup) {
@@ -143,6 +244,7 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
     std::string url;
     std::string mask;
     std::string message;
+    int deadlineMs = kUpdateDeadlineMs;
   };
   const std::string refused = "http://127.0.0.1:" + std::to_string(drawlyze::testing::RefusedPort()) + "/";
   const Case cases[] = {
@@ -158,6 +260,35 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
        "Error - update failed: the archive holds no file whose name contains \"loto\""},
       {server_->Url("/zip/readme.txt,loto3.txt"), "*.dat",
        "Error - update failed: loto3.txt does not match the mask \"*.dat\" and was not extracted"},
+      // Downloads that are not whole, not a plain success, or never end.
+      {server_->Url("/short-body"), "loto*.txt",
+       "Error - update failed: the connection closed after 500 of 17000 bytes of the document"},
+      {server_->Url("/cut-header"), "loto*.txt",
+       "Error - update failed: the connection closed inside the response header"},
+      {server_->Url("/no-status"), "loto*.txt", "Error - update failed: the server sent no HTTP/1.x status line"},
+      {server_->Url("/status/206"), "loto*.txt",
+       "Error - update failed: the server answered 206 Custom Reason: a part of the document only"},
+      {server_->Url("/status/301"), "loto*.txt",
+       "Error - update failed: the server answered 301 Custom Reason without a location to follow"},
+      {server_->Url("/continue-only"), "loto*.txt",
+       "Error - update failed: the server answered 100 Continue without a final response"},
+      {server_->Url("/redirect-to/file:///etc/passwd"), "loto*.txt",
+       "Error - update failed: refused to follow the redirection to file:///etc/passwd: only http and https are "
+       "followed"},
+      {server_->Url("/huge-length"), "loto*.txt", "Error - update failed: the document is larger than 64 MiB"},
+      {server_->Url("/endless"), "loto*.txt", "Error - update failed: the document is larger than 64 MiB"},
+      {server_->Url("/many-headers"), "loto*.txt", "Error - update failed: HTTP header too long (more than 64 KiB)"},
+      {server_->Url("/drip"), "loto*.txt",
+       "Error - update failed: Connection timed out: the download took longer than 1 s", 1000},
+      // Archives whose chosen member is no draw file.
+      {server_->Url("/files/folder.zip"), "loto*", "Error - update failed: loto3.txt\\ is a folder, not a draw file"},
+      {server_->Url("/files/empty.zip"), "loto*.txt", "Error - update failed: loto3.txt holds no valid draw"},
+      {server_->Url("/files/random.zip"), "loto*.txt", "Error - update failed: loto3.txt holds no valid draw"},
+      {server_->Url("/files/oneline.zip"), "loto*.txt", "Error - update failed: loto3.txt holds no valid draw"},
+      {server_->Url("/files/mostly_bad.zip"), "loto*.txt",
+       "Error - update failed: loto3.txt has more incorrect lines (2) than draws (1)"},
+      {server_->Url("/files/newlines.zip"), "loto*.txt",
+       "Error - update failed: loto3.txt is larger than 64 MiB: it is no draw file"},
   };
   settings_.timeoutMs = 300;
   for (const Case& c : cases) {
@@ -167,6 +298,7 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
     WriteFile(InFolder("temp.zip"), "left over from an interrupted update");
     settings_.url = c.url;
     settings_.mask = c.mask;
+    settings_.deadlineMs = c.deadlineMs;
     const UpdateResult r = RunUpdate(settings_, callbacks_);
     EXPECT_FALSE(r.installed);
     EXPECT_EQ(r.failure, c.message);
@@ -175,6 +307,16 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
     EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
     EXPECT_TRUE(loaded_.empty());
   }
+}
+
+// Escape during the extraction: nothing changes, nothing is left.
+TEST_F(RunUpdateTest, EscapeLeavesTheFolderAsItWas) {
+  WriteFile(InFolder("3x10.txt"), kOldDraws);
+  callbacks_.escapeHeld = [] { return true; };
+  const UpdateResult r = Run("/zip/loto3.txt");
+  EXPECT_EQ(r.failure, "Error - update failed: loto3.txt could not be extracted: aborted by the user");
+  EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kOldDraws);
+  EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
 }
 
 TEST_F(RunUpdateTest, DrawFileStaysWhenNoBackupNameIsFree) {

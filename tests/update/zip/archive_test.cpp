@@ -1,4 +1,6 @@
 // Finding an archive and its directory, masks, and listing.
+#include <sys/stat.h>
+
 #include "zip_test_util.h"
 
 namespace {
@@ -192,7 +194,39 @@ TEST(List, RefusesWhatItCannotList) {
   cut.resize(cut.size() - 10);
   WriteBytes(t / "cut.zip", cut);
   EXPECT_EQ(ZipList(t / "cut.zip", "*.*", r.callback()), kZipDirectoryError);
+  // A FIFO with no writer would block the reader for ever: only regular files are read.
+  ASSERT_EQ(mkfifo((t / "fifo.zip").c_str(), 0600), 0);
+  EXPECT_EQ(ZipList(t / "fifo.zip", "*.*", r.callback()), kZipNotArchive);
+  EXPECT_EQ(ZipExtract(t / "fifo.zip", t / "out", "*.*"), kZipNotArchive);
   EXPECT_TRUE(r.reports.empty());
+}
+
+// Names without the UTF-8 flag are code page 437 (checked against Python's
+// codec); names with it stay as they are.
+TEST(List, NamesWithoutTheUtf8FlagAreCodePage437) {
+  std::string upperHalf;
+  for (int b = 0x80; b <= 0xFF; ++b) upperHalf += static_cast<char>(b);
+  EXPECT_EQ(ZipNameFromCp437("A" + upperHalf),
+            "A\u00c7\u00fc\u00e9\u00e2\u00e4\u00e0\u00e5\u00e7\u00ea\u00eb\u00e8\u00ef\u00ee\u00ec\u00c4\u00c5"
+            "\u00c9\u00e6\u00c6\u00f4\u00f6\u00f2\u00fb\u00f9\u00ff\u00d6\u00dc\u00a2\u00a3\u00a5\u20a7\u0192"
+            "\u00e1\u00ed\u00f3\u00fa\u00f1\u00d1\u00aa\u00ba\u00bf\u2310\u00ac\u00bd\u00bc\u00a1\u00ab\u00bb"
+            "\u2591\u2592\u2593\u2502\u2524\u2561\u2562\u2556\u2555\u2563\u2551\u2557\u255d\u255c\u255b\u2510"
+            "\u2514\u2534\u252c\u251c\u2500\u253c\u255e\u255f\u255a\u2554\u2569\u2566\u2560\u2550\u256c\u2567"
+            "\u2568\u2564\u2565\u2559\u2558\u2552\u2553\u256b\u256a\u2518\u250c\u2588\u2584\u258c\u2590\u2580"
+            "\u03b1\u00df\u0393\u03c0\u03a3\u03c3\u00b5\u03c4\u03a6\u0398\u03a9\u03b4\u221e\u03c6\u03b5\u2229"
+            "\u2261\u00b1\u2265\u2264\u2320\u2321\u00f7\u2248\u00b0\u2219\u00b7\u221a\u207f\u00b2\u25a0\u00a0");
+
+  TempFolder t;
+  Archive a;
+  a.members.push_back({.name = "dos/\x80\x81\xE1.txt", .data = ToBytes("1"), .method = 0});
+  a.members.push_back({.name = "\xC3\xA9t\xC3\xA9.txt", .data = ToBytes("2"), .method = 0, .flags = 1 << 11});
+  WriteBytes(t / "a.zip", BuildZip(a));
+  Recorder r;
+  ASSERT_EQ(ZipList(t / "a.zip", "*.*", r.callback()), 2);
+  EXPECT_EQ(r.reports[0].report.name, "dos\\\u00c7\u00fc\u00df.txt");
+  EXPECT_EQ(r.reports[1].report.name, "\u00e9t\u00e9.txt");
+  EXPECT_EQ(ZipExtract(t / "a.zip", t / "out", "*.*"), 2);
+  EXPECT_EQ(t.Files(), (std::vector<std::string>{"a.zip", "out/dos/\u00c7\u00fc\u00df.txt", "out/\u00e9t\u00e9.txt"}));
 }
 
 }  // namespace

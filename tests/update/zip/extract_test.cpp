@@ -216,11 +216,6 @@ Member Unbounded() {
   m.descriptor = true;
   return m;
 }
-Member StoredWithDescriptor() {
-  Member m = Text("stored.txt", "no size known", 0);
-  m.descriptor = true;
-  return m;
-}
 Member CutShort() {
   Member m = Text("short.txt", RandomText(3000, 9));
   m.packed = DeflateRaw(m.data);
@@ -241,20 +236,97 @@ ZipOptions EscapeHeld() {
 INSTANTIATE_TEST_SUITE_P(Table, StoppingMembers,
                          testing::Values(StopCase{"beyond_declared_size", LargerThanDeclared(), kZipFormatError, {}},
                                          StopCase{"beyond_unknown_size_cap", Unbounded(), kZipFormatError, SmallCap()},
-                                         StopCase{"stored_with_descriptor", StoredWithDescriptor(), kZipReadError, {}},
                                          StopCase{"data_cut_short", CutShort(), kZipReadError, {}},
                                          StopCase{"escape", Text("a.txt", "abc"), kZipAborted, EscapeHeld()}),
                          [](const auto& param) { return std::string(param.param.what); });
 
+// Stored members too: their data has no end of its own, so the central
+// directory's size says where it ends.
 TEST(Extract, DataDescriptorsWithAndWithoutSignature) {
   Archive a;
-  a.members = {Text("signed.txt", RandomText(10000, 1)), Text("plain.txt", RandomText(10000, 2))};
-  a.members[0].descriptor = true;
-  a.members[1].descriptor = true;
+  a.members = {Text("signed.txt", RandomText(10000, 1)), Text("plain.txt", RandomText(10000, 2)),
+               Text("stored.txt", RandomText(10000, 3), 0), Text("stored_plain.txt", RandomText(5000, 4), 0),
+               Text("after.txt", "after")};
+  for (int i = 0; i < 4; ++i) a.members[static_cast<std::size_t>(i)].descriptor = true;
   a.members[1].descriptorSignature = false;
+  a.members[3].descriptorSignature = false;
   Extraction e(a);
-  EXPECT_EQ(e.result, 2);
+  EXPECT_EQ(e.result, 5);
   EXPECT_EQ(ToBytes(e.Read("plain.txt")), RandomText(10000, 2));
+  EXPECT_EQ(ToBytes(e.Read("stored.txt")), RandomText(10000, 3));
+  EXPECT_EQ(ToBytes(e.Read("stored_plain.txt")), RandomText(5000, 4));
+}
+
+// Central directory entries whose members share archive bytes: the second
+// one is refused with its own code, whatever the first wrote.
+TEST(Extract, OverlappingMembersStopTheExtraction) {
+  // The bytes of a stored member "b.txt", kept whole inside the data of "a.txt".
+  Archive inner;
+  inner.members = {Text("b.txt", "b", 0)};
+  Bytes innerBytes = BuildZip(inner);
+  innerBytes.resize(30 + 5 + 1);
+  // Points the second directory entry at `offset`.
+  const auto pointSecondAt = [](Bytes bytes, std::uint32_t offset) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i + 46 <= bytes.size(); ++i) {
+      if (bytes[i] == 'P' && bytes[i + 1] == 'K' && bytes[i + 2] == 1 && bytes[i + 3] == 2 && ++seen == 2) {
+        for (int k = 0; k < 4; ++k)
+          bytes[i + 42 + static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(offset >> (8 * k));
+      }
+    }
+    return bytes;
+  };
+  Archive outer;
+  outer.members = {Text("a.txt", innerBytes, 0), Text("b.txt", "b", 0)};
+  const struct {
+    const char* what;
+    Bytes archive;
+  } cases[] = {
+      {"inside_another_member", pointSecondAt(BuildZip(outer), 30 + 5)},
+      {"same_local_header", pointSecondAt(BuildZip(outer), 0)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder t;
+    WriteBytes(t / "in.zip", c.archive);
+    Recorder r;
+    EXPECT_EQ(ZipExtract(t / "in.zip", t / "out", "*.*", r.callback()), kZipOverlap);
+    EXPECT_EQ(r.reports.back().argument, kZipStopped);
+    EXPECT_EQ(r.reports.back().report.name, "b.txt");
+    EXPECT_EQ(t.Files(), (std::vector<std::string>{"in.zip", "out/a.txt"}));
+  }
+  EXPECT_EQ(ZipErrorText(kZipOverlap), "overlapping members: two members share their data (a possible ZIP bomb)");
+}
+
+// Links already in the target folder are never written through: not a
+// folder link on the way (the member is refused), not a link in a file's
+// own place (replaced, the file it points to untouched).
+TEST(Extract, NeverWritesThroughALinkInTheFolder) {
+  TempFolder t;
+  fs::create_directories(t.path / "outside");
+  fs::create_directories(t.path / "out");
+  WriteBytes(t / "outside/victim.txt", ToBytes("victim"));
+  fs::permissions(t / "outside/victim.txt", fs::perms::owner_read, fs::perm_options::replace);
+  fs::create_directory_symlink(t.path / "outside", t.path / "out/dir");
+  fs::create_symlink(t.path / "outside/victim.txt", t.path / "out/loto3.txt");
+  Archive a;
+  a.members = {Text("dir/evil.txt", "evil"), Text("dir/new/", "", 0), Text("loto3.txt", "new"),
+               Text("dir/victim.txt", "evil")};
+  WriteBytes(t / "in.zip", BuildZip(a));
+  Recorder r;
+  EXPECT_EQ(ZipExtract(t / "in.zip", t / "out", "*.*", r.callback()), 1);
+  for (const char* name : {"dir\\evil.txt", "dir\\new\\", "dir\\victim.txt"}) {
+    bool refused = false;
+    for (const auto& x : r.reports)
+      refused |= x.report.name == name && x.report.status == kZipStatusFailed && x.argument == kZipWriteError;
+    EXPECT_TRUE(refused) << name;
+  }
+  EXPECT_EQ(ReadBytes(t.path / "outside/victim.txt"), ToBytes("victim"));
+  EXPECT_EQ(fs::status(t.path / "outside/victim.txt").permissions() & fs::perms::owner_write, fs::perms::none);
+  EXPECT_FALSE(fs::exists(t.path / "outside/evil.txt"));
+  EXPECT_FALSE(fs::exists(t.path / "outside/new"));
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(t.path / "out/loto3.txt")));
+  EXPECT_EQ(ReadBytes(t.path / "out/loto3.txt"), ToBytes("new"));
 }
 
 TEST(Extract, ArchivesBehindAPrefixWithEitherKindOfOffsets) {

@@ -1,0 +1,78 @@
+// "backtest": how each digit ranking would have fared on the history; and the
+// "Randomness" report beside the Statistics window's twelve.
+#include <cctype>
+#include <ostream>
+
+#include "cli/cli.h"
+#include "core/backtest/backtest.h"
+#include "core/backtest/randomness.h"
+#include "gui/backtest_chart.h"
+
+namespace drawlyze::cli {
+namespace {
+
+void ListRules(std::ostream& err) {
+  for (const DigitRule& rule : AllDigitRules()) err << ' ' << rule.name;
+  err << '\n';
+}
+
+bool IsRandomness(const std::string& name) {
+  std::string folded;
+  for (const unsigned char c : name)
+    if (std::isalnum(c)) folded += static_cast<char>(std::tolower(c));
+  return folded == "randomness";
+}
+
+}  // namespace
+
+int RunBacktestCommand(Context& ctx) {
+  if (!ctx.args.empty()) {
+    ctx.err << "drawlyze-cli: backtest takes no words, only options (--rule NAME --top K --window N --draws M)\n";
+    return kUsage;
+  }
+  BacktestOptions options;
+  for (const std::string& name : ctx.options.rules) {
+    const int rule = FindDigitRule(name);
+    if (rule < 0) {
+      ctx.err << "drawlyze-cli: no rule is called \"" << name << "\"; the rules are:";
+      ListRules(ctx.err);
+      return kUsage;
+    }
+    options.rules.push_back(rule);
+  }
+  if (ctx.options.top) options.top = *ctx.options.top;
+  if (options.top > 9) {
+    ctx.err << "drawlyze-cli: --top needs a number of digits from 1 to 9\n";
+    return kUsage;
+  }
+  if (ctx.options.window) options.window = *ctx.options.window;
+  if (ctx.options.draws) options.draws = *ctx.options.draws;
+  options.row = ctx.options.row;
+
+  DrawHistory history;
+  if (!LoadHistory(ctx, history)) return kFailure;
+  if (!CheckRow(ctx, history)) return kUsage;
+
+  const BacktestResult result = RunBacktest(history, options);
+  for (const std::string& line : BacktestReport(result)) ctx.out << line << '\n';
+  if (ctx.options.png) {
+    std::string error;
+    if (!SaveBacktestChartPng(result, *ctx.options.png, error)) {
+      ctx.err << "drawlyze-cli: " << error << '\n';
+      return kFailure;
+    }
+  }
+  return kOk;
+}
+
+int RunReportOrRandomnessCommand(Context& ctx) {
+  if (ctx.args.size() != 1 || !IsRandomness(ctx.args[0])) return RunReportCommand(ctx);
+  DrawHistory history;
+  if (!LoadHistory(ctx, history)) return kFailure;
+  if (!CheckRow(ctx, history)) return kUsage;
+  for (const std::string& line : RandomnessReport(history, ctx.options.row, ctx.options.last))
+    ctx.out << line << '\n';
+  return kOk;
+}
+
+}  // namespace drawlyze::cli

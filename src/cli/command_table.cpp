@@ -1,0 +1,202 @@
+#include "cli/command_table.h"
+
+#include "platform/help_text.h"
+#include "platform/program_info.h"
+
+namespace drawlyze::cli {
+namespace {
+
+using platform::HelpEntry;
+using platform::WrapText;
+
+// The options every command that reads the draw file understands.
+const std::vector<OptionHelp>& SharedOptions() {
+  static const std::vector<OptionHelp> options = {
+      {"--file PATH", "the draw file (default: 3x10.txt in the data folder, see Files)"},
+      {"--row R", "the selected row of the table of draws, 1-based (default 1, the newest draw)"},
+      {"--last N",
+       "\"Use Last Draws\": how many draws from the selected one back the view or report counts "
+       "(default: all)"},
+      {"--median", "the Median box of the Skips view"},
+      {"--layout positional|ascending|descending",
+       "the Separation view's layout: the draw's numbers as drawn, or sorted (default positional)"},
+      {"--sieve PATTERNFILE", "the Sieve editor's patterns, from a file it saved"},
+      {"--grid STEP:BIAS", "the chart's guide grid on, STEP 1..20 and BIAS 0..19 as the lists beside \"Grid\""},
+      {"--find TEXT", "the numbers the Find report looks for (default: the selected draw's)"},
+  };
+  return options;
+}
+
+// Kept exactly as scripts have always seen it.
+constexpr const char* kUsageOptions =
+    "OPTIONS: --file PATH (default: 3x10.txt in the program's folder) --row R (selected row, 1-based, default 1)\n"
+    "  --last N (\"Use Last Draws\", default all draws) --median --layout positional|ascending|descending\n"
+    "  --sieve PATTERNFILE --grid STEP:BIAS (grid on) --find TEXT\n";
+
+std::string Synopses(const CommandEntry& command, std::string_view separator) {
+  std::string out;
+  for (const char* synopsis : command.synopses) {
+    std::string_view s = synopsis;
+    if (s.rfind("[OPTIONS] ", 0) == 0) s.remove_prefix(10);
+    out += (out.empty() ? "" : std::string(separator)) + std::string(s);
+  }
+  return out;
+}
+
+}  // namespace
+
+const std::vector<CommandEntry>& Commands() {
+  static const std::vector<CommandEntry> commands = {
+      {"view",
+       {"[OPTIONS] view OPTION [--chart | --png FILE]"},
+       "Prints one of the main window's thirteen views as the Copy button would copy it, each line ended by CR LF. "
+       "OPTION is a caption of the option group (\"Cold Numbers\"), in any case, or its index 0..12.",
+       {"--file", "--row", "--last", "--median", "--layout", "--sieve", "--grid"},
+       {{"--chart",
+         "print the display list instead: one item a line in drawing order, \"text X Y #RRGGBB #RRGGBB "
+         "normal|bold TEXT\" and \"line X1 Y1 X2 Y2 #RRGGBB\""},
+        {"--png FILE", "paint the chart surface into a PNG file as the window shows it"}},
+       RunViewCommand},
+      {"report",
+       {"[OPTIONS] report NAME"},
+       "Prints one of the Statistics window's twelve reports, each line ended by LF. NAME is a report button's "
+       "caption (\"Exact Pairs' Skips\", \"Find\"), in any case, its trailing blank optional. \"Randomness\" "
+       "prints the randomness tests of the draws in the window.",
+       {"--file", "--row", "--last", "--find"},
+       {},
+       RunReportOrRandomnessCommand},
+      {"backtest",
+       {"[OPTIONS] backtest [--rule NAME]... [--top K] [--window N] [--draws M] [--png FILE]"},
+       "Backtests the digit rankings the views show: for each tested draw, takes the top K digits a rule ranks "
+       "from the N draws before it and scores the draw that followed, then prints per rule the trials, hits, hit "
+       "rate, chance rate, lift, 95% Wilson interval, exact binomial p-value and a verdict, tab-separated. "
+       "\"report Randomness\" prints the randomness tests of the draws.",
+       {"--file", "--row"},
+       {{"--rule NAME",
+         "a rule to test, repeatable (default: every rule): longest-skip, lowest-median, most-frequent, "
+         "least-frequent, longest-since-hit, random, position-skip, position-frequent, position-random"},
+        {"--top K", "how many top-ranked digits a pick takes (default 3)"},
+        {"--window N", "how many older draws a rule ranks from (default 100)"},
+        {"--draws M", "how many of the newest draws to test (default: every draw that has N older draws)"},
+        {"--png FILE", "also save the chart of the running hit rates"}},
+       RunBacktestCommand},
+      {"table",
+       {"[OPTIONS] table"},
+       "Prints the Table window's \"Copy All\" text: every draw with its derived columns.",
+       {"--file"},
+       {},
+       RunTableCommand},
+      {"state",
+       {"[OPTIONS] state T2 T3 ... T13"},
+       "Counts, as the State dialog does, the runs of draws above and below a threshold in each of the Table "
+       "window's columns 2 to 13 (First ... Max Even), and prints one line a column: HEADER, ABOVE and BELOW "
+       "separated by tabs, N for a threshold that is not a number.",
+       {"--file"},
+       {{"--save",
+         "also keep the thresholds in stats_pick_3.txt in the data folder, as closing the State dialog "
+         "does, for the dialog to show next time"}},
+       RunStateCommand},
+      {"zip",
+       {"zip list ARCHIVE [MASK]", "zip extract ARCHIVE FOLDER [MASK]"},
+       "Lists the members of a ZIP archive that match MASK (default *.*), one line a member: status, name, size, "
+       "compressed size, method and ratio; or extracts them into FOLDER and says how many it extracted, or the "
+       "error code and its meaning.",
+       {},
+       {},
+       RunZipCommand},
+      {"get",
+       {"get URL OUTFILE"},
+       "Downloads URL (http or https) into OUTFILE, written whole or not at all.",
+       {},
+       {},
+       RunGetCommand},
+      {"update",
+       {"update URL [--mask MASK] [--folder DIR] [--force]"},
+       "Runs the Updater: downloads the results archive at URL, extracts the member whose name contains \"loto\" "
+       "into a private working folder, checks it as a draw file (refused with no valid draw, more incorrect lines "
+       "than draws, or over 64 MiB), keeps the old draw file as 3x10.txt.bak (then 3x10.txt[1].bak, ...) and puts "
+       "the new one in its place in one step. On any failure the old draw file stays and nothing is left behind.",
+       {},
+       {{"--mask MASK", "the member to install (default loto*.txt)"},
+        {"--folder DIR", "the folder of the draw file (default: the data folder, see Files)"},
+        {"--force", "install a draw file that is older than the current one or has fewer than half its draws"}},
+       RunUpdateCommand},
+      {"import",
+       {"import INPUT... [--out FILE] [--date COLUMN] [--result COLUMN]... [--time COLUMN] [--day-first|--month-first]"},
+       "Turns results exports (CSV, as lotteries and open-data portals publish them) and draw files into one draw "
+       "file: oldest draw first, midday before evening, exact duplicates dropped, conflicting results kept and "
+       "reported. The columns are proposed from the header names and the values, each with its reason; a summary "
+       "on stderr gives the draws, the first and last dates and the rows skipped. The history goes to stdout, or "
+       "to --out written whole or not at all.",
+       {},
+       {{"--out FILE", "write the history into FILE instead of stdout"},
+        {"--date COLUMN", "the date column, by header name or 1-based number"},
+        {"--result COLUMN", "a result column, repeatable (the first midday, the second evening)"},
+        {"--time COLUMN", "the draw-time column (midday or evening)"},
+        {"--day-first", "dates like 03/04/2020 are day first (3 April)"},
+        {"--month-first", "dates like 03/04/2020 are month first (4 March)"}},
+       RunImportCommand},
+  };
+  return commands;
+}
+
+const CommandEntry* FindCommand(std::string_view name) {
+  for (const CommandEntry& command : Commands())
+    if (name == command.name) return &command;
+  return nullptr;
+}
+
+std::string UsageText() {
+  std::string out = "usage:\n";
+  for (const CommandEntry& command : Commands())
+    for (const char* synopsis : command.synopses) out += std::string("  drawlyze-cli ") + synopsis + '\n';
+  return out + kUsageOptions;
+}
+
+std::string HelpText() {
+  std::string out =
+      "Usage: drawlyze-cli [OPTIONS] COMMAND [ARGUMENTS]\n"
+      "  or:  drawlyze-cli help [COMMAND]\n" +
+      WrapText(std::string("Prints what the windows of ") + platform::kProductName +
+               " show for a history of pick-3 draws: the main window's views, the Statistics window's reports, "
+               "the Table window and its State counts; and lists, extracts and downloads results archives as the "
+               "Updater does.") +
+      "\nCommands:\n";
+  for (const CommandEntry& command : Commands()) out += HelpEntry(Synopses(command, " | "), command.description);
+  out += "\n" +
+         WrapText(
+             "\"drawlyze-cli help COMMAND\" or \"drawlyze-cli COMMAND --help\" shows the options a command "
+             "reads.") +
+         "\nExit status:\n" + HelpEntry("0", "done") + HelpEntry("1", "a file or network failure") +
+         HelpEntry("2", "a usage error; the message and the usage are on stderr") + "\nOptions:\n";
+  for (const OptionHelp& option : SharedOptions()) out += HelpEntry(option.name, option.text);
+  for (const CommandEntry& command : Commands())
+    for (const OptionHelp& option : command.options)
+      out += HelpEntry(option.name, std::string(command.name) + ": " + option.text);
+  out += HelpEntry("--help", "print this help, or with a command that command's, and exit") +
+         HelpEntry("--version", "print the version and exit") + "\n" + platform::FilesHelp() +
+         "\nExamples:\n"
+         "  $ drawlyze-cli --row 2 --last 100 view Skips\n"
+         "  $ drawlyze-cli view Separation --layout ascending --chart\n"
+         "  $ drawlyze-cli --last 500 report \"Exact Pairs' Skips\"\n"
+         "  $ drawlyze-cli --find \"1 2 3\" report Find\n";
+  return out;
+}
+
+std::string CommandHelpText(const CommandEntry& command) {
+  std::string out;
+  for (const char* synopsis : command.synopses)
+    out += std::string(out.empty() ? "Usage: " : "  or:  ") + "drawlyze-cli " + synopsis + '\n';
+  out += WrapText(command.description);
+  if (command.sharedOptions.empty() && command.options.empty()) return out;
+  out += "\nOptions:\n";
+  for (const OptionHelp& option : SharedOptions()) {
+    const std::string_view name = option.name;
+    for (const char* wanted : command.sharedOptions)
+      if (name.substr(0, name.find(' ')) == wanted) out += HelpEntry(option.name, option.text);
+  }
+  for (const OptionHelp& option : command.options) out += HelpEntry(option.name, option.text);
+  return out;
+}
+
+}  // namespace drawlyze::cli

@@ -1,0 +1,86 @@
+#pragma once
+// How each digit ranking would have fared: for every tested draw, the top k
+// digits a rule ranked from the draws before it, scored against that draw.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/backtest/digit_rules.h"
+#include "core/backtest/probability.h"
+#include "core/history/draw_history.h"
+
+namespace drawlyze {
+
+// How a tested draw is scored against the k digits.
+enum class Score {
+  AtLeastOne,     // at least one of the draw's digits is among them
+  AllThree,       // every digit of the draw is among them
+  AtThePosition,  // positional rules: the digit at each position is among that position's k
+};
+
+// The chance of a hit when the draws are fair: 1 - ((10-k)/10)^3, (k/10)^3, k/10.
+double ChanceRate(Score score, int k);
+const char* ScoreText(Score score);
+
+struct BacktestOptions {
+  std::vector<int> rules;  // indexes into AllDigitRules(); empty: every rule
+  int top = 3;             // k, 1..9
+  int window = 100;        // N: a draw is tested when it has N older draws
+  int draws = 0;           // M: test the newest M such draws; 0: all of them
+  int row = 1;             // the newest tested draw is the one at row R of the table (index R-1)
+  std::uint64_t seed = 1;  // the random baselines' seed
+};
+
+// One line of the table: a rule scored one way.
+struct BacktestLine {
+  int rule = 0;  // index into AllDigitRules()
+  Score score = Score::AtLeastOne;
+  int trials = 0;
+  int hits = 0;
+  // Hits at each tested draw, oldest tested draw first (0..3 at the position, else 0..1).
+  std::vector<std::uint8_t> hitsByDraw;
+  bool operator==(const BacktestLine&) const = default;
+};
+
+struct BacktestResult {
+  BacktestOptions options;
+  int count = 0;       // draws in the history
+  int firstTime = 0;   // the oldest tested draw's place in time (0 = the oldest draw)
+  int tested = 0;      // tested draws: times firstTime .. firstTime+tested-1
+  std::vector<BacktestLine> lines;
+  // Draws numbered from 1 (the oldest) to count (the newest), as the reports do.
+  int NewestOrdinal() const { return firstTime + tested; }
+  int OldestOrdinal() const { return firstTime + 1; }
+};
+
+// The statistics of one line.
+struct LineSummary {
+  double rate = 0;    // hits / trials
+  double chance = 0;  // the chance rate
+  double lift = 0;    // rate / chance
+  Interval interval;  // 95% Wilson interval of the rate
+  double pValue = 1;  // two-sided exact binomial test against the chance rate
+  std::string verdict;
+};
+
+// Draw by draw, with the measures kept up to date as the window slides.
+BacktestResult RunBacktest(const DrawHistory& history, const BacktestOptions& options);
+
+// The tested draws' places in time; fills result.count, firstTime and tested.
+void PlanBacktest(const DrawHistory& history, BacktestResult& result);
+// The empty lines of the table, one per rule and score, in table order.
+std::vector<BacktestLine> BacktestLines(const BacktestOptions& options);
+// Scores one tested draw for every line, from the measures of the draws before it.
+void ScoreDraw(const DigitMeasures& m, const DrawNumbers& draw, const BacktestOptions& options,
+               std::vector<BacktestLine>& lines);
+
+LineSummary SummarizeLine(const BacktestLine& line, int top);
+// "no better than chance" when the interval holds the chance rate, "better
+// than chance" or "worse than chance" when it lies above or below it.
+std::string Verdict(const Interval& interval, double chance, int trials);
+
+// The table as tab-separated lines for the report window and the command line.
+std::vector<std::string> BacktestReport(const BacktestResult& result);
+
+}  // namespace drawlyze

@@ -1,0 +1,482 @@
+#include "core/import/column_mapping.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace drawlyze::import {
+
+namespace {
+
+// What the values of one column look like, counted over every data row.
+struct Profile {
+  int filled = 0;
+  int dates = 0, eitherOrder = 0, firstAbove12 = 0, secondAbove12 = 0;
+  DateParts sample;
+  int times = 0;
+  int three = 0, shortNumbers = 0, digits = 0, longNumbers = 0, money = 0, otherNumbers = 0;
+};
+
+Profile ProfileColumn(const CsvTable& table, int column) {
+  Profile p;
+  for (int row = 0; row < table.Rows(); ++row) {
+    const std::string_view cell = Trim(table.Cell(row, column));
+    if (cell.empty()) continue;
+    ++p.filled;
+    const DateParts date = ReadDateParts(cell);
+    if (date.kind == DateKind::EitherOrder) {
+      const bool monthFirst = MakeDayKey(date.year, date.first, date.second) != 0;
+      const bool dayFirst = MakeDayKey(date.year, date.second, date.first) != 0;
+      if (monthFirst || dayFirst) {
+        ++p.dates;
+        if (p.eitherOrder++ == 0) p.sample = date;
+        p.firstAbove12 += dayFirst && !monthFirst;
+        p.secondAbove12 += monthFirst && !dayFirst;
+      }
+    } else if (ResolveDate(date, DayOrder::Unknown) != 0) {
+      if (p.dates++ == 0 && p.eitherOrder == 0) p.sample = date;
+    }
+    DrawTime time;
+    p.times += ReadDrawTime(cell, time);
+    switch (ClassifyResult(cell)) {
+      case ResultShape::Three:
+        ++p.three;
+        break;
+      case ResultShape::Short:
+        ++p.shortNumbers;
+        break;
+      case ResultShape::LongNumber:
+        ++p.longNumbers;
+        break;
+      case ResultShape::Money:
+        ++p.money;
+        break;
+      case ResultShape::OtherNumber:
+        ++p.otherNumbers;
+        break;
+      case ResultShape::None:
+        break;
+    }
+    p.digits += ReadDigit(cell) >= 0;
+  }
+  return p;
+}
+
+bool Mostly(int part, int whole) { return part * 2 > whole; }
+
+std::string Lowered(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+// The header's words in lower case: "Midday Daily #" gives midday, daily.
+std::vector<std::string> Words(std::string_view header) {
+  std::vector<std::string> words;
+  std::string word;
+  for (char c : Lowered(header)) {
+    if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+      word += c;
+    } else if (!word.empty()) {
+      words.push_back(std::move(word));
+      word.clear();
+    }
+  }
+  if (!word.empty()) words.push_back(std::move(word));
+  return words;
+}
+
+bool Has(const std::vector<std::string>& words, std::string_view w) {
+  return std::find(words.begin(), words.end(), w) != words.end();
+}
+
+DrawTime HeaderTime(std::string_view header) {
+  const std::vector<std::string> words = Words(header);
+  const std::string lower = Lowered(header);
+  const bool mid =
+      lower.find("midday") != std::string::npos || Has(words, "mid") || Has(words, "day") || Has(words, "noon");
+  const bool eve = lower.find("evening") != std::string::npos || Has(words, "eve") || Has(words, "night");
+  if (mid == eve) return DrawTime::Unknown;
+  return mid ? DrawTime::Midday : DrawTime::Evening;
+}
+
+bool SaysResult(std::string_view header) {
+  const std::vector<std::string> words = Words(header);
+  for (const char* w : {"result", "results", "winning", "numbers", "number", "daily", "pick", "pick3", "digits"})
+    if (Has(words, w)) return true;
+  return header.find('#') != std::string_view::npos;
+}
+
+// Why a header rules its column out as a pick-3 result ("a sum"); empty when it does not.
+std::string HeaderExclusion(std::string_view header) {
+  const std::vector<std::string> words = Words(header);
+  static const struct {
+    const char* word;
+    const char* what;
+  } kWords[] = {{"sum", "a sum"},
+                {"total", "a total"},
+                {"bonus", "a bonus number"},
+                {"fireball", "a bonus number"},
+                {"wild", "a bonus number"},
+                {"extra", "a bonus number"},
+                {"multiplier", "a multiplier"},
+                {"jackpot", "a jackpot"},
+                {"prize", "a prize"},
+                {"prizes", "a prize"},
+                {"payout", "a payout"},
+                {"winners", "a count of winners"},
+                {"amount", "an amount"},
+                {"sales", "sales"},
+                {"id", "an identifier"},
+                {"index", "an index"},
+                {"4", "another game"},
+                {"5", "another game"},
+                {"6", "another game"},
+                {"pick4", "another game"},
+                {"pick5", "another game"},
+                {"win4", "another game"},
+                {"daily4", "another game"},
+                {"play4", "another game"}};
+  for (const auto& entry : kWords)
+    if (Has(words, entry.word)) return entry.what;
+  const bool numberWord = Has(words, "number") || Has(words, "no") || Has(words, "nr") || Has(words, "num") ||
+                          (words.size() == 1 && header.find('#') != std::string_view::npos);
+  if (Has(words, "draw") && numberWord && words.size() <= 2) return "a draw number";
+  return {};
+}
+
+std::string Values(int n) { return std::to_string(n) + (n == 1 ? " value" : " values"); }
+
+std::string Count(int part, int whole) { return std::to_string(part) + " of " + std::to_string(whole); }
+
+const char* TimeWord(DrawTime time) {
+  return time == DrawTime::Midday ? "midday " : time == DrawTime::Evening ? "evening " : "";
+}
+
+// Resolves a column named by its header (any case) or its 1-based number; -1 when none matches.
+int FindColumn(const CsvTable& table, const std::string& name) {
+  const std::string wanted = Lowered(Trim(name));
+  for (int c = 0; c < table.Columns(); ++c)
+    if (Lowered(Trim(table.Header(c))) == wanted) return c;
+  if (wanted.empty() || wanted.size() > 6 ||
+      !std::all_of(wanted.begin(), wanted.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+    return -1;
+  const int number = std::stoi(wanted);
+  return number >= 1 && number <= table.Columns() ? number - 1 : -1;
+}
+
+std::string ColumnList(const CsvTable& table) {
+  std::string list;
+  for (int c = 0; c < table.Columns(); ++c) {
+    if (c > 0) list += ", ";
+    list += std::to_string(c + 1);
+    if (!table.Header(c).empty()) list += " \"" + std::string(table.Header(c)) + '"';
+  }
+  return list;
+}
+
+std::string NamesOf(const CsvTable& table, const std::vector<int>& columns) {
+  std::string names;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    if (i > 0) names += i + 1 == columns.size() ? " and " : ", ";
+    names += table.ColumnName(columns[i]);
+  }
+  return names;
+}
+
+class Proposer {
+ public:
+  Proposer(const CsvTable& table, const MappingChoice& choice) : t_(table), choice_(choice) {
+    for (int c = 0; c < table.Columns(); ++c) profiles_.push_back(ProfileColumn(table, c));
+    m_.columns.resize(static_cast<std::size_t>(table.Columns()));
+  }
+
+  Mapping Run() {
+    ChooseDate();
+    ChooseTime();
+    ChooseResults();
+    ExplainUnused();
+    return m_;
+  }
+
+ private:
+  const Profile& P(int c) const { return profiles_[static_cast<std::size_t>(c)]; }
+  ColumnUse& Use(int c) { return m_.columns[static_cast<std::size_t>(c)]; }
+
+  void Fail(Choice needs, std::string problem) {
+    if (!m_.Ready()) return;  // the first problem is the one to settle first
+    m_.needs = needs;
+    m_.problem = std::move(problem);
+  }
+
+  // -1 after a problem when the user named a column that is not there.
+  int Named(const std::string& name) {
+    const int c = FindColumn(t_, name);
+    if (c < 0) Fail(Choice::Column, "there is no column \"" + name + "\"; the columns are " + ColumnList(t_));
+    return c;
+  }
+
+  void ChooseDate() {
+    int best = -1;
+    if (choice_.date) {
+      best = Named(*choice_.date);
+      if (best < 0) return;
+    } else {
+      for (int c = 0; c < t_.Columns(); ++c) {
+        if (!Mostly(P(c).dates, P(c).filled)) continue;
+        const bool dateHeader = Has(Words(t_.Header(c)), "date");
+        if (best < 0 || P(c).dates > P(best).dates ||
+            (P(c).dates == P(best).dates && dateHeader && !Has(Words(t_.Header(best)), "date")))
+          best = c;
+      }
+      if (best < 0) return Fail(Choice::DateColumn, "no column holds dates");
+    }
+    m_.dateColumn = best;
+    const Profile& p = P(best);
+    std::string why;
+    m_.dayOrder = DayOrderOf(best, why);
+    Use(best).role = ColumnRole::Date;
+    Use(best).reason = std::string("date: ") + (choice_.date ? "as chosen; " : "") + Count(p.dates, p.filled) +
+                       " values are dates (" + DatePicture(p.sample, m_.dayOrder) + ")" + why;
+  }
+
+  DayOrder DayOrderOf(int c, std::string& why) {
+    const Profile& p = P(c);
+    if (choice_.dayOrder != DayOrder::Unknown) {
+      why = choice_.dayOrder == DayOrder::DayFirst ? ", day first as chosen" : ", month first as chosen";
+      return choice_.dayOrder;
+    }
+    if (p.eitherOrder == 0) return DayOrder::Unknown;
+    if (p.firstAbove12 > 0 && p.secondAbove12 > 0) {
+      Fail(Choice::DayOrder, "the dates in " + t_.ColumnName(c) + " are written day first on some rows (" +
+                                 std::to_string(p.firstAbove12) + ") and month first on others (" +
+                                 std::to_string(p.secondAbove12) + ")");
+      why = ", written both ways";
+      return DayOrder::Unknown;
+    }
+    if (p.secondAbove12 > 0) {
+      why = ", month first: a day above 12 stands second in " + Values(p.secondAbove12);
+      return DayOrder::MonthFirst;
+    }
+    if (p.firstAbove12 > 0) {
+      why = ", day first: a day above 12 stands first in " + Values(p.firstAbove12);
+      return DayOrder::DayFirst;
+    }
+    const std::string header = Lowered(t_.Header(c));
+    for (const char* hint : {"mm/dd", "m/d", "mm-dd", "mm.dd"})
+      if (header.find(hint) != std::string::npos) return why = ", month first as the header says", DayOrder::MonthFirst;
+    for (const char* hint : {"dd/mm", "d/m", "dd-mm", "dd.mm"})
+      if (header.find(hint) != std::string::npos) return why = ", day first as the header says", DayOrder::DayFirst;
+    Fail(Choice::DayOrder,
+         "the dates in " + t_.ColumnName(c) + " read as well day first as month first (no day above 12 tells)");
+    why = ", day and month order unknown";
+    return DayOrder::Unknown;
+  }
+
+  void ChooseTime() {
+    int best = -1;
+    if (choice_.time) {
+      best = Named(*choice_.time);
+      if (best < 0) return;
+    } else {
+      for (int c = 0; c < t_.Columns(); ++c)
+        if (c != m_.dateColumn && Mostly(P(c).times, P(c).filled) && (best < 0 || P(c).times > P(best).times)) best = c;
+      if (best < 0) return;
+    }
+    m_.timeColumn = best;
+    Use(best).role = ColumnRole::Time;
+    Use(best).reason = std::string("draw time: ") + (choice_.time ? "as chosen; " : "") +
+                       Count(P(best).times, P(best).filled) + " values say midday or evening";
+  }
+
+  // Mostly numbers of at most three digits, enough of them with three: shorter
+  // ones lost their leading zeros. A sum or a day of the month never has three;
+  // another game's column has more longer numbers than three-digit ones. A few
+  // unreadable cells do not hide a column: their rows are listed as skipped.
+  bool IsWholeResult(int c) const {
+    const Profile& p = P(c);
+    const int fitting = p.three + p.shortNumbers;
+    if (p.three == 0 || !Mostly(fitting, p.filled) || p.longNumbers + p.money >= p.three) return false;
+    return p.three * 2 >= fitting || HeaderTime(t_.Header(c)) != DrawTime::Unknown || SaysResult(t_.Header(c));
+  }
+  bool IsDigitColumn(int c) const {
+    const Profile& p = P(c);
+    return Mostly(p.digits, p.filled) && p.shortNumbers == p.digits && p.three + p.longNumbers + p.money == 0;
+  }
+  bool Free(int c) const { return c != m_.dateColumn && c != m_.timeColumn; }
+
+  void ChooseResults() {
+    std::vector<ResultSource> sources;
+    std::vector<int> pendingDigits;
+    if (!choice_.results.empty()) {
+      std::vector<bool> named(static_cast<std::size_t>(t_.Columns()), false);
+      for (const std::string& name : choice_.results) {
+        const int c = Named(name);
+        if (c < 0) return;
+        if (!Free(c) || named[static_cast<std::size_t>(c)])
+          return Fail(Choice::ResultColumns, t_.ColumnName(c) + (Free(c) ? " is named twice as a result"
+                                                                         : " holds the date or the draw time"));
+        named[static_cast<std::size_t>(c)] = true;
+        if (IsDigitColumn(c)) {
+          pendingDigits.push_back(c);
+          if (pendingDigits.size() == 3) sources.push_back({std::exchange(pendingDigits, {}), DrawTime::Unknown});
+        } else {
+          sources.push_back({{c}, DrawTime::Unknown});
+        }
+      }
+      if (!pendingDigits.empty())
+        return Fail(Choice::ResultColumns, "a result from single-digit columns takes three of them, in ball order: " +
+                                               NamesOf(t_, pendingDigits));
+    } else {
+      for (int c = 0; c < t_.Columns(); ++c)
+        if (Free(c) && HeaderExclusion(t_.Header(c)).empty() && IsWholeResult(c))
+          sources.push_back({{c}, DrawTime::Unknown});
+      if (sources.empty()) {
+        std::vector<int> digits;
+        for (int c = 0; c < t_.Columns(); ++c)
+          if (Free(c) && HeaderExclusion(t_.Header(c)).empty() && IsDigitColumn(c)) digits.push_back(c);
+        if (digits.size() % 3 != 0 || digits.size() > 6)
+          return Fail(Choice::ResultColumns,
+                      "the single-digit columns " + NamesOf(t_, digits) + " do not make whole results (three a draw)");
+        for (std::size_t i = 0; i < digits.size(); i += 3)
+          sources.push_back({{digits[i], digits[i + 1], digits[i + 2]}, DrawTime::Unknown});
+      }
+      if (sources.empty()) return Fail(Choice::ResultColumns, "no column holds pick-3 results");
+    }
+    AssignTimes(sources);
+    m_.results = sources;
+    for (const ResultSource& s : sources) Explain(s);
+  }
+
+  DrawTime HeaderTimeOf(const ResultSource& s) const {
+    for (int c : s.columns)
+      if (const DrawTime t = HeaderTime(t_.Header(c)); t != DrawTime::Unknown) return t;
+    return DrawTime::Unknown;
+  }
+
+  // A single result takes its draw time from the draw-time column or its
+  // header; two results of a row need their headers, or the user's order.
+  void AssignTimes(std::vector<ResultSource>& sources) {
+    if (!choice_.resultTimes.empty()) {
+      if (choice_.resultTimes.size() != sources.size())
+        return Fail(Choice::ResultColumns, "the draw times chosen do not match the results chosen");
+      for (std::size_t i = 0; i < sources.size(); ++i) sources[i].time = choice_.resultTimes[i];
+    } else if (sources.size() == 1) {
+      if (m_.timeColumn < 0) sources[0].time = HeaderTimeOf(sources[0]);
+      return;
+    } else {
+      std::vector<int> firsts;
+      for (const ResultSource& s : sources) firsts.push_back(s.columns[0]);
+      const bool headersTell = sources.size() == 2 && HeaderTimeOf(sources[0]) != DrawTime::Unknown &&
+                               HeaderTimeOf(sources[1]) != DrawTime::Unknown &&
+                               HeaderTimeOf(sources[0]) != HeaderTimeOf(sources[1]);
+      if (headersTell) {
+        for (ResultSource& s : sources) s.time = HeaderTimeOf(s);
+      } else if (sources.size() == 2 && !choice_.results.empty()) {
+        sources[0].time = DrawTime::Midday;
+        sources[1].time = DrawTime::Evening;
+      } else if (sources.size() == 2) {
+        return Fail(Choice::ResultColumns,
+                    NamesOf(t_, firsts) + " both hold results and their headers do not say which is midday");
+      } else {
+        return Fail(Choice::ResultColumns,
+                    NamesOf(t_, firsts) + " all hold results; a row gives at most a midday and an evening draw");
+      }
+    }
+    const bool allTimed =
+        std::all_of(sources.begin(), sources.end(), [](const ResultSource& s) { return s.time != DrawTime::Unknown; });
+    if (allTimed && m_.timeColumn >= 0) {
+      Use(m_.timeColumn).role = ColumnRole::Unused;
+      Use(m_.timeColumn).reason = "not used: each result column has its own draw time";
+      m_.timeColumn = -1;
+    }
+  }
+
+  void Explain(const ResultSource& s) {
+    std::string from;
+    if (s.time == DrawTime::Unknown && m_.timeColumn >= 0)
+      from = "; the draw time comes from " + t_.ColumnName(m_.timeColumn);
+    else if (s.time != DrawTime::Unknown && !choice_.resultTimes.empty())
+      from = "; the draw time as chosen";
+    else if (s.time != DrawTime::Unknown && HeaderTimeOf(s) == s.time)
+      from = std::string("; the header says ") + (s.time == DrawTime::Midday ? "midday" : "evening");
+    else if (s.time != DrawTime::Unknown)
+      from = std::string("; ") + (s.time == DrawTime::Midday ? "midday: named first" : "evening: named second");
+    const std::string chosen = choice_.results.empty() ? "" : "as chosen; ";
+    if (s.columns.size() == 1) {
+      const int c = s.columns[0];
+      const Profile& p = P(c);
+      std::string why = std::string(TimeWord(s.time)) + "result: " + chosen + Count(p.three, p.filled) +
+                        " values are three-digit results";
+      if (p.shortNumbers > 0)
+        why += ", " + Values(p.shortNumbers) + " with fewer digits read with leading zeros (7 is 007)";
+      Use(c) = {ColumnRole::Result, s.time, 0, why + from};
+      return;
+    }
+    for (int ball = 0; ball < 3; ++ball) {
+      const int c = s.columns[static_cast<std::size_t>(ball)];
+      Use(c) = {ColumnRole::Digit, s.time, ball + 1,
+                "digit " + std::to_string(ball + 1) + " of the " + TimeWord(s.time) + "result: " + chosen +
+                    Count(P(c).digits, P(c).filled) + " values are single digits" + from};
+    }
+  }
+
+  void ExplainUnused() {
+    for (int c = 0; c < t_.Columns(); ++c) {
+      if (Use(c).role != ColumnRole::Unused || !Use(c).reason.empty()) continue;
+      const Profile& p = P(c);
+      const std::string excluded = HeaderExclusion(t_.Header(c));
+      std::string why;
+      if (p.filled == 0)
+        why = "empty";
+      else if (!excluded.empty() && (p.three + p.shortNumbers + p.longNumbers + p.money + p.otherNumbers) > 0)
+        why = "the header names " + excluded + ", not a pick-3 result";
+      else if (p.money > 0)
+        why = "amounts of money";
+      else if (p.longNumbers > 0)
+        why = "numbers of four or more digits (another game)";
+      else if (Mostly(p.dates, p.filled))
+        why = "dates; the date comes from " + (m_.dateColumn >= 0 ? t_.ColumnName(m_.dateColumn) : "elsewhere");
+      else if (Mostly(p.times, p.filled))
+        why = "draw times";
+      else if (IsDigitColumn(c))
+        why = "single digits beside the chosen results (a bonus number)";
+      else if (p.three < p.shortNumbers && Mostly(p.three + p.shortNumbers, p.filled))
+        why = "mostly numbers below 100 (a sum or a count, not a result)";
+      else if (IsWholeResult(c))
+        why = "three-digit results not chosen";
+      else if (p.three + p.shortNumbers + p.otherNumbers > 0)
+        why = "numbers that are not pick-3 results";
+      else
+        why = "text";
+      Use(c).reason = "not used: " + why;
+    }
+  }
+
+  const CsvTable& t_;
+  const MappingChoice& choice_;
+  std::vector<Profile> profiles_;
+  Mapping m_;
+};
+
+}  // namespace
+
+Mapping ProposeMapping(const CsvTable& table, const MappingChoice& choice) { return Proposer(table, choice).Run(); }
+
+std::string DescribeUse(const ColumnUse& use) {
+  switch (use.role) {
+    case ColumnRole::Date:
+      return "date";
+    case ColumnRole::Time:
+      return "draw time";
+    case ColumnRole::Result:
+      return std::string(TimeWord(use.time)) + "result";
+    case ColumnRole::Digit:
+      return std::string(TimeWord(use.time)) + "result digit " + std::to_string(use.ball);
+    case ColumnRole::Unused:
+      break;
+  }
+  return "not used";
+}
+
+}  // namespace drawlyze::import

@@ -1,0 +1,66 @@
+#pragma once
+// Which columns of an export hold the date, the draw time and the pick-3
+// results: proposed from the header names and the values, with the reason for
+// each column, and overridden by the user's choices.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/import/cell_values.h"
+#include "core/import/csv_table.h"
+
+namespace drawlyze::import {
+
+// One pick-3 result a row holds: one column ("123", "1-2-3") or three
+// single-digit columns, in ball order.
+struct ResultSource {
+  std::vector<int> columns;           // 0-based
+  DrawTime time = DrawTime::Unknown;  // Unknown: the row's draw-time column says, if there is one
+};
+
+enum class ColumnRole : std::uint8_t { Unused, Date, Time, Result, Digit };
+
+// What the mapping does with one column, and why; a dialog shows one combo box a column.
+struct ColumnUse {
+  ColumnRole role = ColumnRole::Unused;
+  DrawTime time = DrawTime::Unknown;  // Result and Digit: the draw the column belongs to
+  int ball = 0;                       // Digit: 1..3
+  std::string reason;
+};
+
+// The choice the mapping still needs from the user.
+enum class Choice : std::uint8_t { None, DateColumn, DayOrder, ResultColumns, Column };
+
+struct Mapping {
+  int dateColumn = -1;  // 0-based
+  DayOrder dayOrder = DayOrder::Unknown;
+  int timeColumn = -1;  // -1: no draw-time column
+  std::vector<ResultSource> results;
+  std::vector<ColumnUse> columns;  // one a column of the table
+
+  // Empty when the mapping can convert the rows; otherwise what is unclear,
+  // naming the columns, and which choice settles it.
+  std::string problem;
+  Choice needs = Choice::None;
+  bool Ready() const { return needs == Choice::None; }
+};
+
+// The user's choices. A column is named by its header (any case) or by its
+// 1-based number. Results are listed midday first where the headers do not say.
+struct MappingChoice {
+  std::optional<std::string> date = {};
+  std::vector<std::string> results = {};
+  // A dialog's draw time for each of results (by ball triples where three
+  // single-digit columns make one); empty: from the headers, else midday first.
+  std::vector<DrawTime> resultTimes = {};
+  std::optional<std::string> time = {};
+  DayOrder dayOrder = DayOrder::Unknown;
+};
+
+Mapping ProposeMapping(const CsvTable& table, const MappingChoice& choice = {});
+
+// The text of a mapping's column use, for a summary: "midday result", "date (MM/DD/YYYY)".
+std::string DescribeUse(const ColumnUse& use);
+
+}  // namespace drawlyze::import

@@ -1,0 +1,84 @@
+#pragma once
+// Turns results exports (CSV) and draw files into one history of draws in the
+// draw file's own grammar: oldest first, midday before evening, exact
+// duplicates dropped, conflicting results kept and reported.
+//
+// A window or the Updater uses it in four steps:
+//   ReadInput     one file's text: a draw file, or a CSV with its table and
+//                 proposed mapping (Mapping::columns gives a role and a reason
+//                 for each column, Mapping::problem what is unclear);
+//   Convert       again after the user changed the choice (ReadInput with a
+//                 MappingChoice, or an edited Mapping);
+//   MergeDraws    all inputs into one history;
+//   FormatDrawFile / SummaryLines   the file to save and what to tell the user.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/import/cell_values.h"
+#include "core/import/column_mapping.h"
+#include "core/import/csv_table.h"
+
+namespace drawlyze::import {
+
+struct ImportedDraw {
+  DayKey day = 0;
+  DrawTime time = DrawTime::Unknown;
+  DrawNumbers numbers{};
+  std::uint16_t input = 0;  // index of its input, set by MergeDraws
+  int line = 0;             // 1-based line of its row in its input
+};
+
+struct SkippedRow {
+  int line = 0;
+  std::string reason;
+};
+
+enum class InputKind : std::uint8_t { Csv, DrawFile };
+
+struct ImportedInput {
+  std::string name;  // for messages: the file's name
+  InputKind kind = InputKind::Csv;
+  CsvTable table;                   // CSV only
+  Mapping mapping;                  // CSV only; draws are read only when mapping.Ready()
+  int rows = 0;                     // data rows or draw-file lines read
+  std::vector<ImportedDraw> draws;  // in file order
+  std::vector<SkippedRow> skipped;  // ascending lines
+};
+
+// True when the first non-blank line is a valid draw-file line.
+bool LooksLikeDrawFile(std::string_view text);
+
+// Reads one input. A CSV gets the mapping proposed under choice and, when it
+// is ready, its rows converted.
+ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice = {});
+// Converts a CSV input's rows again under input.mapping (which must be ready).
+void Convert(ImportedInput& input);
+
+struct Conflict {
+  std::vector<ImportedDraw> draws;  // same day and draw time, different results
+};
+
+struct MergedHistory {
+  std::vector<ImportedDraw> draws;  // oldest first
+  int duplicatesDropped = 0;
+  std::vector<Conflict> conflicts;
+};
+
+// Sorts by date and draw time (midday first), keeping the inputs' order
+// among draws of the same date and time.
+MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs);
+
+// Draw-file lines, numbered from 1, each ended by CR LF:
+// "1 02.09.1980 Tue Eve 1 2 3 x"; "-" stands for an unknown draw time.
+std::string FormatDrawFile(const std::vector<ImportedDraw>& draws);
+
+// One line a column of a CSV input: its number, header and use with the reason.
+std::vector<std::string> ColumnLines(const ImportedInput& input);
+
+// What the user is told: per input its columns, rows and skipped lines, then
+// the draws, dates, duplicates and conflicts.
+std::vector<std::string> SummaryLines(const std::vector<ImportedInput>& inputs, const MergedHistory& merged);
+
+}  // namespace drawlyze::import

@@ -1,0 +1,180 @@
+// Merging the inputs' draws into one history, and the texts that come of it.
+#include <algorithm>
+#include <charconv>
+
+#include "core/import/import.h"
+
+namespace drawlyze::import {
+
+namespace {
+
+bool Before(const ImportedDraw& a, const ImportedDraw& b) {
+  if (a.day != b.day) return a.day < b.day;
+  if (a.time != b.time) return a.time < b.time;
+  if (a.input != b.input) return a.input < b.input;
+  return a.line < b.line;
+}
+
+std::string_view TimeToken(DrawTime time) {
+  return time == DrawTime::Midday ? "Mid" : time == DrawTime::Evening ? "Eve" : "-";
+}
+
+void AppendNumber(std::string& out, long value) {
+  char digits[24];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, result.ptr);
+}
+
+std::string DateText(DayKey day) {
+  std::string text;
+  AppendDate(text, day);
+  return text;
+}
+
+std::string Digits(const DrawNumbers& n) {
+  return {static_cast<char>('0' + n[0]), static_cast<char>('0' + n[1]), static_cast<char>('0' + n[2])};
+}
+
+std::string Counted(std::size_t n, const char* thing) { return std::to_string(n) + ' ' + thing + (n == 1 ? "" : "s"); }
+
+std::string Lines(const std::vector<SkippedRow>& skipped) {
+  std::string text;
+  for (const SkippedRow& row : skipped) {
+    text += ' ';
+    AppendNumber(text, row.line);
+  }
+  return text;
+}
+
+}  // namespace
+
+MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs) {
+  MergedHistory merged;
+  std::vector<ImportedDraw>& all = merged.draws;  // sorted, then compacted in place
+  std::size_t total = 0;
+  for (const ImportedInput& input : inputs) total += input.draws.size();
+  all.reserve(total);
+  for (std::size_t i = 0; i < inputs.size(); ++i)
+    for (ImportedDraw draw : inputs[i].draws) {
+      draw.input = static_cast<std::uint16_t>(i);
+      all.push_back(draw);
+    }
+  std::sort(all.begin(), all.end(), Before);
+
+  std::size_t kept = 0;
+  // Per result, which kept draws of the current day hold it: bit 1 midday,
+  // bit 2 evening, bit 4 a draw without a time.
+  std::vector<std::uint8_t> seen(4096, 0);
+  std::vector<char> keep;
+  const auto code = [](const ImportedDraw& d) {
+    return (d.numbers[0] & 15) << 8 | (d.numbers[1] & 15) << 4 | (d.numbers[2] & 15);
+  };
+  for (std::size_t from = 0; from < all.size();) {
+    std::size_t to = from + 1;
+    while (to < all.size() && all[to].day == all[from].day) ++to;
+    // Draws of a known time first: a draw without a time that repeats one of
+    // them is the same draw from an export that did not say when.
+    keep.assign(to - from, 0);
+    for (const bool unknownPass : {false, true}) {
+      for (std::size_t k = from; k < to; ++k) {
+        if ((all[k].time == DrawTime::Unknown) != unknownPass) continue;
+        std::uint8_t& flags = seen[static_cast<std::size_t>(code(all[k]))];
+        const std::uint8_t bit = all[k].time == DrawTime::Midday ? 1 : all[k].time == DrawTime::Evening ? 2 : 4;
+        const bool repeated = unknownPass ? flags != 0 : (flags & bit) != 0;
+        keep[k - from] = !repeated;
+        merged.duplicatesDropped += repeated;
+        flags |= bit;
+      }
+    }
+    for (std::size_t k = from; k < to; ++k) seen[static_cast<std::size_t>(code(all[k]))] = 0;
+    for (std::size_t k = from; k < to;) {
+      std::size_t end = k;
+      const std::size_t first = kept;  // kept <= k: a write never reaches a draw not yet read
+      const DrawTime time = all[k].time;
+      for (; end < to && all[end].time == time; ++end)
+        if (keep[end - from]) all[kept++] = all[end];
+      if (kept - first > 1)
+        merged.conflicts.push_back(
+            {{all.begin() + static_cast<std::ptrdiff_t>(first), all.begin() + static_cast<std::ptrdiff_t>(kept)}});
+      k = end;
+    }
+    from = to;
+  }
+  all.resize(kept);
+  return merged;
+}
+
+std::string FormatDrawFile(const std::vector<ImportedDraw>& draws) {
+  std::string out;
+  out.reserve(draws.size() * 32);
+  long number = 0;
+  for (const ImportedDraw& d : draws) {
+    AppendNumber(out, ++number);
+    out += ' ';
+    AppendDate(out, d.day);
+    out += ' ';
+    out += WeekdayName(d.day);
+    out += ' ';
+    out += TimeToken(d.time);
+    for (std::uint8_t n : d.numbers) {
+      out += ' ';
+      out += static_cast<char>('0' + n);
+    }
+    out += " x\r\n";
+  }
+  return out;
+}
+
+std::vector<std::string> ColumnLines(const ImportedInput& input) {
+  std::vector<std::string> lines;
+  const std::vector<ColumnUse>& uses = input.mapping.columns;
+  for (std::size_t c = 0; c < uses.size(); ++c) {
+    const std::string_view header = input.table.Header(static_cast<int>(c));
+    lines.push_back("  column " + std::to_string(c + 1) + (header.empty() ? "" : " \"" + std::string(header) + '"') +
+                    ": " + uses[c].reason);
+  }
+  return lines;
+}
+
+std::vector<std::string> SummaryLines(const std::vector<ImportedInput>& inputs, const MergedHistory& merged) {
+  constexpr std::size_t kShown = 10;  // reasons and conflicts listed one by one
+  std::vector<std::string> lines;
+  for (const ImportedInput& input : inputs) {
+    const std::string draws = Counted(input.draws.size(), "draw");
+    if (input.kind == InputKind::DrawFile) {
+      lines.push_back(input.name + ": draw file, " + Counted(input.rows, "line") + ", " + draws);
+    } else {
+      lines.push_back(input.name + ": " + Counted(input.rows, "row") + ", " + draws);
+      for (std::string& line : ColumnLines(input)) lines.push_back(std::move(line));
+    }
+    if (input.skipped.empty()) continue;
+    lines.push_back(input.name + ": " + Counted(input.skipped.size(), "row") + " skipped, " +
+                    (input.skipped.size() == 1 ? "line" : "lines") + Lines(input.skipped));
+    for (std::size_t k = 0; k < input.skipped.size() && k < kShown; ++k)
+      lines.push_back("  line " + std::to_string(input.skipped[k].line) + ": " + input.skipped[k].reason);
+    if (input.skipped.size() > kShown)
+      lines.push_back("  and " + std::to_string(input.skipped.size() - kShown) + " more");
+  }
+  std::string total = "draws: " + std::to_string(merged.draws.size());
+  if (!merged.draws.empty())
+    total += ", first " + DateText(merged.draws.front().day) + ", last " + DateText(merged.draws.back().day);
+  lines.push_back(total);
+  lines.push_back("duplicates dropped: " + std::to_string(merged.duplicatesDropped));
+  lines.push_back("conflicts kept: " + std::to_string(merged.conflicts.size()));
+  for (std::size_t k = 0; k < merged.conflicts.size() && k < kShown; ++k) {
+    const Conflict& conflict = merged.conflicts[k];
+    std::string text =
+        "  " + DateText(conflict.draws.front().day) + ' ' + std::string(TimeToken(conflict.draws.front().time)) + ':';
+    for (std::size_t i = 0; i < conflict.draws.size(); ++i) {
+      const ImportedDraw& d = conflict.draws[i];
+      text += (i == 0 ? " " : ", ") + Digits(d.numbers) + " (" + inputs[d.input].name + " line " +
+              std::to_string(d.line) + ')';
+    }
+    lines.push_back(text);
+  }
+  if (merged.conflicts.size() > kShown)
+    lines.push_back("  and " + std::to_string(merged.conflicts.size() - kShown) + " more");
+  return lines;
+}
+
+}  // namespace drawlyze::import

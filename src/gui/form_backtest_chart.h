@@ -1,0 +1,19 @@
+#pragma once
+// The backtest chart window: each rule's running hit rate against chance.
+
+#include <QDialog>
+
+#include "core/backtest/backtest.h"
+
+class TForm_backtest_chart : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm_backtest_chart(QWidget* parent = nullptr);
+
+  // Replaces the charts by those of the result.
+  void SetResult(const drawlyze::BacktestResult& result);
+
+ private:
+  QWidget* charts_ = nullptr;
+};

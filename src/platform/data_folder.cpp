@@ -1,0 +1,75 @@
+#include "platform/data_folder.h"
+
+#include <unistd.h>
+
+#include <QFile>
+#include <QStandardPaths>
+#include <cerrno>
+#include <filesystem>
+#include <iostream>
+
+#include "core/files/whole_file.h"
+#include "core/history/draw_history.h"
+
+namespace drawlyze::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Empty when the system does not say (no /proc): then the copy is treated as
+// installed, the safe side.
+fs::path ExecutableFolder() {
+  std::error_code ec;
+  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? fs::path() : self.parent_path();
+}
+
+bool MayWrite(const fs::path& folder) { return !folder.empty() && ::access(folder.c_str(), W_OK) == 0; }
+
+}  // namespace
+
+DataFolderChoice LocateDataFolder() {
+  const fs::path exe = ExecutableFolder();
+  const fs::path sample =
+      exe.empty() ? fs::path() : (exe / DRAWLYZE_SAMPLE_FROM_BIN / DrawFileName()).lexically_normal();
+  std::error_code ec;
+  const bool installedLayout = !sample.empty() && fs::is_regular_file(sample, ec);
+  DataFolderChoice choice;
+  if (MayWrite(exe) && !installedLayout) {
+    choice.folder = exe.string();
+    return choice;
+  }
+  choice.personal = true;
+  choice.folder = QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).toStdString();
+  if (installedLayout) choice.sample = sample.string();
+  return choice;
+}
+
+std::string PrepareDataFolder(const DataFolderChoice& choice) {
+  if (!choice.personal) return {};
+  const fs::path folder = choice.folder;
+  std::error_code ec;
+  if (fs::exists(folder, ec) || ec) return {};  // not the first start
+  fs::create_directories(folder, ec);
+  if (ec) return "cannot create the folder " + folder.string() + ": " + ec.message();
+  fs::permissions(folder, fs::perms::owner_all, ec);  // as XDG asks of new data folders
+  if (choice.sample.empty()) return {};
+  std::string text;
+  if (!ReadWholeFile(choice.sample, text)) return {};  // no sample installed: start empty
+  const fs::path target = folder / DrawFileName();
+  if (WriteFileWhole(target.string(), text)) return {};
+  fs::remove(folder, ec);
+  return "cannot copy the sample history " + choice.sample + " to " + target.string();
+}
+
+const std::string& DataFolder() {
+  static const std::string folder = [] {
+    const DataFolderChoice choice = LocateDataFolder();
+    const std::string error = PrepareDataFolder(choice);
+    if (!error.empty()) std::cerr << program_invocation_short_name << ": " << error << '\n';
+    return choice.folder;
+  }();
+  return folder;
+}
+
+}  // namespace drawlyze::platform

@@ -1,0 +1,41 @@
+#pragma once
+// The file work of an update: a private working folder inside the program's
+// folder (one file system, so the final rename is atomic), fresh files that
+// never follow a link, and the backup of the draw file.
+
+#include <string>
+
+namespace drawlyze::updater {
+
+// The working folders' names start with this; no archive member is ever
+// written under its own name, so none can collide with one.
+inline constexpr const char* kStagingPrefix = ".drawlyze-update-";
+
+// A fresh working folder (mode 0700) in folder; removed with everything in it
+// when the object goes, whatever happened. Folders left by an update that was
+// killed are removed first.
+class StagingFolder {
+ public:
+  explicit StagingFolder(const std::string& folder);
+  ~StagingFolder() { Remove(); }
+  StagingFolder(const StagingFolder&) = delete;
+  StagingFolder& operator=(const StagingFolder&) = delete;
+
+  bool Ok() const { return !path_.empty(); }
+  const std::string& Path() const { return path_; }
+  std::string operator/(const std::string& leaf) const { return path_ + "/" + leaf; }
+  void Remove();
+
+ private:
+  std::string path_;
+};
+
+// Creates path as a new file for writing (never an existing file or link);
+// the descriptor, or -1.
+int CreateFreshFile(const std::string& path);
+
+// Keeps draw under backup, which must not exist: a hard link when the file
+// system has them, else a flushed copy. False (no backup left) on failure.
+bool KeepAsBackup(const std::string& draw, const std::string& backup);
+
+}  // namespace drawlyze::updater

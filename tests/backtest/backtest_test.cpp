@@ -1,0 +1,124 @@
+// The backtest: constructed histories with known outcomes, the table's text,
+// and the sliding window against a recompute-per-draw reference.
+#include <gtest/gtest.h>
+
+#include "backtest_test_util.h"
+#include "core/backtest/backtest.h"
+
+namespace drawlyze {
+namespace {
+
+using testing::History;
+
+int Rule(const char* name) { return FindDigitRule(name); }
+
+const BacktestLine& LineOf(const BacktestResult& r, const char* rule, Score score) {
+  for (const BacktestLine& line : r.lines)
+    if (line.rule == Rule(rule) && line.score == score) return line;
+  throw std::runtime_error("no such line");
+}
+
+// 60 draws of 1 2 3: the three most frequent digits are always the next
+// draw's, the three least frequent never are.
+TEST(Backtest, ConstructedHistoriesGiveAPerfectAndAHopelessRule) {
+  std::string draws;
+  for (int i = 0; i < 60; ++i) draws += "123 ";
+  BacktestOptions options;
+  options.window = 10;
+  const BacktestResult r = RunBacktest(History(draws), options);
+  ASSERT_EQ(r.tested, 50);
+  const struct {
+    const char* rule;
+    Score score;
+    int hits;
+    const char* verdict;
+    double pBelow;
+  } cases[] = {
+      {"most-frequent", Score::AllThree, 50, "better than chance", 1e-70},
+      {"most-frequent", Score::AtLeastOne, 50, "better than chance", 1e-8},
+      {"position-frequent", Score::AtThePosition, 150, "better than chance", 1e-70},
+      {"least-frequent", Score::AtLeastOne, 0, "worse than chance", 1e-20},
+      {"least-frequent", Score::AllThree, 0, "no better than chance", 1.01},  // 0 of 50 at 0.027 is no surprise
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.rule) + " " + ScoreText(c.score));
+    const BacktestLine& line = LineOf(r, c.rule, c.score);
+    const LineSummary s = SummarizeLine(line, 3);
+    EXPECT_EQ(line.hits, c.hits);
+    EXPECT_EQ(s.verdict, c.verdict);
+    EXPECT_LT(s.pValue, c.pBelow);
+  }
+  EXPECT_EQ(SummarizeLine(LineOf(r, "most-frequent", Score::AtLeastOne), 3).rate, 1.0);
+
+  // The table's text: header, hypothesis, then one line per rule and score; 0.027^50 = 3.7e-79.
+  const std::vector<std::string> lines = BacktestReport(r);
+  EXPECT_EQ(lines[0], "Statistics from 60 to 11 draws");
+  EXPECT_EQ(lines[2].rfind("Hypothesis: ", 0), 0u);
+  EXPECT_EQ(lines[5], "Rule\tScored as\tTrials\tHits\tHit rate\tChance\tLift\t95% from\t95% to\tp-value\tVerdict");
+  EXPECT_EQ(lines[11], "Most frequent\tall three\t50\t50\t1.0000\t0.0270\t37.04\t0.9287\t1.0000\t3.7e-79\tbetter than chance");
+  EXPECT_EQ(lines.size(), 6 + r.lines.size() + 4);
+}
+
+TEST(Backtest, WhichDrawsAreTested) {
+  const DrawHistory history = testing::RandomHistory(50, 7);
+  const struct {
+    int window, draws, row, tested, newestOrdinal;
+  } cases[] = {
+      {10, 0, 1, 40, 50},  // every draw with ten older ones
+      {10, 5, 1, 5, 50},   // the newest five of them
+      {10, 0, 11, 30, 40}, // up to the draw at row 11
+      {49, 0, 1, 1, 50},   {50, 0, 1, 0, 0}, {10, 0, 41, 0, 0},
+  };
+  for (const auto& c : cases) {
+    BacktestOptions o;
+    o.window = c.window;
+    o.draws = c.draws;
+    o.row = c.row;
+    const BacktestResult r = RunBacktest(history, o);
+    EXPECT_EQ(r.tested, c.tested) << c.window << " " << c.draws << " " << c.row;
+    if (r.tested > 0) {
+      EXPECT_EQ(r.NewestOrdinal(), c.newestOrdinal);
+    }
+  }
+  BacktestOptions o;
+  o.window = 50;
+  EXPECT_EQ(BacktestReport(RunBacktest(history, o)),
+            std::vector<std::string>{"No draw to test: a tested draw needs 50 draws before it, and the history has 50."});
+}
+
+// The sliding window gives the same table, draw for draw, as recomputing every
+// measure for every draw. Skewed digits leave long gaps, so skips pass 255 and
+// wrap as the Skips view's byte-sized skips do.
+TEST(Backtest, SlidingWindowEqualsRecomputingEveryDraw) {
+  const std::vector<double> skewed = {1, 1, 1, 1, 1, 1, 0.3, 0.05, 0.004, 0.0005};
+  const struct {
+    int count;
+    unsigned seed;
+    bool skew;
+    int window, top, draws, row;
+  } cases[] = {
+      {400, 1, false, 1, 3, 0, 1},   {400, 2, false, 2, 1, 0, 1},   {600, 3, false, 37, 5, 0, 7},
+      {900, 4, true, 300, 3, 0, 1},  {1500, 5, true, 700, 4, 0, 1}, {800, 6, false, 100, 9, 120, 30},
+      {1200, 7, true, 256, 2, 0, 1}, {300, 8, true, 257, 3, 0, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("seed " + std::to_string(c.seed));
+    const DrawHistory history = testing::RandomHistory(c.count, c.seed, c.skew ? skewed : std::vector<double>{});
+    BacktestOptions o;
+    o.window = c.window;
+    o.top = c.top;
+    o.draws = c.draws;
+    o.row = c.row;
+    o.seed = c.seed;
+    const BacktestResult fast = RunBacktest(history, o);
+    const BacktestResult reference = testing::ReferenceBacktest(history, o);
+    ASSERT_GT(fast.tested, 0);
+    EXPECT_EQ(fast.firstTime, reference.firstTime);
+    EXPECT_EQ(fast.tested, reference.tested);
+    EXPECT_TRUE(fast.lines == reference.lines);
+    EXPECT_EQ(BacktestReport(fast), BacktestReport(reference));
+  }
+}
+
+}  // namespace
+}  // namespace drawlyze

@@ -1,0 +1,119 @@
+// drawlyze-cli import: the history on stdout or in --out, the summary on
+// stderr, exit statuses, and a target file replaced whole or not at all.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class ImportCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("drawlyze-import-test-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  std::string Write(const std::string& name, const std::string& text) {
+    std::ofstream(dir / name, std::ios::binary) << text;
+    return "'" + (dir / name).string() + "'";
+  }
+  static std::string Fixture(const std::string& name) {
+    return std::string("'") + DRAWLYZE_FIXTURES + "/" + name + "'";
+  }
+
+  CliRun Cli(const std::string& args) {
+    const fs::path out = dir / "stdout", err = dir / "stderr";
+    const std::string command = std::string("'") + DRAWLYZE_CLI + "' " + args + " > '" + out.string() + "' 2> '" +
+                                err.string() + "' < /dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
+  }
+
+  fs::path dir;
+};
+
+TEST_F(ImportCommand, HistoryOnStdoutSummaryOnStderr) {
+  const CliRun run = Cli("import " + Fixture("balls.csv"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "1 29.03.2020 Sun Eve 3 7 7 x\r\n"
+            "2 03.04.2020 Fri Mid 2 2 8 x\r\n"
+            "3 03.04.2020 Fri Eve 9 0 1 x\r\n");
+  EXPECT_NE(run.err.find("balls.csv: 3 rows, 3 draws\n  column 1 \"Draw Date\": date: "), std::string::npos);
+  EXPECT_NE(run.err.find("\ndraws: 3, first 29.03.2020, last 03.04.2020\nduplicates dropped: 0\nconflicts kept: 0\n"),
+            std::string::npos);
+}
+
+TEST_F(ImportCommand, InputsMergeIntoTheOutFile) {
+  const std::string old = Write("3x10.txt", "1 30.03.2020 Mon Day 5 5 5 x\r\n");
+  const CliRun run = Cli("import " + old + " " + Fixture("balls.csv") + " --out " + old +
+                         " --result 'Ball 3' "
+                         "--result 'ball 2' --result 3");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(ReadAll(dir / "3x10.txt"),
+            "1 29.03.2020 Sun Eve 7 7 3 x\r\n"
+            "2 30.03.2020 Mon Mid 5 5 5 x\r\n"
+            "3 03.04.2020 Fri Mid 8 2 2 x\r\n"
+            "4 03.04.2020 Fri Eve 1 0 9 x\r\n");
+}
+
+TEST_F(ImportCommand, StatusesAndMessages) {
+  const std::string ambiguous = Write("a.csv", "Date,Result\n01/04/2020,123\n");
+  const std::string unreadable = Write("u.txt", "1 2007 a b 1 2 3 x\n2 2008 a b 1 2 3 x\n");
+  const std::string headerOnly = Write("h.csv", "Draw Date,Midday Daily #\n");
+  const struct {
+    std::string args;
+    int status;
+    std::string errPart;
+  } cases[] = {
+      {"import", 2, "drawlyze-cli: import needs at least one input file\nusage: drawlyze-cli import INPUT..."},
+      {"import '" + (dir / "none.csv").string() + "'", 1, "Error - file "},
+      {"import " + ambiguous, 2,
+       "a.csv: the dates in \"Date\" read as well day first as month first (no day above 12 tells); give "
+       "--day-first or --month-first\n  column 1 \"Date\": date: 1 of 1 values are dates"},
+      {"import " + ambiguous + " --month-first --day-first", 2, "give --day-first or --month-first, not both"},
+      {"import " + ambiguous + " --day-first --result Nothing", 2,
+       "there is no column \"Nothing\"; the columns are 1 \"Date\", 2 \"Result\"; name a column by its header"},
+      {"import " + ambiguous + " --date", 2, "drawlyze-cli: --date needs a column (header or number)"},
+      {"import " + unreadable, 1, "u.txt: 2 rows skipped, lines 1 2\n"},
+      {"import " + headerOnly, 1, "h.csv: 0 rows, 0 draws\ndraws: 0\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    const std::string target = Write("3x10.txt", "kept\r\n");
+    const CliRun run = Cli("--out " + target + " " + c.args);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(ReadAll(dir / "3x10.txt"), "kept\r\n");  // never half-written, never emptied
+  }
+  EXPECT_NE(Cli("import " + unreadable).err.find("drawlyze-cli: no readable draw in the input\n"), std::string::npos);
+  const CliRun unwritable =
+      Cli("import " + Fixture("balls.csv") + " --out '" + (dir / "no/such/dir/x.txt").string() + "'");
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("Error - cannot write "), std::string::npos);
+}
+
+}  // namespace
