@@ -66,7 +66,11 @@ QString SaveFileNameOfType(const QString& proposedName, const QStringList& types
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                    [&dialog](const QString& chosen) { dialog.setDefaultSuffix(FileTypeSuffix(chosen)); });
   dialog.selectFile(proposedName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+  // Some window managers leave no window focused after the dialog and its
+  // "replace?" question close; the keys then go nowhere until a click.
+  if (parent) parent->window()->activateWindow();
+  if (!accepted) return QString();
   type = std::max<int>(0, static_cast<int>(types.indexOf(dialog.selectedNameFilter())));
   return dialog.selectedFiles().constFirst();
 }
