@@ -57,8 +57,9 @@ SaveTarget AskSaveTarget(const QString& name, const QStringList& types, int type
   return target;
 }
 
-bool WriteSavedFile(const QString& path, std::string_view bytes, QWidget* parent) {
-  if (!WriteFileWhole(QFile::encodeName(path).toStdString(), bytes)) {
+bool WriteSavedFile(const QString& path, std::string_view bytes, QWidget* parent, bool mayBeEmpty) {
+  // An image is never empty: no bytes means its encoder failed.
+  if ((bytes.empty() && !mayBeEmpty) || !WriteFileWhole(QFile::encodeName(path).toStdString(), bytes)) {
     ShowMessage("Error - file " + QDir::toNativeSeparators(path) + " cannot be written!", parent);
     return false;
   }
@@ -123,7 +124,7 @@ void ChartSaveActions::SaveImage() const {
   if (target.path.isEmpty()) return;
   const std::string bytes = target.type == 1 ? ChartSvg(form_->CurrentChart(), Utf8(Caption()))
                                              : PngBytes(VisibleChart(form_->ChartSurface()));
-  WriteSavedFile(target.path, bytes, form_);
+  WriteSavedFile(target.path, bytes, form_, false);
 }
 
 void ChartSaveActions::SaveText() const {

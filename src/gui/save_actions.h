@@ -29,8 +29,9 @@ struct SaveTarget {
 SaveTarget AskSaveTarget(const QString& name, const QStringList& types, int type, QWidget* parent);
 
 // Writes the bytes whole; on failure shows "Error - file PATH cannot be
-// written!" and returns false, the file as it was.
-bool WriteSavedFile(const QString& path, std::string_view bytes, QWidget* parent);
+// written!" and returns false, the file as it was. No bytes is a failure
+// unless mayBeEmpty (an empty text is a text; an empty image is none).
+bool WriteSavedFile(const QString& path, std::string_view bytes, QWidget* parent, bool mayBeEmpty = true);
 
 // A caption as a file name: blanks cut from both ends, characters that
 // cannot stand in a file name replaced by "_".
