@@ -70,8 +70,7 @@ int RunReportOrRandomnessCommand(Context& ctx) {
   DrawHistory history;
   if (!LoadHistory(ctx, history)) return kFailure;
   if (!CheckRow(ctx, history)) return kUsage;
-  for (const std::string& line : RandomnessReport(history, ctx.options.row, ctx.options.last))
-    ctx.out << line << '\n';
+  PrintReport(ctx, RandomnessReport(history, ctx.options.row, ctx.options.last));
   return kOk;
 }
 

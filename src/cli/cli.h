@@ -33,6 +33,8 @@ struct Options {
   bool force = false;                 // --force (update): install an older or shorter draw file
   bool chart = false;                 // --chart (view)
   std::optional<std::string> png;     // --png FILE (view, backtest)
+  std::optional<std::string> svg;     // --svg FILE (view)
+  bool csv = false;                   // --csv (report, table)
   bool save = false;                  // --save (state)
   bool help = false;                  // --help, -h
   bool version = false;               // --version
@@ -79,6 +81,8 @@ int RunBacktestCommand(Context& ctx);
 // "report": the Statistics window's reports, and "Randomness" besides them.
 int RunReportOrRandomnessCommand(Context& ctx);
 int RunImportCommand(Context& ctx);
+// A report's lines, each ended by LF, or with --csv as CSV.
+void PrintReport(Context& ctx, const std::vector<std::string>& lines);
 
 }  // namespace drawlyze::cli
 

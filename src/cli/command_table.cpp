@@ -48,22 +48,27 @@ std::string Synopses(const CommandEntry& command, std::string_view separator) {
 const std::vector<CommandEntry>& Commands() {
   static const std::vector<CommandEntry> commands = {
       {"view",
-       {"[OPTIONS] view OPTION [--chart | --png FILE]"},
+       {"[OPTIONS] view OPTION [--chart | --png FILE | --svg FILE]"},
        "Prints one of the main window's thirteen views as the Copy button would copy it, each line ended by CR LF. "
        "OPTION is a caption of the option group (\"Cold Numbers\"), in any case, or its index 0..12.",
        {"--file", "--row", "--last", "--median", "--layout", "--sieve", "--grid"},
        {{"--chart",
          "print the display list instead: one item a line in drawing order, \"text X Y #RRGGBB #RRGGBB "
          "normal|bold TEXT\" and \"line X1 Y1 X2 Y2 #RRGGBB\""},
-        {"--png FILE", "paint the chart surface into a PNG file as the window shows it"}},
+        {"--png FILE", "paint the whole 535 x 640 chart surface into a PNG file"},
+        {"--svg FILE",
+         "write the chart as the window shows it (535 x 410) into an SVG vector image, as the main window's "
+         "\"Save Image...\" does; with --png both files are written"}},
        RunViewCommand},
       {"report",
-       {"[OPTIONS] report NAME"},
+       {"[OPTIONS] report NAME [--csv]"},
        "Prints one of the Statistics window's twelve reports, each line ended by LF. NAME is a report button's "
        "caption (\"Exact Pairs' Skips\", \"Find\"), in any case, its trailing blank optional. \"Randomness\" "
        "prints the randomness tests of the draws in the window.",
        {"--file", "--row", "--last", "--find"},
-       {},
+       {{"--csv",
+         "print the report as CSV (RFC 4180, records ended by CR LF), as the report window's \"Save As...\" "
+         "writes it: a run of tabs separates two fields"}},
        RunReportOrRandomnessCommand},
       {"backtest",
        {"[OPTIONS] backtest [--rule NAME]... [--top K] [--window N] [--draws M] [--png FILE]"},
@@ -81,10 +86,12 @@ const std::vector<CommandEntry>& Commands() {
         {"--png FILE", "also save the chart of the running hit rates"}},
        RunBacktestCommand},
       {"table",
-       {"[OPTIONS] table"},
+       {"[OPTIONS] table [--csv]"},
        "Prints the Table window's \"Copy All\" text: every draw with its derived columns.",
        {"--file"},
-       {},
+       {{"--csv",
+         "print a header row and every draw with all fourteen columns as CSV (RFC 4180, UTF-8, records ended by "
+         "CR LF), as the Table window's \"Save As CSV...\" writes it"}},
        RunTableCommand},
       {"state",
        {"[OPTIONS] state T2 T3 ... T13"},

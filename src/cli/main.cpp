@@ -71,6 +71,11 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--png") {
       if (!value(v)) return "--png needs a file";
       o.png = v;
+    } else if (arg == "--svg") {
+      if (!value(v)) return "--svg needs a file";
+      o.svg = v;
+    } else if (arg == "--csv") {
+      o.csv = true;
     } else if (arg == "--save") {
       o.save = true;
     } else if (arg == "--help" || arg == "-h") {

@@ -1,9 +1,14 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/export/export_text.h"
 #include "core/reports/reports.h"
 
 namespace drawlyze::cli {
+
+void PrintReport(Context& ctx, const std::vector<std::string>& lines) {
+  ctx.out << (ctx.options.csv ? ReportCsv(lines) : ReportText(lines));
+}
 
 int RunReportCommand(Context& ctx) {
   if (ctx.args.size() != 1) {
@@ -33,7 +38,7 @@ int RunReportCommand(Context& ctx) {
       return kUsage;
     }
   }
-  for (const std::string& line : report->run(in)) ctx.out << line << '\n';
+  PrintReport(ctx, report->run(in));
   return kOk;
 }
 

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/export/export_text.h"
 #include "core/table/column_runs.h"
 #include "core/table/draw_columns.h"
 #include "core/table/state_settings.h"
@@ -18,7 +19,8 @@ int RunTableCommand(Context& ctx) {
   }
   DrawHistory history;
   if (!LoadHistory(ctx, history)) return kFailure;
-  ctx.out << CopyAllText(BuildTableRows(history, kNumberHeader, kDateHeader));
+  const std::vector<TableRow> rows = BuildTableRows(history, kNumberHeader, kDateHeader);
+  ctx.out << (ctx.options.csv ? TableCsv(rows) : CopyAllText(rows));
   return kOk;
 }
 

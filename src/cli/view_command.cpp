@@ -2,6 +2,7 @@
 
 #include "cli/cli.h"
 #include "core/views/views.h"
+#include "gui/chart_files.h"
 #include "gui/chart_painter.h"
 
 namespace drawlyze::cli {
@@ -20,15 +21,21 @@ int RunViewCommand(Context& ctx) {
     ctx.err << "drawlyze-cli: --chart and --png exclude each other\n";
     return kUsage;
   }
+  if (ctx.options.chart && ctx.options.svg) {
+    ctx.err << "drawlyze-cli: --chart and --svg exclude each other\n";
+    return kUsage;
+  }
   DrawModel model;
   if (!LoadModel(ctx, model)) return kFailure;
   if (!CheckRow(ctx, model.history)) return kUsage;
   if (ctx.options.sieve && !LoadSieveOption(ctx, model)) return kFailure;
 
   const Chart chart = RunView(option, MakeViewInput(model));
-  if (ctx.options.png) {
+  if (ctx.options.png || ctx.options.svg) {
     std::string error;
-    if (!SaveChartPng(chart, *ctx.options.png, error)) {
+    const PaintingApplication app;
+    if ((ctx.options.png && !SaveChartPng(chart, *ctx.options.png, error)) ||
+        (ctx.options.svg && !WriteChartFile(*ctx.options.svg, ChartSvg(chart, OptionCaption(option)), error))) {
       ctx.err << "drawlyze-cli: " << error << '\n';
       return kFailure;
     }

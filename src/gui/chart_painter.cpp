@@ -1,9 +1,9 @@
 #include "gui/chart_painter.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
-#include <memory>
+
+#include "gui/chart_files.h"
 
 namespace drawlyze {
 namespace {
@@ -26,6 +26,10 @@ QFont ChartFont(bool bold) {
 void PaintChart(const Chart& chart, QImage& surface) {
   surface.fill(Qt::white);
   QPainter painter(&surface);
+  PaintChartItems(chart, painter);
+}
+
+void PaintChartItems(const Chart& chart, QPainter& painter, QPointF lineOffset) {
   const QFont normal = ChartFont(false);
   const QFont bold = ChartFont(true);
   const QFontMetrics normalMetrics(normal);
@@ -33,7 +37,8 @@ void PaintChart(const Chart& chart, QImage& surface) {
   for (const ChartItem& item : chart.items) {
     if (item.kind == ChartItem::Kind::Line) {
       painter.setPen(ToColor(item.line.pen));
-      painter.drawLine(item.line.x1, item.line.y1, item.line.x2, item.line.y2);
+      painter.drawLine(QPointF(item.line.x1, item.line.y1) + lineOffset,
+                       QPointF(item.line.x2, item.line.y2) + lineOffset);
       continue;
     }
     const ChartText& t = item.text;
@@ -54,19 +59,8 @@ QImage PaintChart(const Chart& chart) {
 }
 
 bool SaveChartPng(const Chart& chart, const std::string& path, std::string& error) {
-  std::unique_ptr<QGuiApplication> app;
-  if (!QGuiApplication::instance()) {
-    static int argc = 3;
-    static char arg0[] = "drawlyze-cli", arg1[] = "-platform", arg2[] = "offscreen";
-    static char* argv[] = {arg0, arg1, arg2, nullptr};
-    app = std::make_unique<QGuiApplication>(argc, argv);
-  }
-  const QImage image = PaintChart(chart);
-  if (!image.save(QString::fromStdString(path), "PNG")) {
-    error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  const PaintingApplication app;
+  return WriteChartFile(path, PngBytes(PaintChart(chart)), error);
 }
 
 }  // namespace drawlyze

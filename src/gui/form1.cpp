@@ -22,6 +22,7 @@
 #include "gui/latin1.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "gui/save_actions.h"
 #include "gui/styled_controls.h"
 
 using drawlyze::gui::kBackgroundStart;
@@ -116,6 +117,7 @@ TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileA
   xpComboBox_grid = new QComboBox(this);
   xpComboBox_grid_bias = new QComboBox(this);
   xpButton_statistics = new QPushButton("Statistics", this);
+  ChartMenu = new gui::ChartSaveActions(this);
   FormCreate(drawFileArgument);
 }
 
@@ -437,6 +439,10 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
   }
   if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
     if (Button_Copy->isEnabled()) QGuiApplication::clipboard()->setText(copyText_);
+    return true;
+  }
+  if (mods == Qt::ControlModifier && event->key() == Qt::Key_S) {
+    ChartMenu->SaveImage();
     return true;
   }
   return false;

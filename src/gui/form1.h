@@ -19,6 +19,7 @@
 #include "core/history/draw_history.h"
 
 namespace drawlyze::gui {
+class ChartSaveActions;
 class Forms;
 class Model;
 }  // namespace drawlyze::gui
@@ -62,6 +63,8 @@ class TForm1 : public QWidget {
   QComboBox* xpComboBox_grid;
   QComboBox* xpComboBox_grid_bias;
   QPushButton* xpButton_statistics;
+  // The chart's menu (a right click on the chart): Copy Text, Copy Image, Save Image..., Save Text...
+  drawlyze::gui::ChartSaveActions* ChartMenu;
 
   // Handlers.
   void StringGrid1Click();

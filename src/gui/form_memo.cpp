@@ -2,9 +2,11 @@
 
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QVBoxLayout>
 
 #include "gui/key_preview.h"
+#include "gui/save_actions.h"
 #include "gui/styled_controls.h"
 
 TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
@@ -25,6 +27,19 @@ TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
   // The window sees keys before its text control; Esc toggles the size
   // instead of closing the dialog.
   drawlyze::gui::PreviewKeys(this, {Memo1}, [this](QKeyEvent* event) { return FormKeyDown(event); });
+  SaveAs1 = new QAction("Save As\u2026", this);
+  SaveAs1->setObjectName("SaveAs1");
+  SaveAs1->setShortcut(QKeySequence::Save);  // shown in the menu; FormKeyDown takes the key
+  SaveAs1->setShortcutContext(Qt::WidgetShortcut);
+  connect(SaveAs1, &QAction::triggered, this, [this] { SaveAs1Click(); });
+  Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Memo1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu* menu = Memo1->createStandardContextMenu(at);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    menu->addAction(SaveAs1);
+    menu->popup(Memo1->viewport()->mapToGlobal(at));
+  });
   auto* layout = new QVBoxLayout(this);  // the text fills the whole client area
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Memo1);
@@ -45,7 +60,13 @@ void TForm_memo::SetLines(const std::vector<std::string>& lines) {
   Memo1->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+void TForm_memo::SaveAs1Click() { drawlyze::gui::SaveReportAs(windowTitle(), Memo1->toPlainText(), this); }
+
 bool TForm_memo::FormKeyDown(QKeyEvent* event) {
+  if (event->key() == Qt::Key_S && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+    SaveAs1Click();
+    return true;
+  }
   if (event->key() != Qt::Key_Escape) return false;
   drawlyze::gui::ToggleMaximised(this);
   return true;

@@ -17,6 +17,10 @@ class TForm_memo : public QDialog {
   void SetLines(const std::vector<std::string>& lines);
 
   QPlainTextEdit* Memo1;
+  // "Save As..." at the end of the text's context menu, also Ctrl+S: the text
+  // as it stands, as text or CSV.
+  QAction* SaveAs1;
+  void SaveAs1Click();
 
  private:
   void FormCreate();

@@ -11,6 +11,7 @@
 #include "gui/forms.h"
 #include "gui/key_preview.h"
 #include "gui/model.h"
+#include "gui/save_actions.h"
 #include "gui/styled_controls.h"
 
 using namespace drawlyze;
@@ -36,6 +37,7 @@ TForm_Table::TForm_Table(gui::Model& model, const gui::Forms& forms, QWidget* pa
   StringGrid1 = new QTableWidget(this);
   PopupMenu1 = new QMenu(this);
   CopyAll1 = PopupMenu1->addAction("Copy All");
+  SaveAsCsv1 = PopupMenu1->addAction("Save As CSV\u2026");
   FormCreate();
 }
 
@@ -50,6 +52,9 @@ void TForm_Table::FormCreate() {
   StringGrid1->setObjectName("StringGrid1");
   PopupMenu1->setObjectName("PopupMenu1");
   CopyAll1->setObjectName("CopyAll1");
+  SaveAsCsv1->setObjectName("SaveAsCsv1");
+  SaveAsCsv1->setShortcut(QKeySequence::Save);  // shown in the menu; keyPressEvent takes the key
+  SaveAsCsv1->setShortcutContext(Qt::WidgetShortcut);
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
   StringGrid1->horizontalHeader()->setDefaultSectionSize(40);
@@ -72,6 +77,7 @@ void TForm_Table::FormCreate() {
 
   connect(xpButton_Stat, &QPushButton::clicked, this, [this] { xpButton_StatClick(); });
   connect(CopyAll1, &QAction::triggered, this, [this] { CopyAll1Click(); });
+  connect(SaveAsCsv1, &QAction::triggered, this, [this] { SaveAsCsv1Click(); });
   connect(StringGrid1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(at)); });
   connect(StringGrid1->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this] { StringGrid1DblClick(); });
@@ -97,6 +103,11 @@ void TForm_Table::resizeEvent(QResizeEvent* event) {
 void TForm_Table::keyPressEvent(QKeyEvent* event) {
   // Escape belongs to the grid (maximise and restore); it never closes the window.
   if (event->key() == Qt::Key_Escape) return;
+  // Ctrl+S from the grid (which passes it on) or the button.
+  if (event->key() == Qt::Key_S && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+    SaveAsCsv1Click();
+    return;
+  }
   QDialog::keyPressEvent(event);
 }
 
@@ -159,6 +170,8 @@ void TForm_Table::StringGrid1DblClick() {
 }
 
 void TForm_Table::CopyAll1Click() { PutOnClipboard(CopyAllText(Cells())); }
+
+void TForm_Table::SaveAsCsv1Click() { drawlyze::gui::SaveTableAsCsv(Cells(), this); }
 
 void TForm_Table::xpButton_StatClick() { forms_.Form_Stat->exec(); }
 

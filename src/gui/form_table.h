@@ -32,10 +32,12 @@ class TForm_Table : public QDialog {
   QTableWidget* StringGrid1;
   QMenu* PopupMenu1;
   QAction* CopyAll1;
+  QAction* SaveAsCsv1;  // "Save As CSV...", also Ctrl+S
 
   // Handlers.
   void StringGrid1DblClick();
   void CopyAll1Click();
+  void SaveAsCsv1Click();
   void xpButton_StatClick();
 
  protected:

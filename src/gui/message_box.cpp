@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace drawlyze::gui {
 
@@ -13,6 +14,7 @@ std::function<QString(const QString&, const QString&, const QString&)> g_inputHo
 
 std::function<QString(const QString&)> g_openFileHook;
 std::function<QString(const QString&)> g_saveFileHook;
+std::function<QString(const QString&, const QStringList&, int&)> g_saveFileTypeHook;
 
 void ShowMessage(const QString& text, QWidget* parent) {
   if (g_messageHook) {
@@ -46,6 +48,31 @@ QString OpenFileName(const QString& proposedName, const QString& filter, QWidget
 QString SaveFileName(const QString& proposedName, const QString& filter, QWidget* parent) {
   if (g_saveFileHook) return g_saveFileHook(proposedName);
   return QFileDialog::getSaveFileName(parent, QString(), proposedName, filter);
+}
+
+QString FileTypeSuffix(const QString& type) {
+  const qsizetype star = type.indexOf("(*.");
+  return star < 0 ? QString() : type.mid(star + 3).section(')', 0, 0).section(' ', 0, 0);
+}
+
+QString SaveFileNameOfType(const QString& proposedName, const QStringList& types, int& type, QWidget* parent) {
+  if (g_saveFileTypeHook) return g_saveFileTypeHook(proposedName, types, type);
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);  // confirms before replacing a file
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(types);
+  dialog.selectNameFilter(types.value(type));
+  dialog.setDefaultSuffix(FileTypeSuffix(types.value(type)));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& chosen) { dialog.setDefaultSuffix(FileTypeSuffix(chosen)); });
+  dialog.selectFile(proposedName);
+  const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+  // Some window managers leave no window focused after the dialog and its
+  // "replace?" question close; the keys then go nowhere until a click.
+  if (parent) parent->window()->activateWindow();
+  if (!accepted) return QString();
+  type = std::max<int>(0, static_cast<int>(types.indexOf(dialog.selectedNameFilter())));
+  return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace drawlyze::gui

@@ -3,6 +3,7 @@
 // hooks so that no modal box waits for a click that never comes.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -20,6 +21,13 @@ QString InputBox(const QString& caption, const QString& prompt, const QString& d
 QString OpenFileName(const QString& proposedName, const QString& filter, QWidget* parent = nullptr);
 // The save-file dialog; returns the empty text when the user cancels.
 QString SaveFileName(const QString& proposedName, const QString& filter, QWidget* parent = nullptr);
+// The save-file dialog offering file types ("PNG image (*.png)"): type is the
+// index of the one shown first and, after the dialog, of the one chosen. A
+// name typed without a suffix gets the chosen type's, and the dialog asks
+// before it replaces a file. Returns the empty text when the user cancels.
+QString SaveFileNameOfType(const QString& proposedName, const QStringList& types, int& type, QWidget* parent = nullptr);
+// The suffix a file type offers: "png" of "PNG image (*.png)".
+QString FileTypeSuffix(const QString& type);
 
 // Test hooks: when set, they are called instead of showing anything.
 extern std::function<void(const QString&)> g_messageHook;
@@ -28,5 +36,6 @@ extern std::function<QString(const QString& caption, const QString& prompt, cons
 
 extern std::function<QString(const QString& proposedName)> g_openFileHook;
 extern std::function<QString(const QString& proposedName)> g_saveFileHook;
+extern std::function<QString(const QString& proposedName, const QStringList& types, int& type)> g_saveFileTypeHook;
 
 }  // namespace drawlyze::gui

@@ -93,6 +93,8 @@ TEST_F(CliTest, StatusesAndMessages) {
       {"--file '" + draws + "' --grid 21:0 view Skips", 2, "drawlyze-cli: --grid needs STEP:BIAS"},
       {"--bogus view Skips", 2, "drawlyze-cli: unknown option --bogus"},
       {"--file '" + (dir / "missing.txt").string() + "' view Skips", 1, "Error - file "},
+      {"--file '" + draws + "' view Skips --chart --svg x.svg", 2,
+       "drawlyze-cli: --chart and --svg exclude each other"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args);
@@ -134,6 +136,18 @@ TEST_F(CliTest, PngIsWritten) {
   const CliRun run = Cli("--file '" + draws + "' view Skips --png '" + png + "'");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadAll(png).substr(1, 3), "PNG");
+}
+
+TEST_F(CliTest, SvgIsWrittenWholeOrNotAtAll) {
+  const std::string svg = (dir / "chart.svg").string();
+  CliRun run = Cli("--file '" + draws + "' view Skips --svg '" + svg + "'");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadAll(svg).substr(0, 5), "<?xml");
+  const fs::path missing = dir / "missing" / "chart.svg";
+  run = Cli("--file '" + draws + "' view Skips --svg '" + missing.string() + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("drawlyze-cli: cannot write " + missing.string() + "\n"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(missing.parent_path()));
 }
 
 }  // namespace
