@@ -37,7 +37,8 @@ CliRun Cli(const std::string& args) {
 }
 
 TEST(BacktestCli, StatusesOutputsAndMessages) {
-  const std::string png = (fs::temp_directory_path() / ("drawlyze-backtest-" + std::to_string(::getpid()) + ".png")).string();
+  const std::string png =
+      (fs::temp_directory_path() / ("drawlyze-backtest-" + std::to_string(::getpid()) + ".png")).string();
   const struct {
     std::string args;
     int status;
@@ -64,9 +65,9 @@ TEST(BacktestCli, StatusesOutputsAndMessages) {
   }
   EXPECT_EQ(ReadAll(png).substr(1, 3), "PNG");
   fs::remove(png);
-  // Two rules: the header's six lines, three table lines, the three notes.
+  // Two rules: the header's seven lines, three table lines, the three notes.
   const CliRun two = Cli("backtest --rule most-frequent --rule position-skip --draws 10");
-  EXPECT_EQ(std::count(two.out.begin(), two.out.end(), '\n'), 6 + 3 + 4);
+  EXPECT_EQ(std::count(two.out.begin(), two.out.end(), '\n'), 7 + 3 + 4);
 }
 
 }  // namespace
