@@ -24,19 +24,18 @@ std::string NothingTested(const BacktestResult& result) {
 std::string SettingsLine(const BacktestResult& result) {
   const BacktestOptions& o = result.options;
   const std::string n = std::to_string(o.window);
-  std::string tested = "M = " + std::to_string(result.tested) + " tested draws (";
-  if (o.draws && *o.draws == result.tested)
-    tested += "the newest " + std::to_string(result.tested) + " up to row " + std::to_string(o.row);
-  else
-    tested += "every draw up to row " + std::to_string(o.row) + " with " + n + " draws before it";
-  if (o.draws && *o.draws > result.tested) tested += "; " + std::to_string(*o.draws) + " asked for";
-  tested += ")";
+  const std::string row = std::to_string(o.row);
+  // Fewer draws asked for than have N before them: the newest of them.
+  const std::string which = o.draws && *o.draws == result.tested
+                                ? "the newest " + std::to_string(result.tested) + " up to row " + row
+                                : "every draw up to row " + row + " with " + n + " before it";
   const std::size_t all = AllDigitRules().size();
   const std::string rules = o.rules.size() == all
                                 ? "all " + std::to_string(all) + " rules"
                                 : std::to_string(o.rules.size()) + " of the " + std::to_string(all) + " rules";
-  return "Settings: top K = " + std::to_string(o.top) + " digits, window N = " + n + " draws, " + tested + ", " +
-         rules + ".";
+  return "Settings: top K = " + std::to_string(o.top) + " digits, window N = " + n +
+         " draws, M = " + std::to_string(result.tested) + (result.tested == 1 ? " tested draw (" : " tested draws (") +
+         which + "), " + rules + ".";
 }
 
 }  // namespace
@@ -66,15 +65,15 @@ std::vector<std::string> BacktestReport(const BacktestResult& result) {
                     s.verdict);
   }
   lines.emplace_back();
+  // Lines no wider than the table, so the report window holds them.
   lines.emplace_back(
-      "\"at least one\": one of the top digits comes; \"all three\": every digit of the draw is among "
-      "them; \"at the position\": the digit at A1, A2 and A3 (three trials a draw).");
+      "\"at least one\": one of the top digits comes; \"all three\": every digit of the draw is among them;");
   lines.emplace_back(
-      "\"Longest since last hit\" and \"Longest skip at the position\" look back through every older "
-      "draw, as their views do.");
+      "\"at the position\": the digit at A1, A2 and A3 is among its position's top (three trials a draw).");
   lines.emplace_back(
-      "Better or worse needs p below 0.05 and the 95% interval clear of chance; one line in twenty gets "
-      "there by luck, so trust a verdict only if newer draws confirm it.");
+      "\"Longest since last hit\" and \"Longest skip at the position\" look back through every older draw,");
+  lines.emplace_back("as their views do. Better or worse needs p below 0.05 and the 95% interval clear of chance;");
+  lines.emplace_back("one line in twenty gets there by luck alone, so trust a verdict only if newer draws confirm it.");
   return lines;
 }
 
