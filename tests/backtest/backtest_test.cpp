@@ -61,7 +61,7 @@ TEST(Backtest, ConstructedHistoriesGiveAPerfectAndAHopelessRule) {
   EXPECT_EQ(lines[6], "Rule\tScored as\tTrials\tHits\tHit rate\tChance\tLift\t95% from\t95% to\tp-value\tVerdict");
   EXPECT_EQ(lines[12],
             "Most frequent\tall three\t50\t50\t1.0000\t0.0270\t37.04\t0.9287\t1.0000\t3.7e-79\tbetter than chance");
-  EXPECT_EQ(lines.size(), 7 + r.lines.size() + 6);
+  EXPECT_EQ(lines.size(), 7 + r.lines.size() + 7);
 }
 
 // Which draws are tested, and how the report's first line says it (or why none is).

@@ -71,9 +71,12 @@ std::vector<std::string> BacktestReport(const BacktestResult& result) {
   lines.emplace_back(
       "\"at the position\": the digit at A1, A2 and A3 is among its position's top (three trials a draw).");
   lines.emplace_back(
-      "\"Longest since last hit\" and \"Longest skip at the position\" look back through every older draw,");
-  lines.emplace_back("as their views do. Better or worse needs p below 0.05 and the 95% interval clear of chance;");
-  lines.emplace_back("one line in twenty gets there by luck alone, so trust a verdict only if newer draws confirm it.");
+      "\"Longest since last hit\" and \"Longest skip at the position\" look back through every older draw, as");
+  lines.emplace_back(
+      "their views do; a digit is rarely absent from all N draws, so \"Longest current skip\" mostly ranks alike.");
+  lines.emplace_back(
+      "Better or worse needs p below 0.05 and the 95% interval clear of chance; one line in twenty gets there");
+  lines.emplace_back("by luck alone, so trust a verdict only if newer draws confirm it.");
   return lines;
 }
 
