@@ -1,4 +1,5 @@
 #include "gui/form1.h"
+#include "gui/form_backtest_chart.h"
 #include "gui/form_memo.h"
 #include "gui/form_sieve.h"
 #include "gui/form_stat.h"
@@ -15,6 +16,8 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_updater = new TForm_updater(model, Form1);
   Form_statistics = new TForm_statistics(model, *this, Form1);
   Form_memo = new TForm_memo(Form_statistics);
+  // A child of the report window, so the modal report leaves it usable.
+  Form_backtest_chart = new TForm_backtest_chart(Form_memo);
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
 }

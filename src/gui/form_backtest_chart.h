@@ -14,6 +14,11 @@ class TForm_backtest_chart : public QDialog {
   // Replaces the charts by those of the result.
   void SetResult(const drawlyze::BacktestResult& result);
 
+  // Places the window beside the report, moving the report to the screen's
+  // right edge when that leaves the charts more room; over the report's left
+  // part on a screen too small for both. Before either shows.
+  void PlaceBeside(QWidget* report);
+
  private:
   QWidget* charts_ = nullptr;
 };

@@ -3,10 +3,14 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "gui/key_preview.h"
 #include "gui/save_actions.h"
+#include "gui/report_columns.h"
 #include "gui/styled_controls.h"
 
 TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
@@ -48,7 +52,19 @@ TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
 
 void TForm_memo::FormCreate() { drawlyze::gui::PlaceAtTop(this, 600, 100); }
 
-void TForm_memo::SetLines(const std::vector<std::string>& lines) {
+void TForm_memo::SetLines(const std::vector<std::string>& lines, Tabs tabs) {
+  drawlyze::gui::ColumnLayout columns;
+  if (tabs == Tabs::Columns) columns = drawlyze::gui::LayOutColumns(lines, QFontMetricsF(Memo1->font()));
+  QTextOption option = Memo1->document()->defaultTextOption();
+  option.setTabs(columns.tabs);
+  Memo1->document()->setDefaultTextOption(option);
+  Memo1->setHorizontalScrollBarPolicy(tabs == Tabs::Columns ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  if (tabs == Tabs::Columns) {
+    const int margins = 2 * static_cast<int>(Memo1->document()->documentMargin()) + 2 * Memo1->frameWidth() +
+                        Memo1->verticalScrollBar()->sizeHint().width();
+    drawlyze::gui::WidenOnScreen(this, static_cast<int>(std::ceil(columns.width)) + margins + 4);
+  }
+
   std::size_t size = 0;
   for (const std::string& line : lines) size += line.size() + 1;
   std::string text;

@@ -1,7 +1,12 @@
 #include "gui/form_statistics.h"
 
+#include <QTimer>
+
+#include "core/backtest/backtest.h"
+#include "core/backtest/randomness.h"
 #include "core/model/draw_model.h"
 #include "core/reports/reports.h"
+#include "gui/form_backtest_chart.h"
 #include "gui/form_memo.h"
 #include "gui/form_table.h"
 #include "gui/forms.h"
@@ -15,7 +20,8 @@ using drawlyze::gui::Latin1;
 
 TForm_statistics::TForm_statistics(gui::Model& model, const gui::Forms& forms, QWidget* parent)
     : QDialog(parent), model_(model), forms_(forms) {
-  drawlyze::gui::MakeFixedDialog(this, "Form_statistics", "Statistics", 378, 296);
+  // One row taller than designed, for the Backtest and Randomness buttons.
+  drawlyze::gui::MakeFixedDialog(this, "Form_statistics", "Statistics", 378, 296 + 32);
 
   // Two columns of buttons, x = 8 and x = 200, rows 32 pixels apart; the
   // Table button below the reports.
@@ -32,12 +38,18 @@ TForm_statistics::TForm_statistics(gui::Model& model, const gui::Forms& forms, Q
   xpButton_table = new QPushButton("Table", this);
   placeButton(xpButton_table, "xpButton_table", {0, 6});
   connect(xpButton_table, &QPushButton::clicked, this, [this] { xpButton_tableClick(); });
+  xpButton_Backtest = new QPushButton("Backtest", this);
+  placeButton(xpButton_Backtest, "xpButton_Backtest", {0, 7});
+  connect(xpButton_Backtest, &QPushButton::clicked, this, [this] { xpButton_BacktestClick(); });
+  xpButton_Randomness = new QPushButton("Randomness", this);
+  placeButton(xpButton_Randomness, "xpButton_Randomness", {1, 7});
+  connect(xpButton_Randomness, &QPushButton::clicked, this, [this] { xpButton_RandomnessClick(); });
 
   ComboBox_last_draws = new QComboBox(this);
   Label_last_draws = new QLabel("Use Last Draws:", this);
   drawlyze::gui::PlaceControls({
-      {ComboBox_last_draws, "ComboBox_last_draws", 280, 264, 89, 22},
-      {Label_last_draws, "Label_last_draws", 184, 270, 90, 13},
+      {ComboBox_last_draws, "ComboBox_last_draws", 280, 264 + 32, 89, 22},  // kept at the bottom edge
+      {Label_last_draws, "Label_last_draws", 184, 270 + 32, 90, 13},
   });
   ComboBox_last_draws->setEditable(false);
   ComboBox_last_draws->setMaxVisibleItems(20);
@@ -101,3 +113,33 @@ void TForm_statistics::ReportButtonClick(const ReportInfo& report, QPushButton* 
 }
 
 void TForm_statistics::xpButton_tableClick() { forms_.Form_Table->exec(); }
+
+void TForm_statistics::xpButton_BacktestClick() {
+  const ReportInput in = MakeReportInput(model_);
+  xpButton_Backtest->setEnabled(false);
+  xpButton_Backtest->repaint();
+  const BacktestResult result = RunBacktest(*in.history, StatisticsBacktestOptions(in.row, in.lastDraws));
+  forms_.Form_memo->SetLines(BacktestReport(result), TForm_memo::Tabs::Columns);
+  // The chart comes with its table and goes with it; it shows once the
+  // report has, so that it stacks above it.
+  if (result.tested > 0) {
+    forms_.Form_backtest_chart->SetResult(result);
+    forms_.Form_backtest_chart->PlaceBeside(forms_.Form_memo);
+    QTimer::singleShot(0, forms_.Form_backtest_chart, [this] {
+      if (!forms_.Form_memo->isVisible()) return;
+      forms_.Form_backtest_chart->show();
+    });
+  }
+  ShowReport("Backtest");
+  forms_.Form_backtest_chart->hide();
+  xpButton_Backtest->setEnabled(true);
+}
+
+void TForm_statistics::xpButton_RandomnessClick() {
+  const ReportInput in = MakeReportInput(model_);
+  xpButton_Randomness->setEnabled(false);
+  xpButton_Randomness->repaint();
+  forms_.Form_memo->SetLines(RandomnessReport(*in.history, in.row, in.lastDraws), TForm_memo::Tabs::Columns);
+  ShowReport("Randomness");
+  xpButton_Randomness->setEnabled(true);
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The Statistics window: one button per report of the core's report table,
-// its own "Use Last Draws" list, and the Table button.
+// its own "Use Last Draws" list, the Table button, and below them the
+// Backtest and Randomness buttons.
 
 #include <QComboBox>
 #include <QDialog>
@@ -32,11 +33,17 @@ class TForm_statistics : public QDialog {
   QComboBox* ComboBox_last_draws;
   QLabel* Label_last_draws;
   QPushButton* xpButton_table;
+  QPushButton* xpButton_Backtest;
+  QPushButton* xpButton_Randomness;
 
   // Handlers. Every report button runs its report through the one handler.
   void ReportButtonClick(const drawlyze::ReportInfo& report, QPushButton* button);
   void ComboBox_last_drawsChange();
   void xpButton_tableClick();
+  // The backtest of every digit rule over the draws the list chooses, its
+  // chart beside the report; the randomness tests of those draws.
+  void xpButton_BacktestClick();
+  void xpButton_RandomnessClick();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,8 +1,8 @@
 #pragma once
-// The program's seven windows around one model. They are created once, in
+// The program's eight windows around one model. They are created once, in
 // this order, and live until the set is destroyed: the main window (which
 // loads the draw file and draws the first view), Sieve, Updater, Statistics,
-// report, Table, State. A window that opens windows created after it receives
+// report, backtest chart, Table, State. A window that opens windows created after it receives
 // this set and finds them here when it opens them. The program's main owns
 // the model and the set; nothing is global, so two sets never share state.
 
@@ -11,6 +11,7 @@ class TForm_Sieve;
 class TForm_updater;
 class TForm_statistics;
 class TForm_memo;
+class TForm_backtest_chart;
 class TForm_Table;
 class TForm_Stat;
 
@@ -31,6 +32,7 @@ class Forms {
   TForm_updater* Form_updater = nullptr;
   TForm_statistics* Form_statistics = nullptr;
   TForm_memo* Form_memo = nullptr;
+  TForm_backtest_chart* Form_backtest_chart = nullptr;
   TForm_Table* Form_Table = nullptr;
   TForm_Stat* Form_Stat = nullptr;
 };

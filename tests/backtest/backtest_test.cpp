@@ -1,9 +1,10 @@
 // The backtest: constructed histories with known outcomes, the table's text,
 // and the sliding window against a recompute-per-draw reference.
+#include "core/backtest/backtest.h"
+
 #include <gtest/gtest.h>
 
 #include "backtest_test_util.h"
-#include "core/backtest/backtest.h"
 
 namespace drawlyze {
 namespace {
@@ -54,36 +55,75 @@ TEST(Backtest, ConstructedHistoriesGiveAPerfectAndAHopelessRule) {
   const std::vector<std::string> lines = BacktestReport(r);
   EXPECT_EQ(lines[0], "Statistics from 60 to 11 draws");
   EXPECT_EQ(lines[2].rfind("Hypothesis: ", 0), 0u);
-  EXPECT_EQ(lines[5], "Rule\tScored as\tTrials\tHits\tHit rate\tChance\tLift\t95% from\t95% to\tp-value\tVerdict");
-  EXPECT_EQ(lines[11], "Most frequent\tall three\t50\t50\t1.0000\t0.0270\t37.04\t0.9287\t1.0000\t3.7e-79\tbetter than chance");
-  EXPECT_EQ(lines.size(), 6 + r.lines.size() + 4);
+  EXPECT_EQ(lines[3],
+            "Settings: top K = 3 digits, window N = 10 draws, M = 50 tested draws (every draw up to row 1 "
+            "with 10 before it), all 9 rules.");
+  EXPECT_EQ(lines[6], "Rule\tScored as\tTrials\tHits\tHit rate\tChance\tLift\t95% from\t95% to\tp-value\tVerdict");
+  EXPECT_EQ(lines[12],
+            "Most frequent\tall three\t50\t50\t1.0000\t0.0270\t37.04\t0.9287\t1.0000\t3.7e-79\tbetter than chance");
+  EXPECT_EQ(lines.size(), 7 + r.lines.size() + 7);
 }
 
+// Which draws are tested, and how the report's first line says it (or why none is).
 TEST(Backtest, WhichDrawsAreTested) {
   const DrawHistory history = testing::RandomHistory(50, 7);
   const struct {
-    int window, draws, row, tested, newestOrdinal;
+    int window;
+    LastDraws draws;
+    int row, tested, newestOrdinal;
+    const char* said;  // the settings line from "M = ", or the only line
   } cases[] = {
-      {10, 0, 1, 40, 50},  // every draw with ten older ones
-      {10, 5, 1, 5, 50},   // the newest five of them
-      {10, 0, 11, 30, 40}, // up to the draw at row 11
-      {49, 0, 1, 1, 50},   {50, 0, 1, 0, 0}, {10, 0, 41, 0, 0},
+      {10, std::nullopt, 1, 40, 50, "M = 40 tested draws (every draw up to row 1 with 10 before it), all 9 rules."},
+      {10, 5, 1, 5, 50, "M = 5 tested draws (the newest 5 up to row 1), all 9 rules."},
+      {10, std::nullopt, 11, 30, 40, "M = 30 tested draws (every draw up to row 11 with 10 before it), all 9 rules."},
+      {10, 500, 11, 30, 40, "M = 30 tested draws (every draw up to row 11 with 10 before it), all 9 rules."},
+      {49, std::nullopt, 1, 1, 50, "M = 1 tested draw (every draw up to row 1 with 49 before it), all 9 rules."},
+      {50, std::nullopt, 1, 0, 0,
+       "No draw to test: a tested draw needs 50 draws before it, and the draw at row 1 has 49."},
+      {10, std::nullopt, 41, 0, 0,
+       "No draw to test: a tested draw needs 10 draws before it, and the draw at row 41 has 9."},
+      // The Statistics window's list is empty when the program started without draws.
+      {10, 0, 1, 0, 0, "No draw to test: none was asked for."},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.said);
     BacktestOptions o;
     o.window = c.window;
     o.draws = c.draws;
     o.row = c.row;
     const BacktestResult r = RunBacktest(history, o);
-    EXPECT_EQ(r.tested, c.tested) << c.window << " " << c.draws << " " << c.row;
+    EXPECT_EQ(r.tested, c.tested);
+    const std::vector<std::string> lines = BacktestReport(r);
     if (r.tested > 0) {
       EXPECT_EQ(r.NewestOrdinal(), c.newestOrdinal);
+      EXPECT_EQ(lines[3].substr(lines[3].find("M = ")), c.said);
+    } else {
+      EXPECT_EQ(lines, std::vector<std::string>{c.said});
     }
   }
-  BacktestOptions o;
-  o.window = 50;
-  EXPECT_EQ(BacktestReport(RunBacktest(history, o)),
-            std::vector<std::string>{"No draw to test: a tested draw needs 50 draws before it, and the history has 50."});
+  EXPECT_EQ(BacktestReport(RunBacktest(DrawHistory(), {})),
+            std::vector<std::string>{"No draw to test: the history holds no draw."});
+}
+
+// Near the edge, on few trials, Wilson's interval can clear the chance rate
+// while the exact test does not reach 0.05, or the reverse: a verdict of
+// better or worse needs both.
+TEST(Backtest, VerdictNeedsTheIntervalAndThePValue) {
+  const struct {
+    int hits, trials;
+    double chance;
+    const char* verdict;
+  } cases[] = {
+      {6, 11, 0.271, "no better than chance"},  // interval 0.2801..0.7873 above 0.271, p = 0.0807
+      {1, 17, 0.271, "no better than chance"},  // interval 0.0105..0.2698 below 0.271, p = 0.0551
+      {9, 12, 0.271, "better than chance"},     // both: p = 0.0003
+      {0, 30, 0.657, "worse than chance"},     {0, 0, 0.657, "no draws to test"},
+  };
+  for (const auto& c : cases) {
+    const Interval interval = WilsonInterval(c.hits, c.trials);
+    EXPECT_EQ(Verdict(interval, c.chance, BinomialTwoSidedP(c.hits, c.trials, c.chance), c.trials), c.verdict)
+        << c.hits << " of " << c.trials;
+  }
 }
 
 // The sliding window gives the same table, draw for draw, as recomputing every
@@ -95,7 +135,7 @@ TEST(Backtest, SlidingWindowEqualsRecomputingEveryDraw) {
     int count;
     unsigned seed;
     bool skew;
-    int window, top, draws, row;
+    int window, top, draws, row;  // draws 0: all
   } cases[] = {
       {400, 1, false, 1, 3, 0, 1},   {400, 2, false, 2, 1, 0, 1},   {600, 3, false, 37, 5, 0, 7},
       {900, 4, true, 300, 3, 0, 1},  {1500, 5, true, 700, 4, 0, 1}, {800, 6, false, 100, 9, 120, 30},
@@ -107,7 +147,7 @@ TEST(Backtest, SlidingWindowEqualsRecomputingEveryDraw) {
     BacktestOptions o;
     o.window = c.window;
     o.top = c.top;
-    o.draws = c.draws;
+    if (c.draws > 0) o.draws = c.draws;
     o.row = c.row;
     o.seed = c.seed;
     const BacktestResult fast = RunBacktest(history, o);

@@ -1,12 +1,13 @@
 // The randomness tests flag histories built to be non-random, keep to their
 // false-alarm rate on fair ones, and say when the window is too small.
+#include "core/backtest/randomness.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <random>
 
 #include "backtest_test_util.h"
-#include "core/backtest/randomness.h"
 
 namespace drawlyze {
 namespace {
@@ -119,6 +120,39 @@ TEST(Randomness, ReportStatesTheHypothesisFirstAndCopesWithNoDraws) {
   EXPECT_EQ(empty[0], "Statistics from 0 to 1 draws");
   EXPECT_EQ(empty[7], "Digits at A1 (chi-square)\t-\t-\t-\ttoo few draws\tneeds at least 50 draws");
   EXPECT_EQ(empty.back(), "All tests together (Bonferroni)\t-\t-\t-\ttoo few draws\tneeds one test with enough draws");
+}
+
+// Tiny and degenerate windows: a test runs only where it could flag the
+// draws, says what it needs otherwise, and no line shows nan or inf.
+TEST(Randomness, TinyAndDegenerateWindowsSayWhatTheyNeed) {
+  std::string same;
+  for (int i = 0; i < 2000; ++i) same += "555 ";
+  const struct {
+    DrawHistory history;
+    int line;
+    const char* text;
+  } cases[] = {
+      {testing::History("307 123"), 9,
+       "Repeats at the same position (exact binomial, chance 0.271)\t-\t-\t-\ttoo few draws\tneeds at least 20 draws"},
+      {testing::RandomHistory(19, 3), 9,
+       "Repeats at the same position (exact binomial, chance 0.271)\t-\t-\t-\ttoo few draws\tneeds at least 20 draws"},
+      {testing::RandomHistory(19, 3), 10,
+       "All tests together (Bonferroni)\t-\t-\t0.6700\tconsistent with random\tsmallest p-value 0.6700 (Digits at "
+       "all positions) times 1 test"},
+      {testing::History(same), 8,
+       "Runs of sums above and below 13.5 (Wald-Wolfowitz, normal approximation)\t-\t-\t-\ttoo few draws\tneeds 10 "
+       "sums above and 10 below 13.5; 2000 above, 0 below"},
+      {testing::History(same), 10,
+       "All tests together (Bonferroni)\t-\t-\t<1e-300\tnot random\tsmallest p-value <1e-300 (Digits at A1) times 9 "
+       "tests"},
+  };
+  for (const auto& c : cases) {
+    const std::vector<std::string> lines = RandomnessReport(c.history, 1, std::nullopt);
+    ASSERT_EQ(lines.size(), 7u + 11u);
+    EXPECT_EQ(lines[7 + static_cast<std::size_t>(c.line)], c.text);
+    for (const std::string& line : lines) EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+    for (const std::string& line : lines) EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+  }
 }
 
 }  // namespace

@@ -3,11 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QChartView>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QValueAxis>
+#include <random>
 
+#include "core/backtest/backtest.h"
+#include "core/backtest/randomness.h"
 #include "core/reports/reports.h"
 #include "gui/form1.h"
+#include "gui/form_backtest_chart.h"
 #include "gui/form_memo.h"
 #include "gui/form_table.h"
 #include "gui/forms.h"
@@ -37,6 +43,7 @@ struct Shown {
   QString title;
   QString text;
   bool buttonEnabled = true;
+  bool chartShown = false;
 };
 
 class FormStatisticsTest : public ::testing::Test {
@@ -58,15 +65,19 @@ class FormStatisticsTest : public ::testing::Test {
   }
   QPushButton* Button(const char* name) const { return Form_statistics->findChild<QPushButton*>(name); }
 
-  // Clicks the button and closes the modal report window as soon as it shows.
+  // Clicks the button and closes the modal report window as soon as it (and
+  // the chart that follows it) shows.
   Shown Click(QPushButton* button) {
     Shown shown;
     QTimer::singleShot(0, Form_memo, [&] {
-      shown.opened = Form_memo->isVisible();
-      shown.title = Form_memo->windowTitle();
-      shown.text = Form_memo->Memo1->toPlainText();
-      shown.buttonEnabled = button->isEnabled();
-      Form_memo->reject();
+      QTimer::singleShot(0, Form_memo, [&] {
+        shown.opened = Form_memo->isVisible();
+        shown.title = Form_memo->windowTitle();
+        shown.text = Form_memo->Memo1->toPlainText();
+        shown.buttonEnabled = button->isEnabled();
+        shown.chartShown = forms->Form_backtest_chart->isVisible();
+        Form_memo->reject();
+      });
     });
     button->click();
     QApplication::processEvents();
@@ -85,7 +96,7 @@ class FormStatisticsTest : public ::testing::Test {
 
 TEST_F(FormStatisticsTest, FixedDialogWithItsOwnListFilledAtCreation) {
   EXPECT_EQ(Form_statistics->windowTitle(), "Statistics");
-  EXPECT_EQ(Form_statistics->size(), QSize(378, 296));
+  EXPECT_EQ(Form_statistics->size(), QSize(378, 296 + 32));  // a row more for Backtest and Randomness
   EXPECT_EQ(Form_statistics->ComboBox_last_draws->count(), 5);
   EXPECT_EQ(Form_statistics->ComboBox_last_draws->currentText(), "5");
   const struct {
@@ -100,6 +111,8 @@ TEST_F(FormStatisticsTest, FixedDialogWithItsOwnListFilledAtCreation) {
       {"xpButton_Common_four", "Common Four", 8, 168},
       {"xpButton_Sum", "Sum", 200, 168},
       {"xpButton_table", "Table", 8, 200},
+      {"xpButton_Backtest", "Backtest", 8, 232},
+      {"xpButton_Randomness", "Randomness", 200, 232},
   };
   for (const auto& b : buttons) {
     SCOPED_TRACE(b.name);
@@ -143,6 +156,61 @@ TEST_F(FormStatisticsTest, ReportsCountTheSelectedRowAndTheWindowsOwnList) {
   EXPECT_EQ(model.selection.reportLastDraws, 2);
   EXPECT_EQ(Click(Button("xpButton_Sum")).text, Joined(SumReport(Form1->History(), 2, 2)));
   EXPECT_EQ(Click(Button("xpButton_Common_four")).text, Joined(CommonFourReport(Form1->History(), 2, 2)));
+}
+
+// Backtest and Randomness read the selected row and the window's own list
+// (kept at five items across the load of a longer file), show the core's
+// lines in aligned columns and grey while they run; the backtest's chart
+// window shows its result beside the report and goes with it.
+TEST_F(FormStatisticsTest, BacktestAndRandomnessShowTheCoreLinesAndTheChart) {
+  std::mt19937 random(5);
+  QByteArray file;
+  for (int i = 1; i <= 300; ++i)
+    file += QByteArray::number(i) + " 01.01.2011 a b " + QByteArray::number(random() % 10) + ' ' +
+            QByteArray::number(random() % 10) + ' ' + QByteArray::number(random() % 10) + " x\r\n";
+  ASSERT_TRUE(model.LoadDrawFile(testing::WriteFile(dir, "300.txt", file), Form1));
+  Form1->SelectRow(3);
+  Form_statistics->ComboBox_last_draws->setCurrentIndex(3);
+  const DrawHistory& history = Form1->History();
+
+  const BacktestResult result = RunBacktest(history, StatisticsBacktestOptions(3, 4));
+  ASSERT_EQ(result.tested, 4);
+  const struct {
+    QPushButton* button;
+    const char* title;
+    ReportLines lines;
+    bool chart;
+  } cases[] = {
+      {Form_statistics->xpButton_Backtest, "Backtest", BacktestReport(result), true},
+      {Form_statistics->xpButton_Randomness, "Randomness", RandomnessReport(history, 3, 4), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    const Shown shown = Click(c.button);
+    EXPECT_EQ(shown.title, c.title);
+    EXPECT_EQ(shown.text, Joined(c.lines));
+    EXPECT_FALSE(shown.buttonEnabled);
+    EXPECT_TRUE(c.button->isEnabled());
+    EXPECT_EQ(shown.chartShown, c.chart);
+    EXPECT_FALSE(forms->Form_backtest_chart->isVisible());
+    EXPECT_FALSE(Form_memo->Memo1->document()->defaultTextOption().tabs().isEmpty());
+    EXPECT_EQ(Form_memo->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  }
+  // The chart window holds the result: three charts over the four tested draws.
+  const QList<QChartView*> charts = forms->Form_backtest_chart->findChildren<QChartView*>();
+  ASSERT_EQ(charts.size(), 3);
+  EXPECT_EQ(qobject_cast<QValueAxis*>(charts[0]->chart()->axes(Qt::Horizontal).at(0))->max(), 4);
+
+  // The twelve reports keep the edit control's own tab stops.
+  Click(Button("xpButton_Sum"));
+  EXPECT_TRUE(Form_memo->Memo1->document()->defaultTextOption().tabs().isEmpty());
+  EXPECT_EQ(Form_memo->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+TEST_F(FormStatisticsTest, BacktestWithTooFewDrawsSaysSoAndShowsNoChart) {
+  const Shown shown = Click(Form_statistics->xpButton_Backtest);
+  EXPECT_EQ(shown.text, "No draw to test: a tested draw needs 100 draws before it, and the draw at row 1 has 4.");
+  EXPECT_FALSE(shown.chartShown);
 }
 
 TEST_F(FormStatisticsTest, FindAsksForNumbersWithTheSelectedDrawAsDefault) {

@@ -30,18 +30,24 @@ std::uint16_t DigitSet(const DrawNumbers& draw) {
 double ChanceRate(Score score, int k) {
   const double q = k / 10.0;
   switch (score) {
-    case Score::AtLeastOne: return 1 - (1 - q) * (1 - q) * (1 - q);
-    case Score::AllThree: return q * q * q;
-    case Score::AtThePosition: return q;
+    case Score::AtLeastOne:
+      return 1 - (1 - q) * (1 - q) * (1 - q);
+    case Score::AllThree:
+      return q * q * q;
+    case Score::AtThePosition:
+      return q;
   }
   return 0;
 }
 
 const char* ScoreText(Score score) {
   switch (score) {
-    case Score::AtLeastOne: return "at least one";
-    case Score::AllThree: return "all three";
-    case Score::AtThePosition: return "at the position";
+    case Score::AtLeastOne:
+      return "at least one";
+    case Score::AllThree:
+      return "all three";
+    case Score::AtThePosition:
+      return "at the position";
   }
   return "";
 }
@@ -52,7 +58,7 @@ void PlanBacktest(const DrawHistory& history, BacktestResult& result) {
   // The newest tested draw is the selected one; a draw is tested when N draws came before it.
   const int newest = result.count - std::max(o.row, 1);
   int first = std::max(o.window, 1);
-  if (o.draws > 0) first = std::max(first, newest - o.draws + 1);
+  if (o.draws) first = std::max(first, newest - std::max(*o.draws, 0) + 1);
   result.firstTime = first;
   result.tested = std::max(newest - first + 1, 0);
 }
@@ -124,10 +130,19 @@ BacktestResult RunBacktest(const DrawHistory& history, const BacktestOptions& op
   return result;
 }
 
-std::string Verdict(const Interval& interval, double chance, int trials) {
+BacktestOptions StatisticsBacktestOptions(int row, LastDraws lastDraws) {
+  BacktestOptions options;
+  options.row = row;
+  options.draws = lastDraws;
+  return options;
+}
+
+std::string Verdict(const Interval& interval, double chance, double pValue, int trials) {
   if (trials == 0) return "no draws to test";
-  if (interval.low > chance) return "better than chance";
-  if (interval.high < chance) return "worse than chance";
+  // Wilson's interval and the exact test can part near the edge: a verdict
+  // needs both, so no line reads "better than chance" beside p = 0.08.
+  if (pValue < 0.05 && interval.low > chance) return "better than chance";
+  if (pValue < 0.05 && interval.high < chance) return "worse than chance";
   return "no better than chance";
 }
 
@@ -138,7 +153,7 @@ LineSummary SummarizeLine(const BacktestLine& line, int top) {
   s.lift = s.rate / s.chance;
   s.interval = WilsonInterval(line.hits, line.trials);
   s.pValue = BinomialTwoSidedP(line.hits, line.trials, s.chance);
-  s.verdict = Verdict(s.interval, s.chance, line.trials);
+  s.verdict = Verdict(s.interval, s.chance, s.pValue, line.trials);
   return s;
 }
 

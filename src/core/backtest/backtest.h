@@ -8,6 +8,7 @@
 
 #include "core/backtest/digit_rules.h"
 #include "core/backtest/probability.h"
+#include "core/chart/view_helpers.h"
 #include "core/history/draw_history.h"
 
 namespace drawlyze {
@@ -27,7 +28,7 @@ struct BacktestOptions {
   std::vector<int> rules;  // indexes into AllDigitRules(); empty: every rule
   int top = 3;             // k, 1..9
   int window = 100;        // N: a draw is tested when it has N older draws
-  int draws = 0;           // M: test the newest M such draws; 0: all of them
+  LastDraws draws;         // M: test the newest M such draws (0: none); none: all of them
   int row = 1;             // the newest tested draw is the one at row R of the table (index R-1)
   std::uint64_t seed = 1;  // the random baselines' seed
 };
@@ -45,9 +46,9 @@ struct BacktestLine {
 
 struct BacktestResult {
   BacktestOptions options;
-  int count = 0;       // draws in the history
-  int firstTime = 0;   // the oldest tested draw's place in time (0 = the oldest draw)
-  int tested = 0;      // tested draws: times firstTime .. firstTime+tested-1
+  int count = 0;      // draws in the history
+  int firstTime = 0;  // the oldest tested draw's place in time (0 = the oldest draw)
+  int tested = 0;     // tested draws: times firstTime .. firstTime+tested-1
   std::vector<BacktestLine> lines;
   // Draws numbered from 1 (the oldest) to count (the newest), as the reports do.
   int NewestOrdinal() const { return firstTime + tested; }
@@ -67,6 +68,11 @@ struct LineSummary {
 // Draw by draw, with the measures kept up to date as the window slides.
 BacktestResult RunBacktest(const DrawHistory& history, const BacktestOptions& options);
 
+// The backtest of the Statistics window's button: every rule, the defaults
+// above, the newest tested draw at the selected row and as many tested draws
+// as the window's "Use Last Draws" (drawlyze-cli backtest --row R --draws M).
+BacktestOptions StatisticsBacktestOptions(int row, LastDraws lastDraws);
+
 // The tested draws' places in time; fills result.count, firstTime and tested.
 void PlanBacktest(const DrawHistory& history, BacktestResult& result);
 // The empty lines of the table, one per rule and score, in table order.
@@ -76,9 +82,10 @@ void ScoreDraw(const DigitMeasures& m, const DrawNumbers& draw, const BacktestOp
                std::vector<BacktestLine>& lines);
 
 LineSummary SummarizeLine(const BacktestLine& line, int top);
-// "no better than chance" when the interval holds the chance rate, "better
-// than chance" or "worse than chance" when it lies above or below it.
-std::string Verdict(const Interval& interval, double chance, int trials);
+// "better than chance" or "worse than chance" when the interval lies above or
+// below the chance rate and the p-value is below 0.05 too; otherwise "no
+// better than chance" (the two can disagree near the edge on few trials).
+std::string Verdict(const Interval& interval, double chance, double pValue, int trials);
 
 // The table as tab-separated lines for the report window and the command line.
 std::vector<std::string> BacktestReport(const BacktestResult& result);

@@ -13,6 +13,9 @@ namespace {
 constexpr double kMinExpected = 5;
 // The runs test's normal approximation wants this many sums on each side.
 constexpr int kMinPerSide = 10;
+// Below this many draws the repeats test cannot say "not random" both ways:
+// 19 pairs of draws expect 5.1 repeats, and no repeat at all has p = 0.729^19 < 0.01.
+constexpr int kMinRepeatDraws = 20;
 // A fair draw repeats at least one digit of the draw before at its position
 // with probability 1 - 0.9^3.
 constexpr double kRepeatChance = 0.271;
@@ -42,7 +45,8 @@ RandomnessLine DigitCountsLine(std::string test, const std::array<int, 10>& coun
   const double expected = total / 10.0;
   if (expected < kMinExpected) return TooFew(std::move(test), "at least " + std::to_string(minDraws) + " draws");
   std::vector<Cell> cells;
-  for (int d = 0; d < 10; ++d) cells.push_back({d, d, expected, static_cast<double>(counts[static_cast<std::size_t>(d)])});
+  for (int d = 0; d < 10; ++d)
+    cells.push_back({d, d, expected, static_cast<double>(counts[static_cast<std::size_t>(d)])});
   const auto [fewest, most] = std::minmax_element(counts.begin(), counts.end());
   RandomnessLine line;
   line.test = std::move(test);
@@ -65,7 +69,9 @@ std::array<int, 28> TriplesBySum() {
   return ways;
 }
 
-std::string Span(const Cell& c) { return c.from == c.to ? std::to_string(c.from) : std::to_string(c.from) + ".." + std::to_string(c.to); }
+std::string Span(const Cell& c) {
+  return c.from == c.to ? std::to_string(c.from) : std::to_string(c.from) + ".." + std::to_string(c.to);
+}
 
 RandomnessLine SumLine(const std::array<int, 28>& drawsWithSum, int n) {
   std::string test = "Sum of the three digits (chi-square, tails pooled)";
@@ -77,7 +83,8 @@ RandomnessLine SumLine(const std::array<int, 28>& drawsWithSum, int n) {
   // Pool each tail, from the end inwards, into one cell: every sum there
   // whose cell expects fewer than five draws.
   while (cells.size() > 1 && (cells[0].expected < kMinExpected || cells[1].expected < kMinExpected)) {
-    cells[1] = {cells[0].from, cells[1].to, cells[0].expected + cells[1].expected, cells[0].observed + cells[1].observed};
+    cells[1] = {cells[0].from, cells[1].to, cells[0].expected + cells[1].expected,
+                cells[0].observed + cells[1].observed};
     cells.erase(cells.begin());
   }
   while (cells.size() > 1 &&
@@ -87,9 +94,8 @@ RandomnessLine SumLine(const std::array<int, 28>& drawsWithSum, int n) {
               before.observed + cells.back().observed};
     cells.pop_back();
   }
-  const bool enough = cells.size() >= 2 && std::all_of(cells.begin(), cells.end(), [](const Cell& c) {
-                        return c.expected >= kMinExpected;
-                      });
+  const bool enough = cells.size() >= 2 &&
+                      std::all_of(cells.begin(), cells.end(), [](const Cell& c) { return c.expected >= kMinExpected; });
   if (!enough) return TooFew(std::move(test), "at least 67 draws");
   RandomnessLine line;
   line.test = std::move(test);
@@ -143,7 +149,8 @@ RandomnessLine RunsLine(const std::vector<int>& sumsOldestFirst) {
   const int below = static_cast<int>(sumsOldestFirst.size()) - above;
   if (above < kMinPerSide || below < kMinPerSide)
     return TooFew(std::move(test), std::to_string(kMinPerSide) + " sums above and " + std::to_string(kMinPerSide) +
-                                       " below 13.5");
+                                       " below 13.5; " + std::to_string(above) + " above, " + std::to_string(below) +
+                                       " below");
   const double n1 = above, n2 = below, n = n1 + n2;
   const double expected = 2 * n1 * n2 / n + 1;
   const double variance = 2 * n1 * n2 * (2 * n1 * n2 - n) / (n * n * (n - 1));
@@ -159,7 +166,7 @@ RandomnessLine RunsLine(const std::vector<int>& sumsOldestFirst) {
 
 RandomnessLine RepeatsLine(const DrawHistory& history, int start, int n) {
   std::string test = "Repeats at the same position (exact binomial, chance 0.271)";
-  if (n < 2) return TooFew(std::move(test), "at least 2 draws");
+  if (n < kMinRepeatDraws) return TooFew(std::move(test), "at least " + std::to_string(kMinRepeatDraws) + " draws");
   int repeats = 0;
   for (int i = start; i < start + n - 1; ++i) {
     const DrawNumbers newer = history.GetDraw(i), older = history.GetDraw(i + 1);
@@ -195,7 +202,7 @@ RandomnessLine TogetherLine(const std::vector<RandomnessLine>& tests) {
   line.pValue = std::min(1.0, smallest->pValue * counted);
   const std::string name = smallest->test.substr(0, smallest->test.find(" ("));
   line.detail = "smallest p-value " + PValueText(smallest->pValue) + " (" + name + ") times " +
-                std::to_string(counted) + " tests";
+                std::to_string(counted) + (counted == 1 ? " test" : " tests");
   return line;
 }
 

@@ -62,7 +62,7 @@ TEST(BacktestChart, WindowShowsTheLatestResultAndPngIsDrawn) {
   TForm_backtest_chart form;
   form.SetResult(Result({}));
   form.SetResult(Result({FindDigitRule("position-random")}));
-  EXPECT_EQ(form.windowTitle(), "Backtest");
+  EXPECT_EQ(form.windowTitle(), "Backtest chart");
   EXPECT_EQ(form.findChildren<QChartView*>().size(), 1);
 
   QTemporaryDir dir;

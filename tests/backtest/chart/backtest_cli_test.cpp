@@ -8,6 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "../backtest_test_util.h"
+#include "core/backtest/randomness.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -37,7 +40,8 @@ CliRun Cli(const std::string& args) {
 }
 
 TEST(BacktestCli, StatusesOutputsAndMessages) {
-  const std::string png = (fs::temp_directory_path() / ("drawlyze-backtest-" + std::to_string(::getpid()) + ".png")).string();
+  const std::string png =
+      (fs::temp_directory_path() / ("drawlyze-backtest-" + std::to_string(::getpid()) + ".png")).string();
   const struct {
     std::string args;
     int status;
@@ -64,9 +68,21 @@ TEST(BacktestCli, StatusesOutputsAndMessages) {
   }
   EXPECT_EQ(ReadAll(png).substr(1, 3), "PNG");
   fs::remove(png);
-  // Two rules: the header's six lines, three table lines, the three notes.
+  // Two rules: the header's seven lines, three table lines, the six lines of notes.
   const CliRun two = Cli("backtest --rule most-frequent --rule position-skip --draws 10");
-  EXPECT_EQ(std::count(two.out.begin(), two.out.end(), '\n'), 6 + 3 + 4);
+  EXPECT_EQ(std::count(two.out.begin(), two.out.end(), '\n'), 7 + 3 + 7);
+}
+
+// The Statistics window's two buttons, at row R with "Use Last Draws" M,
+// show what drawlyze-cli prints for the same row and count.
+TEST(BacktestCli, PrintsWhatTheStatisticsWindowShows) {
+  const drawlyze::DrawHistory history = drawlyze::testing::BundledHistory();
+  std::string backtest, randomness;
+  for (const std::string& line : BacktestReport(RunBacktest(history, drawlyze::StatisticsBacktestOptions(3, 500))))
+    backtest += line + '\n';
+  for (const std::string& line : drawlyze::RandomnessReport(history, 3, 500)) randomness += line + '\n';
+  EXPECT_EQ(Cli("--row 3 backtest --draws 500").out, backtest);
+  EXPECT_EQ(Cli("--row 3 --last 500 report Randomness").out, randomness);
 }
 
 }  // namespace
