@@ -224,6 +224,17 @@ TEST_F(RunUpdateTest, AnOlderOrShorterDrawFileNeedsTheUsersYes) {
   }
 }
 
+// A program folder whose name holds a "\": the working folder stays inside it.
+TEST_F(RunUpdateTest, AProgramFolderWithABackslashInItsName) {
+  ASSERT_TRUE(QDir(folder_.path()).mkdir("draws\\2024"));
+  settings_.folder = InFolder("draws\\2024").toStdString();
+  WriteFile(InFolder("draws\\2024/3x10.txt"), kOldDraws);
+  const UpdateResult r = Run("/zip/loto3.txt");
+  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_EQ(ReadFile(InFolder("draws\\2024/3x10.txt")), kNewDraws);
+  EXPECT_EQ(FolderFiles(), QStringList{"draws\\2024"});
+}
+
 TEST_F(RunUpdateTest, NoDrawFileBeforeMeansNoBackup) {
   const UpdateResult r = Run("/zip/readme.txt,loto3.txt");
   EXPECT_TRUE(r.installed);

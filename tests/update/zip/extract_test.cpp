@@ -74,6 +74,17 @@ TEST(Extract, CreatesFoldersForFolderPartsAndFolderEntries) {
   }
 }
 
+// On this system a "\" in the target folder's own name is a character of
+// that name: the members go into that folder, not into a path made up from it.
+TEST(Extract, ABackslashInTheFolderNameIsPartOfIt) {
+  TempFolder t;
+  Archive a;
+  a.members = {Text("dir/loto3.txt", "draws"), Text("b.txt", "b")};
+  WriteBytes(t / "in.zip", BuildZip(a));
+  EXPECT_EQ(ZipExtract(t / "in.zip", t / "we\\ird", "*.*"), 2);
+  EXPECT_EQ(t.Files(), (std::vector<std::string>{"in.zip", "we\\ird/b.txt", "we\\ird/dir/loto3.txt"}));
+}
+
 TEST(Extract, ReplacesAReadOnlyFileAndGivesMemberAttributesAndTime) {
   TempFolder t;
   Archive a;
