@@ -142,6 +142,8 @@ TEST_F(HttpCliTest, IncompleteOrUnexpectedResponsesFail) {
       {"/status/206", "the server answered 206 Custom Reason: a part of the document only", 206},
       {"/status/301", "the server answered 301 Custom Reason without a location to follow", 301},
       {"/many-headers", "HTTP header too long (more than 64 KiB)", kHttpLineTooLong},
+      {"/chunked", "the server sent the document in the \"chunked\" transfer coding, which an HTTP/1.0 client does not read",
+       kHttpBadResponse},
       {"/redirect-to/file:///etc/passwd",
        "refused to follow the redirection to file:///etc/passwd: only http and https are followed", 302},
       {"/redirect-to/ftp://u:p@127.0.0.1/x",
