@@ -41,6 +41,7 @@ Broken and hostile answers:
   /endless              no Content-Length, 65 MiB of zeros, then close
   /chunked              an HTTP/1.1 answer whose body is in the chunked transfer coding
   /reason-esc           500 with terminal escape sequences in its reason phrase
+  /reason-html          500 whose reason phrase is an HTML link
 """
 
 import argparse
@@ -199,6 +200,8 @@ def serve(conn, port):
         conn.sendall(b"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nfirst\r\n6\r\nsecond\r\n0\r\n\r\n")
     elif path == "/reason-esc":
         conn.sendall(response(500, "Bad\x1b]0;owned\x07\x1b[2J", b"page"))
+    elif path == "/reason-html":
+        conn.sendall(response(500, "<a href=\"http://repair.test/\">Click here to repair your draws</a>", b"page"))
     elif path.startswith("/files/"):
         name = os.path.join(ARGS.root or ".", os.path.basename(path[len("/files/"):]))
         if ARGS.root and os.path.isfile(name):
