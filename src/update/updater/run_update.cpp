@@ -110,7 +110,9 @@ class Update {
       if (report.status != kZipStatusEnd) result_.members.push_back(report.name);
       if (cb_.onArchiveEntry) cb_.onArchiveEntry(arg, report);
     });
-    if (count < 0) return Fail("the download from " + s_.url + " is not a readable archive: " + ZipErrorText(count));
+    if (count < 0)
+      return Fail("the download from " + http::WithoutUserInfo(s_.url) +
+                  " is not a readable archive: " + ZipErrorText(count));
     result_.chosen = ChooseMember(result_.members);
     if (result_.chosen.empty()) return Fail("the archive holds no file whose name contains \"loto\"");
     if (!ZipMatchMask(result_.chosen, s_.mask))

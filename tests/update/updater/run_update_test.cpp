@@ -267,6 +267,10 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
       {server_->Url("/files/readme.txt"), "loto*.txt",
        "Error - update failed: the download from " + server_->Url("/files/readme.txt") +
            " is not a readable archive: the file is not a ZIP archive"},
+      // The password of the URL is not shown (nor, on the command line, written to a log).
+      {server_->Url("/files/readme.txt", "name:word@127.0.0.1"), "loto*.txt",
+       "Error - update failed: the download from " + server_->Url("/files/readme.txt") +
+           " is not a readable archive: the file is not a ZIP archive"},
       {server_->Url("/zip/readme.txt"), "loto*.txt",
        "Error - update failed: the archive holds no file whose name contains \"loto\""},
       {server_->Url("/zip/readme.txt,loto3.txt"), "*.dat",
