@@ -15,8 +15,8 @@
 #include <random>
 
 #include "cli/cli.h"
-#include "platform/data_folder.h"
 #include "core/files/whole_file.h"
+#include "platform/data_folder.h"
 #include "update/http/http_cli.h"
 #include "update/updater/run_update.h"
 
@@ -146,8 +146,8 @@ int RunGetCommand(Context& ctx) {
     cli.Get();
   } catch (const http::EHttpException& e) {
     // The reason is the server's own text: no byte of it reaches the terminal as a control.
-    ctx.err << "drawlyze-cli: get: " << EscapeControls(ctx.args[0]) << ": " << EscapeControls(e.Reason())
-            << " (status " << e.Status() << ")\n";
+    ctx.err << "drawlyze-cli: get: " << EscapeControls(ctx.args[0]) << ": " << EscapeControls(e.Reason()) << " (status "
+            << e.Status() << ")\n";
     return kFailure;
   }
   if (!out.Commit()) {

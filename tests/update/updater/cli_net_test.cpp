@@ -115,7 +115,8 @@ TEST_F(CliNetTest, GetEscapesTheServersWordsAndLeavesNothingWhenStopped) {
     QProcess p;
     p.start(QCoreApplication::applicationDirPath() + "/drawlyze-cli", {"get", Url("/drip"), dir.filePath("out.bin")});
     ASSERT_TRUE(p.waitForStarted());
-    for (int i = 0; i < 100 && QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty(); ++i) QThread::msleep(20);
+    for (int i = 0; i < 100 && QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty(); ++i)
+      QThread::msleep(20);
     ::kill(static_cast<pid_t>(p.processId()), sig);
     ASSERT_TRUE(p.waitForFinished(10000));
     EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
