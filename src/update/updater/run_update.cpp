@@ -62,13 +62,15 @@ class Update {
   bool Fail(const std::string& why, bool show = true) {
     staging_.reset();
     std::error_code ec;
-    fs::remove(archive_, ec);
+    if (lock_ && lock_->Ok()) fs::remove(archive_, ec);  // another update's download is its own
     result_.failure = "Error - update failed: " + why;
     if (show && cb_.showMessage) cb_.showMessage(result_.failure);
     return false;
   }
 
   bool MakeStaging() {
+    lock_.emplace(folder_.string());
+    if (!lock_->Ok()) return Fail("another update is running in " + folder_.string());
     staging_.emplace(folder_.string());
     if (!staging_->Ok()) return Fail("no working folder can be made in " + folder_.string());
     Step("working folder made");
@@ -216,6 +218,7 @@ class Update {
   const fs::path folder_;
   const fs::path archive_;
   const fs::path draw_;
+  std::optional<FolderLock> lock_;  // released after the working folder has gone
   std::optional<StagingFolder> staging_;
   std::string candidate_;
   UpdateResult result_;

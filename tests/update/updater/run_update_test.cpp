@@ -13,6 +13,7 @@
 
 #include "../http/test_server.h"
 #include "../zip/zip_test_util.h"
+#include "update/updater/install_files.h"
 
 namespace drawlyze::updater {
 namespace {
@@ -233,6 +234,25 @@ TEST_F(RunUpdateTest, AProgramFolderWithABackslashInItsName) {
   EXPECT_TRUE(r.installed) << r.failure;
   EXPECT_EQ(ReadFile(InFolder("draws\\2024/3x10.txt")), kNewDraws);
   EXPECT_EQ(FolderFiles(), QStringList{"draws\\2024"});
+}
+
+// A second update in the same folder is refused; it leaves the first one's
+// working folder alone instead of removing it as a killed update's.
+TEST_F(RunUpdateTest, OneUpdateAtATimeInAFolder) {
+  WriteFile(InFolder("3x10.txt"), kOldDraws);
+  ASSERT_TRUE(QDir(folder_.path()).mkdir(".drawlyze-update-running"));
+  WriteFile(InFolder("temp.zip"), "the running update's download");
+  {
+    const FolderLock running(folder_.path().toStdString());
+    ASSERT_TRUE(running.Ok());
+    const UpdateResult r = Run("/zip/loto3.txt");
+    EXPECT_FALSE(r.installed);
+    EXPECT_EQ(r.failure, "Error - update failed: another update is running in " + folder_.path().toStdString());
+    EXPECT_EQ(FolderFiles(), (QStringList{".drawlyze-update-running", "3x10.txt", "temp.zip"}));
+  }
+  const UpdateResult r = Run("/zip/loto3.txt");  // the lock went with the first update
+  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak"}));
 }
 
 TEST_F(RunUpdateTest, NoDrawFileBeforeMeansNoBackup) {
