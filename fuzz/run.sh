@@ -36,17 +36,17 @@ cd "$repo"
 libs=""
 options=""
 case $target in
-  draw_file) sources="src/core/history/draw_history.cpp" ;;
-  sieve_pattern) sources="src/core/history/draw_history.cpp src/core/sieve/sieve_patterns.cpp
-      src/core/sieve/sieve_pattern_file.cpp src/core/files/whole_file.cpp" ;;
-  state_settings) sources="src/core/history/draw_history.cpp src/core/table/column_runs.cpp
-      src/core/table/state_settings.cpp src/core/files/whole_file.cpp" ;;
+  draw_file) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp" ;;
+  sieve_pattern) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp
+      src/core/sieve/sieve_patterns.cpp src/core/sieve/sieve_pattern_file.cpp src/core/files/whole_file.cpp" ;;
+  state_settings) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp
+      src/core/table/column_runs.cpp src/core/table/state_settings.cpp src/core/files/whole_file.cpp" ;;
   zip) sources=$(echo src/update/zip/*.cpp) ;;
   # Inputs past 16 KiB mostly repeat what shorter ones reach, only slower.
   inflate) sources=$(echo src/update/zip/*.cpp) libs="-lz" options="-max_len=16384" ;;
   explode | unshrink) sources=$(echo src/update/zip/*.cpp) options="-max_len=16384" ;;
   http_parser) sources="src/update/http/http_response_parser.cpp src/update/http/http_url.cpp" ;;
-  import) sources="src/core/history/draw_history.cpp $(echo src/core/import/*.cpp)" ;;
+  import) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp $(echo src/core/import/*.cpp)" ;;
   *)
     echo "fuzz: unknown target '$target'; targets: $targets" >&2
     exit 2

@@ -1,19 +1,22 @@
 // drawlyze-cli get URL OUTFILE | update URL [--mask M] [--folder DIR] [--force]
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QFile>
+#include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <ostream>
 #include <random>
 
 #include "cli/cli.h"
-#include "platform/data_folder.h"
 #include "core/files/whole_file.h"
+#include "platform/data_folder.h"
 #include "update/http/http_cli.h"
 #include "update/updater/run_update.h"
 
@@ -30,6 +33,41 @@ std::unique_ptr<QCoreApplication> EnsureApplication() {
   static char* argv[] = {name, nullptr};
   return std::make_unique<QCoreApplication>(argc, argv);
 }
+
+// The temporary file of a running get, removed when the user stops it
+// (Ctrl+C, a terminal that closes, kill): a stopped download leaves nothing.
+char g_partPath[4096];
+
+void RemovePartAndStop(int sig) {
+  if (g_partPath[0]) ::unlink(g_partPath);
+  ::signal(sig, SIG_DFL);
+  ::raise(sig);
+}
+
+class StopSignals {
+ public:
+  explicit StopSignals(const std::string& part) {
+    if (part.empty() || part.size() >= sizeof g_partPath) return;
+    std::memcpy(g_partPath, part.c_str(), part.size() + 1);
+    struct sigaction action {};
+    action.sa_handler = RemovePartAndStop;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &previous_[i]);
+    installed_ = true;
+  }
+  ~StopSignals() {
+    if (!installed_) return;
+    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
+    g_partPath[0] = '\0';
+  }
+  StopSignals(const StopSignals&) = delete;
+  StopSignals& operator=(const StopSignals&) = delete;
+
+ private:
+  static constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
+  std::array<struct sigaction, 3> previous_{};
+  bool installed_ = false;
+};
 
 // Where get writes. A regular file (or a new one) is written as a fresh file
 // beside it that replaces it only once the whole body is there and flushed;
@@ -63,6 +101,7 @@ class Output {
   Output& operator=(const Output&) = delete;
 
   QFile* Stream() { return file_.isOpen() ? &file_ : nullptr; }
+  const std::string& Temporary() const { return temporary_; }
 
   // Flushes what was written and puts it in place.
   bool Commit() {
@@ -95,9 +134,10 @@ int RunGetCommand(Context& ctx) {
   const auto app = EnsureApplication();
   Output out(ctx.args[1]);
   if (!out.Stream()) {
-    ctx.err << "drawlyze-cli: get: cannot write " << ctx.args[1] << '\n';
+    ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1]) << '\n';
     return kFailure;
   }
+  const StopSignals stop(out.Temporary());
   // The body goes to the file as it arrives: no size limit, no memory held.
   http::THttpCli cli;
   cli.URL = ctx.args[0];
@@ -105,14 +145,16 @@ int RunGetCommand(Context& ctx) {
   try {
     cli.Get();
   } catch (const http::EHttpException& e) {
-    ctx.err << "drawlyze-cli: get: " << ctx.args[0] << ": " << e.Reason() << " (status " << e.Status() << ")\n";
+    // The reason is the server's own text: no byte of it reaches the terminal as a control.
+    ctx.err << "drawlyze-cli: get: " << EscapeControls(ctx.args[0]) << ": " << EscapeControls(e.Reason()) << " (status "
+            << e.Status() << ")\n";
     return kFailure;
   }
   if (!out.Commit()) {
-    ctx.err << "drawlyze-cli: get: cannot write " << ctx.args[1] << '\n';
+    ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1]) << '\n';
     return kFailure;
   }
-  ctx.err << cli.RcvdCount() << " bytes saved to " << ctx.args[1] << '\n';
+  ctx.err << cli.RcvdCount() << " bytes saved to " << EscapeControls(ctx.args[1]) << '\n';
   return kOk;
 }
 

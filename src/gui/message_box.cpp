@@ -22,6 +22,9 @@ void ShowMessage(const QString& text, QWidget* parent) {
     return;
   }
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+  // Messages quote what others wrote (a server's reason phrase, an archive
+  // member's name): shown as text, never taken for markup or links.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
@@ -29,6 +32,7 @@ bool AskYesNo(const QString& text, QWidget* parent) {
   if (g_questionHook) return g_questionHook(text);
   QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
                   QMessageBox::Yes | QMessageBox::No, parent);
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }

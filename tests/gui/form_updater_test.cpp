@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "../update/http/test_server.h"
@@ -141,6 +142,30 @@ TEST_F(FormUpdaterTest, FailedDownloadKeepsTheDraws) {
   EXPECT_EQ(main->History().Count(), 4);
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"3x10.txt"});
   EXPECT_TRUE(form->xpButton_Update->isEnabled());
+}
+
+// A server's reason phrase (or a member's name) in a message is text, never
+// markup: no link of the server's choosing, no "Update installed" heading.
+TEST_F(FormUpdaterTest, TheServersWordsAreShownAsPlainText) {
+  gui::g_messageHook = nullptr;
+  std::vector<Qt::TextFormat> formats;
+  QString shown;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+        formats.push_back(box->textFormat());
+        shown = box->text();
+        box->accept();
+      }
+  });
+  poll.start(10);
+  form->Edit1_url->setText(QString::fromStdString(server_->Url("/reason-html")));
+  form->xpButton_Update->click();
+  EXPECT_EQ(formats, std::vector<Qt::TextFormat>{Qt::PlainText});
+  EXPECT_EQ(shown.toStdString(),
+            "Error - update failed: the server answered 500 <a href=\"http://repair.test/\">Click here to repair your "
+            "draws</a>");
 }
 
 TEST_F(FormUpdaterTest, CloseWaitsForTheRunningUpdate) {

@@ -245,6 +245,13 @@ void THttpCli::Feed(std::string_view bytes) {
           SetState(THttpState::httpWaitingBody);
           if (MaxBodySize > 0 && header.contentLength > MaxBodySize && header.status < 400)
             Fail("the document is larger than " + SizeText(MaxBodySize), kHttpTooLarge);
+          // A body in a transfer coding (chunked) is not the document: saved
+          // as it comes, its framing would be taken for the file's bytes.
+          else if (!header.transferEncoding.empty() && Lower(header.transferEncoding) != "identity" &&
+                   request_ != THttpRequest::httpHEAD && header.status < 400)
+            Fail("the server sent the document in the \"" + header.transferEncoding +
+                     "\" transfer coding, which an HTTP/1.0 client does not read",
+                 kHttpBadResponse);
         }
         break;
       case ResponseEvent::Kind::Body:

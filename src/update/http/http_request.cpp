@@ -48,10 +48,28 @@ std::string HttpDate(std::time_t time) {
   return text;
 }
 
+std::string RequestTarget(std::string_view target) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  target = target.substr(0, target.find('#'));
+  std::string out;
+  out.reserve(target.size());
+  for (const char c : target) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b > 0x20 && b < 0x7F) {
+      out += c;
+    } else {
+      out += '%';
+      out += kHex[b >> 4];
+      out += kHex[b & 15];
+    }
+  }
+  return out;
+}
+
 std::vector<std::string> BuildRequestLines(const RequestHead& head) {
   const bool post = head.method == "POST";
   std::vector<std::string> lines;
-  lines.push_back(head.method + " " + head.target + " HTTP/1.0");
+  lines.push_back(head.method + " " + RequestTarget(head.target) + " HTTP/1.0");
   if (!head.sender.empty()) lines.push_back("From: " + head.sender);
   if (!head.accept.empty()) lines.push_back("Accept: " + head.accept);
   if (!head.reference.empty()) lines.push_back("Referer: " + head.reference);

@@ -32,6 +32,12 @@ struct RequestHead {
   std::string rangeEnd;
 };
 
+// The target as the request line carries it: without its fragment ("#..."),
+// and with control bytes, blanks and non-ASCII bytes percent-encoded, so that
+// nothing a URL or a server's "location" holds can end the line early or
+// start another header line.
+std::string RequestTarget(std::string_view target);
+
 // The request lines without their CR LF, the last one empty.
 std::vector<std::string> BuildRequestLines(const RequestHead& head);
 // The lines joined, each ended by CR LF.

@@ -148,6 +148,8 @@ void ResponseParser::HeaderField(std::string_view name, std::string_view value, 
     } else {
       header_.contentRangeEnd.clear();
     }
+  } else if (name == "transfer-encoding") {
+    header_.transferEncoding = std::string(value);
   } else if (name == "accept-ranges") {
     header_.acceptRanges = std::string(value);
   } else if (name == "content-type") {

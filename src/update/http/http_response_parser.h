@@ -38,6 +38,7 @@ struct ResponseHeader {
   std::string contentRangeBegin;
   std::string contentRangeEnd;
   std::string acceptRanges;
+  std::string transferEncoding;  // as sent; an HTTP/1.0 client reads none but "identity"
   std::vector<std::string> authChallenges;
 };
 

@@ -1,6 +1,7 @@
 #include "update/updater/install_files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,6 +15,17 @@
 namespace drawlyze::updater {
 
 namespace fs = std::filesystem;
+
+FolderLock::FolderLock(const std::string& folder) {
+  fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  // A folder that cannot be opened or locked (a file system without locks)
+  // does not stop the update; only another update's lock does.
+  if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) ok_ = errno != EWOULDBLOCK;
+}
+
+FolderLock::~FolderLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
 
 StagingFolder::StagingFolder(const std::string& folder) {
   std::error_code ec;

@@ -11,6 +11,25 @@ namespace drawlyze::updater {
 // written under its own name, so none can collide with one.
 inline constexpr const char* kStagingPrefix = ".drawlyze-update-";
 
+// Held while an update works in a folder, so that a second one there (the
+// window and a scheduled drawlyze-cli update) is refused instead of taking
+// the first one's working folder for one left by a killed update. The system
+// drops it with the process, so a killed update leaves no stale lock.
+class FolderLock {
+ public:
+  explicit FolderLock(const std::string& folder);
+  ~FolderLock();
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+  // False only when another update holds the folder.
+  bool Ok() const { return ok_; }
+
+ private:
+  int fd_ = -1;
+  bool ok_ = true;
+};
+
 // A fresh working folder (mode 0700) in folder; removed with everything in it
 // when the object goes, whatever happened. Folders left by an update that was
 // killed are removed first.

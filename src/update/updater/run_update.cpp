@@ -62,13 +62,15 @@ class Update {
   bool Fail(const std::string& why, bool show = true) {
     staging_.reset();
     std::error_code ec;
-    fs::remove(archive_, ec);
+    if (lock_ && lock_->Ok()) fs::remove(archive_, ec);  // another update's download is its own
     result_.failure = "Error - update failed: " + why;
     if (show && cb_.showMessage) cb_.showMessage(result_.failure);
     return false;
   }
 
   bool MakeStaging() {
+    lock_.emplace(folder_.string());
+    if (!lock_->Ok()) return Fail("another update is running in " + folder_.string());
     staging_.emplace(folder_.string());
     if (!staging_->Ok()) return Fail("no working folder can be made in " + folder_.string());
     Step("working folder made");
@@ -110,7 +112,9 @@ class Update {
       if (report.status != kZipStatusEnd) result_.members.push_back(report.name);
       if (cb_.onArchiveEntry) cb_.onArchiveEntry(arg, report);
     });
-    if (count < 0) return Fail("the download from " + s_.url + " is not a readable archive: " + ZipErrorText(count));
+    if (count < 0)
+      return Fail("the download from " + http::WithoutUserInfo(s_.url) +
+                  " is not a readable archive: " + ZipErrorText(count));
     result_.chosen = ChooseMember(result_.members);
     if (result_.chosen.empty()) return Fail("the archive holds no file whose name contains \"loto\"");
     if (!ZipMatchMask(result_.chosen, s_.mask))
@@ -214,6 +218,7 @@ class Update {
   const fs::path folder_;
   const fs::path archive_;
   const fs::path draw_;
+  std::optional<FolderLock> lock_;  // released after the working folder has gone
   std::optional<StagingFolder> staging_;
   std::string candidate_;
   UpdateResult result_;

@@ -1,5 +1,6 @@
 // Extraction of one member: local header, decoder, CRC check, and the output
 // file that only appears once everything checked out.
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <system_error>
@@ -180,6 +181,14 @@ int ExtractOpened(std::FILE* archive, const std::string& outputPath, std::int64_
     storedSize = directorySizes->compressedSize;
     inputLimit = storedSize + kDescriptorSize + 2;
     outputLimit = storedSize;
+  }
+  // The directory's sizes are the ones the caller checked (the size limit of
+  // an update, the byte ranges that catch overlapping members): a local
+  // header that claims more reads and writes no more than they allow.
+  if (directorySizes) {
+    const std::uint64_t packed = directorySizes->compressedSize + (descriptor ? kDescriptorSize : 0) + 2;
+    inputLimit = std::min(inputLimit, packed);
+    outputLimit = std::min<std::uint64_t>(outputLimit, directorySizes->size);
   }
   ArchiveSource source(archive, inputLimit, h.compressedSize, options);
   OutputWindow out(outputLimit, [&](const std::uint8_t* data, std::size_t size) {

@@ -14,6 +14,10 @@ namespace {
 
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
+// A separator of this platform's paths: a "\\" in a folder's name on a
+// POSIX system is a character of that name, not a separator.
+bool IsPlatformSeparator(char c) { return c == '/' || (fs::path::preferred_separator == '\\' && c == '\\'); }
+
 }  // namespace
 
 std::optional<std::string> MemberOutputPath(const std::string& folder, const std::string& storedName) {
@@ -33,7 +37,7 @@ std::optional<std::string> MemberOutputPath(const std::string& folder, const std
     start = stop + 1;
   }
   std::string path = folder;
-  if (path.empty() || !IsSeparator(path.back())) path += fs::path::preferred_separator;
+  if (path.empty() || !IsPlatformSeparator(path.back())) path += fs::path::preferred_separator;
   path += relative;
   if (!storedName.empty() && IsSeparator(storedName.back()) && !relative.empty()) path += fs::path::preferred_separator;
   return path;
@@ -41,7 +45,7 @@ std::optional<std::string> MemberOutputPath(const std::string& folder, const std
 
 bool RunsThroughLink(const std::string& folder, const std::string& outputPath) {
   std::string base = folder;
-  if (base.empty() || !IsSeparator(base.back())) base += fs::path::preferred_separator;
+  if (base.empty() || !IsPlatformSeparator(base.back())) base += fs::path::preferred_separator;
   if (outputPath.size() <= base.size() || outputPath.compare(0, base.size(), base) != 0) return false;
   const std::string relative = outputPath.substr(base.size());
   // The folders on the way, and a folder entry's own last part, which would
@@ -60,15 +64,11 @@ bool RunsThroughLink(const std::string& folder, const std::string& outputPath) {
   return false;
 }
 
-fs::path PlatformPath(const std::string& outputPath) {
-  std::string p = outputPath;
-  if (fs::path::preferred_separator == '/')
-    for (char& c : p)
-      if (c == '\\') c = '/';
-  return fs::path(p);
-}
+fs::path PlatformPath(const std::string& outputPath) { return fs::path(outputPath); }
 
-bool IsFolderPath(const std::string& outputPath) { return !outputPath.empty() && IsSeparator(outputPath.back()); }
+bool IsFolderPath(const std::string& outputPath) {
+  return !outputPath.empty() && IsPlatformSeparator(outputPath.back());
+}
 
 bool PendingFile::Create(const fs::path& target) {
   Discard();

@@ -22,9 +22,10 @@ std::optional<std::string> MemberOutputPath(const std::string& folder, const std
 // the last place of a file's path is replaced, never followed.)
 bool RunsThroughLink(const std::string& folder, const std::string& outputPath);
 
-// An output path as ZipExtractEntry takes it ("/" or "\"), in platform form.
+// An output path as ZipExtractEntry takes it (already in platform form: a
+// "\" in a folder's name on this system stays part of that name).
 std::filesystem::path PlatformPath(const std::string& outputPath);
-// True when the output path names a folder (ends with "/" or "\").
+// True when the output path names a folder (ends with a separator of this platform).
 bool IsFolderPath(const std::string& outputPath);
 
 // A temporary file beside the final one. Dropped (deleted) unless Commit

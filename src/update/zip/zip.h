@@ -135,7 +135,7 @@ struct ZipEntrySizes {
 };
 
 // Extracts the member whose local header is at localHeaderOffset into
-// outputPath ("/" or "\" separators; a trailing one makes a folder entry).
+// outputPath (the platform's separators; a trailing one makes a folder entry).
 // onWritten receives the size of every block written. 0 or an error code;
 // a failure leaves no file behind.
 int ZipExtractEntry(const std::string& archivePath, const std::string& outputPath, std::int64_t localHeaderOffset,

@@ -68,6 +68,22 @@ TEST(BuildRequest, ConditionalLinesLeftOut) {
   EXPECT_EQ(JoinRequestLines(BuildRequestLines(head)), "HEAD / HTTP/1.0\r\nHost: h\r\nRange: bytes=-99\r\n\r\n");
 }
 
+// What a typed URL or a server's "location" holds never breaks the request line.
+TEST(BuildRequest, TargetBytesThatWouldBreakTheLineAreEncoded) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/loto3_txt.zip", "/loto3_txt.zip"},
+      {"/a%20b?x=1&y=~", "/a%20b?x=1&y=~"},
+      {"/echo\rX-Injected: yes", "/echo%0DX-Injected:%20yes"},
+      {"/a b HTTP/1.1\tc\x7f", "/a%20b%20HTTP/1.1%09c%7F"},
+      {"/r\xc3\xa9sultats.zip", "/r%C3%A9sultats.zip"},
+      {"/file.zip#part", "/file.zip"},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(RequestTarget(in), out) << in;
+  RequestHead head;
+  head.target = "/echo\rX-Injected: yes";
+  EXPECT_EQ(BuildRequestLines(head).front(), "GET /echo%0DX-Injected:%20yes HTTP/1.0");
+}
+
 TEST(Base64Encode, PaddingOfEveryLength) {
   const std::pair<const char*, const char*> cases[] = {{"", ""},        {"f", "Zg=="},        {"fo", "Zm8="},
                                                        {"foo", "Zm9v"}, {"foob", "Zm9vYg=="}, {"\xff\xfe\xfd", "//79"}};

@@ -39,6 +39,9 @@ Broken and hostile answers:
   /many-headers         80,000 short header lines
   /huge-length          Content-Length 3,000,000,000, then 1 MiB and close
   /endless              no Content-Length, 65 MiB of zeros, then close
+  /chunked              an HTTP/1.1 answer whose body is in the chunked transfer coding
+  /reason-esc           500 with terminal escape sequences in its reason phrase
+  /reason-html          500 whose reason phrase is an HTML link
 """
 
 import argparse
@@ -193,6 +196,12 @@ def serve(conn, port):
         block = b"\0" * (1 << 16)
         for _ in range(65 * 16):
             conn.sendall(block)
+    elif path == "/chunked":
+        conn.sendall(b"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nfirst\r\n6\r\nsecond\r\n0\r\n\r\n")
+    elif path == "/reason-esc":
+        conn.sendall(response(500, "Bad\x1b]0;owned\x07\x1b[2J", b"page"))
+    elif path == "/reason-html":
+        conn.sendall(response(500, "<a href=\"http://repair.test/\">Click here to repair your draws</a>", b"page"))
     elif path.startswith("/files/"):
         name = os.path.join(ARGS.root or ".", os.path.basename(path[len("/files/"):]))
         if ARGS.root and os.path.isfile(name):

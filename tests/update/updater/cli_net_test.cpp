@@ -1,12 +1,14 @@
 // drawlyze-cli get and update, run as a user runs them, against the local
 // server; and zip list on what a user may hand it.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "../http/test_server.h"
 
@@ -98,6 +100,28 @@ TEST_F(CliNetTest, GetFailuresLeaveTheFileAlone) {
   EXPECT_TRUE(err.contains(": the received data cannot be written: ")) << err.toStdString();
   EXPECT_EQ(Read(out), "the previous download");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
+}
+
+// What the server says reaches the terminal escaped; a download the user
+// stops (Ctrl+C, kill) leaves no partial file behind.
+TEST_F(CliNetTest, GetEscapesTheServersWordsAndLeavesNothingWhenStopped) {
+  const CliRun r = Cli({"get", Url("/reason-esc"), dir.filePath("out.bin")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err.toStdString(),
+            "drawlyze-cli: get: " + server_->Url("/reason-esc") + ": Bad\\x1B]0;owned\\x07\\x1B[2J (status 500)\n");
+
+  for (const int sig : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(sig);
+    QProcess p;
+    p.start(QCoreApplication::applicationDirPath() + "/drawlyze-cli", {"get", Url("/drip"), dir.filePath("out.bin")});
+    ASSERT_TRUE(p.waitForStarted());
+    for (int i = 0; i < 100 && QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty(); ++i)
+      QThread::msleep(20);
+    ::kill(static_cast<pid_t>(p.processId()), sig);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "");
+  }
 }
 
 TEST_F(CliNetTest, ZipListEscapesNamesAndRefusesWhatIsNoFile) {

@@ -13,6 +13,7 @@
 
 #include "../http/test_server.h"
 #include "../zip/zip_test_util.h"
+#include "update/updater/install_files.h"
 
 namespace drawlyze::updater {
 namespace {
@@ -224,6 +225,36 @@ TEST_F(RunUpdateTest, AnOlderOrShorterDrawFileNeedsTheUsersYes) {
   }
 }
 
+// A program folder whose name holds a "\": the working folder stays inside it.
+TEST_F(RunUpdateTest, AProgramFolderWithABackslashInItsName) {
+  ASSERT_TRUE(QDir(folder_.path()).mkdir("draws\\2024"));
+  settings_.folder = InFolder("draws\\2024").toStdString();
+  WriteFile(InFolder("draws\\2024/3x10.txt"), kOldDraws);
+  const UpdateResult r = Run("/zip/loto3.txt");
+  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_EQ(ReadFile(InFolder("draws\\2024/3x10.txt")), kNewDraws);
+  EXPECT_EQ(FolderFiles(), QStringList{"draws\\2024"});
+}
+
+// A second update in the same folder is refused; it leaves the first one's
+// working folder alone instead of removing it as a killed update's.
+TEST_F(RunUpdateTest, OneUpdateAtATimeInAFolder) {
+  WriteFile(InFolder("3x10.txt"), kOldDraws);
+  ASSERT_TRUE(QDir(folder_.path()).mkdir(".drawlyze-update-running"));
+  WriteFile(InFolder("temp.zip"), "the running update's download");
+  {
+    const FolderLock running(folder_.path().toStdString());
+    ASSERT_TRUE(running.Ok());
+    const UpdateResult r = Run("/zip/loto3.txt");
+    EXPECT_FALSE(r.installed);
+    EXPECT_EQ(r.failure, "Error - update failed: another update is running in " + folder_.path().toStdString());
+    EXPECT_EQ(FolderFiles(), (QStringList{".drawlyze-update-running", "3x10.txt", "temp.zip"}));
+  }
+  const UpdateResult r = Run("/zip/loto3.txt");  // the lock went with the first update
+  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak"}));
+}
+
 TEST_F(RunUpdateTest, NoDrawFileBeforeMeansNoBackup) {
   const UpdateResult r = Run("/zip/readme.txt,loto3.txt");
   EXPECT_TRUE(r.installed);
@@ -254,6 +285,10 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
       {server_->Url("/stall"), "loto*.txt",
        "Error - update failed: Connection timed out: the server sent nothing for 300 ms"},
       {server_->Url("/files/readme.txt"), "loto*.txt",
+       "Error - update failed: the download from " + server_->Url("/files/readme.txt") +
+           " is not a readable archive: the file is not a ZIP archive"},
+      // The password of the URL is not shown (nor, on the command line, written to a log).
+      {server_->Url("/files/readme.txt", "name:word@127.0.0.1"), "loto*.txt",
        "Error - update failed: the download from " + server_->Url("/files/readme.txt") +
            " is not a readable archive: the file is not a ZIP archive"},
       {server_->Url("/zip/readme.txt"), "loto*.txt",

@@ -74,6 +74,17 @@ TEST(Extract, CreatesFoldersForFolderPartsAndFolderEntries) {
   }
 }
 
+// On this system a "\" in the target folder's own name is a character of
+// that name: the members go into that folder, not into a path made up from it.
+TEST(Extract, ABackslashInTheFolderNameIsPartOfIt) {
+  TempFolder t;
+  Archive a;
+  a.members = {Text("dir/loto3.txt", "draws"), Text("b.txt", "b")};
+  WriteBytes(t / "in.zip", BuildZip(a));
+  EXPECT_EQ(ZipExtract(t / "in.zip", t / "we\\ird", "*.*"), 2);
+  EXPECT_EQ(t.Files(), (std::vector<std::string>{"in.zip", "we\\ird/b.txt", "we\\ird/dir/loto3.txt"}));
+}
+
 TEST(Extract, ReplacesAReadOnlyFileAndGivesMemberAttributesAndTime) {
   TempFolder t;
   Archive a;
@@ -296,6 +307,53 @@ TEST(Extract, OverlappingMembersStopTheExtraction) {
     EXPECT_EQ(t.Files(), (std::vector<std::string>{"in.zip", "out/a.txt"}));
   }
   EXPECT_EQ(ZipErrorText(kZipOverlap), "overlapping members: two members share their data (a possible ZIP bomb)");
+}
+
+// A local header that claims more than the central directory: the
+// directory's sizes bound what the member reads and writes, since they are
+// what an update checked against its limit and what the overlap check
+// counted (a member reading past its counted bytes could quote the next
+// members, the overlap bomb again).
+TEST(Extract, TheDirectorysSizesBoundWhatAMemberReadsAndWrites) {
+  const auto patch32 = [](Bytes& b, std::size_t at, std::uint32_t v) {
+    for (int k = 0; k < 4; ++k) b[at + static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(v >> (8 * k));
+  };
+  const auto centralAt = [](const Bytes& b) {
+    for (std::size_t i = 0;; ++i)
+      if (b[i] == 'P' && b[i + 1] == 'K' && b[i + 2] == 1 && b[i + 3] == 2) return i;
+  };
+  const Bytes data = RandomText(50000, 8);
+  const std::size_t packed = DeflateRaw(data).size();
+  const struct {
+    const char* what;
+    bool descriptor;
+    std::size_t localSizeAt, centralSizeAt;  // 22 / 24: uncompressed size; 18 / 20: compressed size
+    std::uint32_t centralValue;
+    int code;
+  } cases[] = {
+      {"local_size_larger", false, 22, 24, 20000, kZipFormatError},
+      {"descriptor_directory_size_smaller", true, 0, 24, 20000, kZipFormatError},
+      {"local_packed_size_larger", false, 18, 20, static_cast<std::uint32_t>(packed / 2), kZipReadError},
+      {"descriptor_directory_packed_size_smaller", true, 0, 20, static_cast<std::uint32_t>(packed / 2), kZipReadError},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Archive a;
+    a.members = {Text("loto3.txt", data)};
+    a.members[0].descriptor = c.descriptor;
+    Bytes bytes = BuildZip(a);
+    if (c.localSizeAt) patch32(bytes, c.localSizeAt, 0xFFFFFFFEu);
+    patch32(bytes, centralAt(bytes) + c.centralSizeAt, c.centralValue);
+    TempFolder t;
+    WriteBytes(t / "in.zip", bytes);
+    EXPECT_EQ(ZipExtract(t / "in.zip", t / "out", "*.*"), c.code);
+    EXPECT_EQ(t.Files(), std::vector<std::string>{"in.zip"});
+    EXPECT_EQ(ZipExtractEntry(t / "in.zip", t / "one.txt", 0, {}, {},
+                              ZipEntrySizes{c.centralSizeAt == 20 ? c.centralValue : static_cast<std::uint32_t>(packed),
+                                            c.centralSizeAt == 24 ? c.centralValue : 50000u}),
+              c.code);
+    EXPECT_EQ(t.Files(), std::vector<std::string>{"in.zip"});
+  }
 }
 
 // Links already in the target folder are never written through: not a
