@@ -130,7 +130,9 @@ const std::vector<CommandEntry>& Commands() {
        "to --out written whole or not at all.",
        {},
        {{"--out FILE", "write the history into FILE instead of stdout"},
-        {"--date COLUMN", "the date column, by header name or 1-based number"},
+        {"--date COLUMN",
+         "the date column, by header name or 1-based number; a date split over three columns as "
+         "MONTH+DAY+YEAR"},
         {"--result COLUMN", "a result column, repeatable (the first midday, the second evening)"},
         {"--time COLUMN", "the draw-time column (midday or evening)"},
         {"--day-first", "dates like 03/04/2020 are day first (3 April)"},
