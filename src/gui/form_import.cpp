@@ -179,7 +179,6 @@ void TForm_import::FormCreate() {
   StringGrid_preview->setSelectionMode(QAbstractItemView::NoSelection);
   StringGrid_preview->verticalHeader()->setDefaultSectionSize(20);
   Memo_summary->setReadOnly(true);
-  Memo_summary->setLineWrapMode(QPlainTextEdit::NoWrap);
   ComboBox_day_order->addItems(
       {"from the values", "day first (03/04/2020 is 3 April)", "month first (03/04/2020 is March 4)"});
 
@@ -311,7 +310,13 @@ void TForm_import::ShowMapping() {
     lines << "To do: " + QString::fromStdString(m.problem) + "; choose in the lists above.";
   else if (merged_.draws.empty())
     lines << "No readable draw: choose other columns above.";
-  for (const std::string& line : SummaryLines(inputs, merged_)) lines << QString::fromStdString(line);
+  // The totals first (draws, dates, duplicates, conflicts), then the rows and
+  // the columns of the export.
+  const std::vector<std::string> summary = SummaryLines(inputs, merged_);
+  const auto totals = std::find_if(summary.begin(), summary.end(),
+                                   [](const std::string& line) { return line.rfind("draws: ", 0) == 0; });
+  for (auto it = totals; it != summary.end(); ++it) lines << QString::fromStdString(*it);
+  for (auto it = summary.begin(); it != totals; ++it) lines << QString::fromStdString(*it);
   Memo_summary->setPlainText(lines.join('\n'));
   xpButton_OK->setEnabled(choiceProblem_.isEmpty() && m.Ready() && !merged_.draws.empty());
 }

@@ -61,7 +61,10 @@ void TForm_updater::FormCreate() {
   connect(ComboBox_source, &QComboBox::activated, this, [this] { ComboBox_sourceChange(); });
 }
 
-void TForm_updater::ComboBox_sourceChange() { Edit1_url->setText(ComboBox_source->currentData().toString()); }
+void TForm_updater::ComboBox_sourceChange() {
+  Edit1_url->setText(ComboBox_source->currentData().toString());
+  Edit1_url->setCursorPosition(0);  // the scheme and the host in sight
+}
 
 QString TForm_updater::ProgramFolder() const { return programFolder_.isEmpty() ? model_.Folder() : programFolder_; }
 
