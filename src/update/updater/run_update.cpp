@@ -298,7 +298,7 @@ std::string SuccessMessage(const UpdateResult& result, long long loaded, const s
   std::string text = "Update done: " + std::to_string(loaded) + (loaded == 1 ? " draw" : " draws") + " loaded";
   if (result.installedFacts.draws > loaded)
     text += " (the newest of the " + std::to_string(result.installedFacts.draws) + " in the file)";
-  text += ", the newest of " + (newestDate.empty() ? std::string("none") : newestDate) + ".\n";
+  text += newestDate.empty() ? ".\n" : ", the newest drawn on " + newestDate + ".\n";
   text += result.backupName.empty() ? "There was no draw file to keep."
                                     : "The previous draw file is kept as " + result.backupName + ".";
   return text;
