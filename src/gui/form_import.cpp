@@ -308,6 +308,8 @@ void TForm_import::ShowMapping() {
     lines << "To do: " + choiceProblem_ + ".";
   else if (!m.Ready())
     lines << "To do: " + QString::fromStdString(m.problem) + "; choose in the lists above.";
+  else if (input_.kind == InputKind::Csv && input_.table.Rows() == 0)
+    lines << "The file holds no rows of draws.";
   else if (merged_.draws.empty())
     lines << "No readable draw: choose other columns above.";
   // The totals first (draws, dates, duplicates, conflicts), then the rows and
