@@ -119,10 +119,13 @@ const std::vector<CommandEntry>& Commands() {
        RunGetCommand},
       {"update",
        {"update URL [--mask MASK] [--folder DIR] [--force]"},
-       "Runs the Updater: downloads the results archive at URL, extracts the member whose name contains \"loto\" "
-       "into a private working folder, checks it as a draw file (refused with no valid draw, more incorrect lines "
-       "than draws, or over 64 MiB), keeps the old draw file as 3x10.txt.bak (then 3x10.txt[1].bak, ...) and puts "
-       "the new one in its place in one step. On any failure the old draw file stays and nothing is left behind.",
+       "Runs the Updater: downloads the results archive at URL (an address ending in \"/\" is a results directory: "
+       "loto3_txt.zip is appended), extracts the member whose name contains \"loto\" into a private working folder "
+       "(a download that is a results export in CSV, such as New York's "
+       "https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD, goes through the importer with the "
+       "columns it proposes), checks it as a draw file (refused with no valid draw, more incorrect lines than draws, "
+       "or over 64 MiB), keeps the old draw file as 3x10.txt.bak (then 3x10.txt[1].bak, ...) and puts the new one in "
+       "its place in one step. On any failure the old draw file stays and nothing is left behind.",
        {},
        {{"--mask MASK", "the member to install (default loto*.txt)"},
         {"--folder DIR", "the folder of the draw file (default: the data folder, see Files)"},
@@ -137,7 +140,9 @@ const std::vector<CommandEntry>& Commands() {
        "to --out written whole or not at all.",
        {},
        {{"--out FILE", "write the history into FILE instead of stdout"},
-        {"--date COLUMN", "the date column, by header name or 1-based number"},
+        {"--date COLUMN",
+         "the date column, by header name or 1-based number; a date split over three columns as "
+         "MONTH+DAY+YEAR"},
         {"--result COLUMN", "a result column, repeatable (the first midday, the second evening)"},
         {"--time COLUMN", "the draw-time column (midday or evening)"},
         {"--day-first", "dates like 03/04/2020 are day first (3 April)"},

@@ -188,6 +188,7 @@ int RunUpdateCommand(Context& ctx) {
     if (result.needsConfirmation) ctx.err << "drawlyze-cli: update: --force installs it all the same\n";
     return kFailure;
   }
+  for (const std::string& line : result.importSummary) ctx.err << EscapeControls(line) << '\n';
   ctx.err << EscapeControls(result.chosen) << " installed as " << settings.drawName;
   if (!result.backupName.empty()) ctx.err << ", the previous draw file kept as " << result.backupName;
   ctx.err << '\n';

@@ -14,6 +14,7 @@
 #include "core/table/table_text.h"
 #include "core/views/views.h"
 #include "gui/chart_painter.h"
+#include "gui/form_import.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
 #include "gui/form_updater.h"
@@ -448,7 +449,14 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
   return false;
 }
 
+// Draw files load as they are; a results export opens the import window.
 void TForm1::OpenDrawFileDialog() {
-  const QString path = drawlyze::gui::OpenFileName(openDialogFileName_, "*.txt (*.txt);;*.* (*)", this);
-  if (!path.isEmpty()) LoadDrawFile(path);
+  const QString path = drawlyze::gui::OpenFileName(
+      openDialogFileName_, "Draw files and CSV exports (*.txt *.csv);;*.txt (*.txt);;*.csv (*.csv);;*.* (*)", this);
+  if (path.isEmpty()) return;
+  if (path.endsWith(".csv", Qt::CaseInsensitive) || path.endsWith(".tsv", Qt::CaseInsensitive)) {
+    if (forms_.Form_import->LoadExport(path)) forms_.Form_import->exec();
+    return;
+  }
+  LoadDrawFile(path);
 }

@@ -1,5 +1,6 @@
 #include "gui/form1.h"
 #include "gui/form_backtest_chart.h"
+#include "gui/form_import.h"
 #include "gui/form_memo.h"
 #include "gui/form_sieve.h"
 #include "gui/form_stat.h"
@@ -20,6 +21,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_backtest_chart = new TForm_backtest_chart(Form_memo);
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
+  Form_import = new TForm_import(model, Form1);
 }
 
 Forms::~Forms() { delete Form1; }  // the others are its children

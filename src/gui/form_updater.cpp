@@ -8,6 +8,7 @@
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "gui/styled_controls.h"
+#include "update/updater/update_sources.h"
 
 TForm_updater::TForm_updater(drawlyze::gui::Model& model, QWidget* parent) : QDialog(parent), model_(model) {
   Label1 = new QLabel("Archive:", this);
@@ -18,24 +19,29 @@ TForm_updater::TForm_updater(drawlyze::gui::Model& model, QWidget* parent) : QDi
   Edit2_mask = new QLineEdit(this);
   xpButton_Update = new QPushButton("Update", this);
   xpButton_Close = new QPushButton("Close", this);
+  Label4 = new QLabel("Source:", this);
+  ComboBox_source = new QComboBox(this);
   FormCreate();
 }
 
 void TForm_updater::FormCreate() {
-  drawlyze::gui::MakeFixedDialog(this, "Form_updater", "Updater", 490, 200);
+  // 70 pixels wider than designed, so that the source list holds its longest name.
+  drawlyze::gui::MakeFixedDialog(this, "Form_updater", "Updater", 560, 200);
   drawlyze::gui::PlaceCentred(this);
 
   drawlyze::gui::PlaceControls({
       {Label1, "Label1", 16, 8, 60, 16},
       {ListBox1, "ListBox1", 8, 32, 121, 161},
       {Label2, "Label2", 144, 12, 30, 16},
-      {Edit1_url, "Edit1_url", 184, 8, 297, 21},
+      {Edit1_url, "Edit1_url", 184, 8, 367, 21},
       {Label3, "Label3", 144, 52, 92, 16},
-      {Edit2_mask, "Edit2_mask", 240, 48, 241, 21},
+      {Edit2_mask, "Edit2_mask", 240, 48, 311, 21},
+      {Label4, "Label4", 144, 92, 52, 16},
+      {ComboBox_source, "ComboBox_source", 200, 88, 351, 21},
       {xpButton_Update, "xpButton_Update", 152, 168, 75, 25},
-      {xpButton_Close, "xpButton_Close", 400, 167, 75, 25},
+      {xpButton_Close, "xpButton_Close", 470, 167, 75, 25},
   });
-  for (QLabel* label : {Label1, Label2, Label3}) {
+  for (QLabel* label : {Label1, Label2, Label3, Label4}) {
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -43,12 +49,21 @@ void TForm_updater::FormCreate() {
   }
   drawlyze::gui::StyleButtons({xpButton_Update, xpButton_Close});
 
-  ArchiveName = "loto3_txt.zip";
-  Edit1_url->setText(QString::fromStdString(drawlyze::updater::DefaultResultsDirectory()) + ArchiveName);
+  ArchiveName = drawlyze::updater::kArchiveName;
+  for (const drawlyze::updater::UpdateSource& source : drawlyze::updater::UpdateSources())
+    ComboBox_source->addItem(QString::fromStdString(source.name), QString::fromStdString(source.url));
+  ComboBox_source->setCurrentIndex(drawlyze::updater::DefaultUpdateSource());
+  ComboBox_sourceChange();
   Edit2_mask->setText("loto*.txt");
 
   connect(xpButton_Update, &QPushButton::clicked, this, [this] { xpButton_UpdateClick(); });
   connect(xpButton_Close, &QPushButton::clicked, this, [this] { xpButton_CloseClick(); });
+  connect(ComboBox_source, &QComboBox::activated, this, [this] { ComboBox_sourceChange(); });
+}
+
+void TForm_updater::ComboBox_sourceChange() {
+  Edit1_url->setText(ComboBox_source->currentData().toString());
+  Edit1_url->setCursorPosition(0);  // the scheme and the host in sight
 }
 
 QString TForm_updater::ProgramFolder() const { return programFolder_.isEmpty() ? model_.Folder() : programFolder_; }
@@ -64,14 +79,21 @@ void TForm_updater::xpButton_UpdateClick() {
 
 void TForm_updater::xpButton_CloseClick() {
   if (running_)
-    closePending_ = true;
+    StopAndClose();
   else
     accept();
 }
 
+// The update ends at once, leaving the folder as it was; the window closes
+// when RunUpdate has returned.
+void TForm_updater::StopAndClose() {
+  closePending_ = true;
+  stop_.Request();
+}
+
 void TForm_updater::reject() {
   if (running_) {
-    closePending_ = true;
+    StopAndClose();
     return;
   }
   QDialog::reject();
@@ -79,7 +101,7 @@ void TForm_updater::reject() {
 
 void TForm_updater::closeEvent(QCloseEvent* event) {
   if (running_) {
-    closePending_ = true;
+    StopAndClose();
     event->ignore();
     return;
   }
@@ -103,6 +125,7 @@ void TForm_updater::RunUpdate() {
   running_ = true;
   closePending_ = false;
   escapeHeld_ = false;
+  stop_ = {};
   xpButton_Update->setEnabled(false);
   qApp->installEventFilter(this);
 
@@ -125,6 +148,7 @@ void TForm_updater::RunUpdate() {
   };
   callbacks.processEvents = [] { QCoreApplication::processEvents(); };
   callbacks.escapeHeld = [this] { return escapeHeld_; };
+  callbacks.stop = &stop_;
   // The draws are reloaded after the button is enabled again, as the main
   // window's redraw may take a moment on a long history.
   std::string installed;
@@ -135,6 +159,11 @@ void TForm_updater::RunUpdate() {
   qApp->removeEventFilter(this);
   xpButton_Update->setEnabled(true);
   running_ = false;
-  if (!installed.empty()) model_.LoadDrawFile(QString::fromStdString(installed), parentWidget());
+  if (!installed.empty() && model_.LoadDrawFile(QString::fromStdString(installed), parentWidget())) {
+    const drawlyze::DrawHistory& history = model_.history;
+    const std::string newest = history.Count() > 0 ? history.DateText(0) : std::string();
+    drawlyze::gui::ShowMessage(
+        QString::fromStdString(drawlyze::updater::SuccessMessage(lastResult_, history.Count(), newest)), this);
+  }
   if (closePending_) accept();
 }

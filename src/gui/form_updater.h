@@ -1,9 +1,11 @@
 #pragma once
-// The Updater: downloads the results archive, lists its members, installs the
-// results file as the draw file and has the model reload it (the main window
-// follows). The work itself is RunUpdate; this window only feeds it and shows
-// what it reports.
+// The Updater: downloads the results archive (or a lottery's results export,
+// picked from the source list), lists its members, installs the results file
+// as the draw file and has the model reload it (the main window follows). The
+// work itself is RunUpdate; this window only feeds it and shows what it
+// reports. Close and Escape stop a running update at once.
 
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,15 +44,18 @@ class TForm_updater : public QDialog {
   QLineEdit* Edit2_mask;
   QPushButton* xpButton_Update;
   QPushButton* xpButton_Close;
+  QLabel* Label4;
+  QComboBox* ComboBox_source;  // the sources; choosing one fills Edit1_url
 
   // Handlers.
   void xpButton_UpdateClick();
   void xpButton_CloseClick();
+  void ComboBox_sourceChange();
   // The listing's report callback: every member goes into the list.
   void OnArchiveEntry(int argument, const drawlyze::ZipReport& report);
 
  public slots:
-  void reject() override;  // Escape and the close box wait for a running update
+  void reject() override;  // Escape and the close box stop a running update, then close
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -60,10 +65,12 @@ class TForm_updater : public QDialog {
  private:
   void FormCreate();
   void RunUpdate();
+  void StopAndClose();
 
   drawlyze::gui::Model& model_;
   QString programFolder_;
   drawlyze::updater::UpdateResult lastResult_;
+  drawlyze::updater::UpdateStop stop_;
   bool running_ = false;
   bool closePending_ = false;
   bool escapeHeld_ = false;

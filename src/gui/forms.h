@@ -1,8 +1,9 @@
 #pragma once
-// The program's eight windows around one model. They are created once, in
-// this order, and live until the set is destroyed: the main window (which
-// loads the draw file and draws the first view), Sieve, Updater, Statistics,
-// report, backtest chart, Table, State. A window that opens windows created after it receives
+// The program's windows around one model. They are created once, in this
+// order, and live until the set is destroyed: the main window (which loads
+// the draw file and draws the first view), Sieve, Updater, Statistics,
+// report, backtest chart, Table, State, and the import window of results
+// exports. A window that opens windows created after it receives
 // this set and finds them here when it opens them. The program's main owns
 // the model and the set; nothing is global, so two sets never share state.
 
@@ -14,6 +15,7 @@ class TForm_memo;
 class TForm_backtest_chart;
 class TForm_Table;
 class TForm_Stat;
+class TForm_import;
 
 namespace drawlyze::gui {
 
@@ -35,6 +37,7 @@ class Forms {
   TForm_backtest_chart* Form_backtest_chart = nullptr;
   TForm_Table* Form_Table = nullptr;
   TForm_Stat* Form_Stat = nullptr;
+  TForm_import* Form_import = nullptr;
 };
 
 }  // namespace drawlyze::gui

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QMessageBox>
+#include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 
 #include "../update/http/test_server.h"
@@ -76,8 +78,15 @@ class FormUpdaterTest : public ::testing::Test {
 
 TEST_F(FormUpdaterTest, ControlsAtCreation) {
   EXPECT_EQ(form->windowTitle(), "Updater");
-  EXPECT_EQ(form->size(), QSize(490, 200));
+  EXPECT_EQ(form->size(), QSize(560, 200));
   EXPECT_EQ(form->ArchiveName, "loto3_txt.zip");
+  // New York's export is the default source; the results directory is the other.
+  ASSERT_EQ(form->ComboBox_source->count(), 2);
+  EXPECT_EQ(form->ComboBox_source->currentText(), "New York Numbers, midday and evening (open data CSV)");
+  EXPECT_EQ(form->Edit1_url->text(), "https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD");
+  form->ComboBox_source->setCurrentIndex(0);
+  form->ComboBox_sourceChange();
+  EXPECT_EQ(form->ComboBox_source->currentText(), "Results directory (ZIP)");
   EXPECT_TRUE(form->Edit1_url->text().endsWith("/loto3_txt.zip"));
   EXPECT_EQ(form->Edit2_mask->text(), "loto*.txt");
   EXPECT_EQ(form->ListBox1->count(), 0);
@@ -90,6 +99,8 @@ TEST_F(FormUpdaterTest, ControlsAtCreation) {
       {form->Edit2_mask, "Edit2_mask"},
       {form->xpButton_Update, "xpButton_Update"},
       {form->xpButton_Close, "xpButton_Close"},
+      {form->Label4, "Label4"},
+      {form->ComboBox_source, "ComboBox_source"},
   };
   for (const auto& [widget, name] : names) EXPECT_EQ(widget->objectName(), name);
   EXPECT_EQ(form->Label1->text(), "Archive:");
@@ -109,7 +120,8 @@ TEST_F(FormUpdaterTest, UpdateFillsTheListAndReloadsTheMainWindow) {
 
   EXPECT_FALSE(enabledDuringUpdate);
   EXPECT_TRUE(form->xpButton_Update->isEnabled());
-  EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+  EXPECT_EQ(messages, QStringList{"Update done: 2 draws loaded, the newest drawn on 01.01.2011.\n"
+                                  "The previous draw file is kept as 3x10.txt.bak."});
   ASSERT_EQ(form->ListBox1->count(), 2);
   EXPECT_EQ(form->ListBox1->item(0)->text(), "readme.txt");
   EXPECT_EQ(form->ListBox1->item(1)->text(), "loto3.txt");
@@ -168,18 +180,47 @@ TEST_F(FormUpdaterTest, TheServersWordsAreShownAsPlainText) {
             "draws</a>");
 }
 
-TEST_F(FormUpdaterTest, CloseWaitsForTheRunningUpdate) {
-  form->show();
-  form->Edit1_url->setText(QString::fromStdString(server_->Url("/zip/readme.txt,loto3.txt")));
-  bool visibleAfterClose = false;
-  QTimer::singleShot(0, form, [&] {
-    form->xpButton_Close->click();
-    visibleAfterClose = form->isVisible();
-  });
+// An address ending in "/" is a results directory: the archive's name is appended.
+TEST_F(FormUpdaterTest, ADirectoryAddressFetchesItsArchive) {
+  form->Edit1_url->setText(QString::fromStdString(server_->Url("/dir/readme.txt,loto3.txt/")));
   form->xpButton_Update->click();
-  EXPECT_TRUE(visibleAfterClose);
-  EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(main->History().Count(), 2);  // the update still ran to its end
+  EXPECT_TRUE(form->LastResult().installed) << form->LastResult().failure;
+  EXPECT_EQ(form->ListBox1->count(), 2);
+  EXPECT_EQ(main->History().Count(), 2);
+}
+
+// Close or Escape while the server sends nothing more: the download stops at
+// once (the client would wait 30 s), the draw file is as it was, nothing is left.
+TEST_F(FormUpdaterTest, CloseOrEscapeStopsAStalledDownload) {
+  const QByteArray before = kFourDraws;
+  for (const bool escape : {false, true}) {
+    SCOPED_TRACE(escape ? "Escape" : "Close");
+    form->show();
+    form->Edit1_url->setText(QString::fromStdString(server_->Url("/stall-body")));
+    QStringList duringDownload;
+    QTimer::singleShot(300, form, [&] {
+      duringDownload = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+      if (escape)
+        QTest::keyClick(form, Qt::Key_Escape);
+      else
+        form->xpButton_Close->click();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    form->xpButton_Update->click();
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(duringDownload.size(), 2);  // the draw file and the working folder
+    EXPECT_TRUE(form->LastResult().stopped);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->xpButton_Update->isEnabled());
+    EXPECT_EQ(main->History().Count(), 4);
+    QFile file(drawPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"3x10.txt"});
+  }
 }
 
 }  // namespace

@@ -58,11 +58,27 @@ TEST(ImportShapes, EachShapeGivesTheDrawsItHolds) {
        "sep=;\nDate;Result\n\n2020-04-03;5\n;;\n2020-04-04;123\n", "03.04.2020 - 005\n04.04.2020 - 123\n"},
       {"UTF-16 text from a spreadsheet", Utf16Le("Date\tResult\r\n2020-04-03\t987\r\n"), "03.04.2020 - 987\n"},
       {"unreadable rows are listed by line and the rest is kept",
-       "Date,Draw,Result\n2020-02-30,Mid,111\n2020-03-01,Morning,222\n2020-03-01,Eve,12a\n2020-03-02,Eve,\n"
+       "Date,Draw,Result\n2020-02-30,Mid,111\n2020-03-01,Later,222\n2020-03-01,Eve,12a\n2020-03-02,Eve,\n"
        "2020-03-03,EVE,333\n",
        "03.03.2020 Eve 333\n", "2 3 4 5"},
       {"a row holds a midday result but no evening one yet", "Date,Midday,Evening\n2020-04-03,123,\n",
        "03.04.2020 Mid 123\n"},
+      {"Texas: no header, the game with its draw time, month, day and year apart, three balls and a Fireball",
+       Fixture("texas_pick3.csv"),
+       "10.06.2019 Mor 824\n10.06.2019 Mid 123\n10.06.2019 Eve 456\n10.06.2019 Ngt 789\n13.06.2019 Mor 007\n"
+       "13.06.2019 Ngt 010\n",
+       "5"},
+      {"a split date whose headers say month first where no day passes 12", "Month,Day,Year,Result\n4,3,2020,123\n",
+       "03.04.2020 - 123\n"},
+      {"a split date whose headers say day first", "Day;Month;Year;Result\n3;4;2020;123\n", "03.04.2020 - 123\n"},
+      {"a split date with the year first", "Year,Month,Day,Result\n2020,4,3,123\n", "03.04.2020 - 123\n"},
+      {"compact dates", "Date,Result\n20200403,123\n20200402,456\n", "02.04.2020 - 456\n03.04.2020 - 123\n"},
+      {"four draws a day, one column each", "Date,Morning,Day,Evening,Night\n2020-04-03,111,222,333,444\n",
+       "03.04.2020 Mor 111\n03.04.2020 Mid 222\n03.04.2020 Eve 333\n03.04.2020 Ngt 444\n"},
+      {"two draws a day called Day and Night are midday and evening",
+       "Date,Draw,Result\n2020-04-03,Night,123\n2020-04-03,Day,456\n", "03.04.2020 Mid 456\n03.04.2020 Eve 123\n"},
+      {"Day and Night in the headers of two results", "Date,Day Numbers,Night Numbers\n2020-04-03,123,456\n",
+       "03.04.2020 Mid 123\n03.04.2020 Eve 456\n"},
   };
   for (const ShapeCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -15,7 +15,8 @@ inline std::string Compact(const std::vector<ImportedDraw>& draws) {
   std::string text;
   for (const ImportedDraw& d : draws) {
     AppendDate(text, d.day);
-    text += d.time == DrawTime::Midday ? " Mid " : d.time == DrawTime::Evening ? " Eve " : " - ";
+    static constexpr const char* kTimes[] = {" Mor ", " Mid ", " - ", " Eve ", " Ngt "};
+    text += kTimes[static_cast<int>(d.time)];
     for (auto n : d.numbers) text += static_cast<char>('0' + n);
     text += '\n';
   }

@@ -69,7 +69,13 @@ DateParts NumericDate(std::string_view s) {
   std::size_t pos = 0;
   int length = 0;
   const int first = Number(s, pos, length);
-  if (first < 0 || pos >= s.size()) return parts;
+  if (first < 0) return parts;
+  if (length == 8 && DateEnds(s, pos)) {  // 20200403
+    const int year = first / 10000, month = first / 100 % 100, day = first % 100;
+    if (year < 1900 || year > 2199 || month < 1 || month > 12 || day < 1 || day > 31) return parts;
+    return {DateKind::YearFirst, 0, 0, year, month, day, false, 0};
+  }
+  if (pos >= s.size()) return parts;
   const char sep = s[pos];
   if (sep != '/' && sep != '-' && sep != '.') return parts;
   ++pos;
@@ -202,7 +208,7 @@ std::string DatePicture(const DateParts& sample, DayOrder order) {
       if (order == DayOrder::DayFirst) return "DD" + sep + "MM" + sep + year;
       return "MM" + sep + "DD" + sep + year + " or DD" + sep + "MM" + sep + year;
     case DateKind::YearFirst:
-      return "YYYY" + sep + "MM" + sep + "DD";
+      return sample.separator == 0 ? "YYYYMMDD" : "YYYY" + sep + "MM" + sep + "DD";
     case DateKind::Dotted:
       return "DD.MM." + year;
     case DateKind::NamedMonth:
@@ -264,19 +270,66 @@ bool ReadClockTime(std::string_view cell, DrawTime& time) {
 }  // namespace
 
 bool ReadDrawTime(std::string_view cell, DrawTime& time) {
-  static constexpr std::array<std::string_view, 9> kMidday = {"mid", "midday", "day",    "noon", "afternoon",
-                                                              "m",   "d",      "mittag", "midi"};
-  static constexpr std::array<std::string_view, 7> kEvening = {"eve", "evening", "night", "e", "n", "abend", "soir"};
+  // Words that name a draw time wherever they stand in the cell; single
+  // letters only as the whole cell.
+  static constexpr struct {
+    std::string_view word;
+    DrawTime time;
+  } kWords[] = {{"morning", DrawTime::Morning}, {"mor", DrawTime::Morning},      {"morn", DrawTime::Morning},
+                {"mid", DrawTime::Midday},      {"midday", DrawTime::Midday},    {"day", DrawTime::Midday},
+                {"noon", DrawTime::Midday},     {"afternoon", DrawTime::Midday}, {"mittag", DrawTime::Midday},
+                {"midi", DrawTime::Midday},     {"eve", DrawTime::Evening},      {"evening", DrawTime::Evening},
+                {"abend", DrawTime::Evening},   {"soir", DrawTime::Evening},     {"night", DrawTime::Night},
+                {"ngt", DrawTime::Night}};
+  static constexpr struct {
+    char letter;
+    DrawTime time;
+  } kLetters[] = {{'m', DrawTime::Midday}, {'d', DrawTime::Midday}, {'e', DrawTime::Evening}, {'n', DrawTime::Night}};
   cell = Trim(cell);
-  std::size_t end = 0;
-  while (end < cell.size() && IsLetter(cell[end])) ++end;
-  if (end == 0) return !cell.empty() && IsDigit(cell[0]) && ReadClockTime(cell, time);
-  const std::string_view word = cell.substr(0, end);
-  for (std::string_view name : kMidday)
-    if (EqualsNoCase(word, name)) return time = DrawTime::Midday, true;
-  for (std::string_view name : kEvening)
-    if (EqualsNoCase(word, name)) return time = DrawTime::Evening, true;
-  return false;
+  if (cell.empty()) return false;
+  if (IsDigit(cell[0])) return ReadClockTime(cell, time);
+  if (cell.size() == 1) {
+    for (const auto& entry : kLetters)
+      if (Lower(cell[0]) == entry.letter) return time = entry.time, true;
+    return false;
+  }
+  bool found = false;
+  DrawTime named = DrawTime::Unknown;
+  for (std::size_t pos = 0; pos < cell.size();) {
+    if (!IsLetter(cell[pos])) {
+      ++pos;
+      continue;
+    }
+    const std::size_t from = pos;
+    while (pos < cell.size() && IsLetter(cell[pos])) ++pos;
+    const std::string_view word = cell.substr(from, pos - from);
+    for (const auto& entry : kWords) {
+      if (!EqualsNoCase(word, entry.word)) continue;
+      if (found && named != entry.time) return false;  // "Day/Night": two draw times
+      found = true;
+      named = entry.time;
+    }
+  }
+  if (found) time = named;
+  return found;
+}
+
+int ReadDayOrMonth(std::string_view cell) {
+  cell = Trim(cell);
+  if (cell.empty() || cell.size() > 2 || !IsDigit(cell[0]) || !IsDigit(cell.back())) return -1;
+  const int value = cell.size() == 1 ? cell[0] - '0' : (cell[0] - '0') * 10 + (cell[1] - '0');
+  return value >= 1 && value <= 31 ? value : -1;
+}
+
+int ReadYear(std::string_view cell) {
+  cell = Trim(cell);
+  if (cell.size() != 4) return -1;
+  int value = 0;
+  for (char c : cell) {
+    if (!IsDigit(c)) return -1;
+    value = value * 10 + (c - '0');
+  }
+  return value >= 1900 && value <= 2199 ? value : -1;
 }
 
 namespace {

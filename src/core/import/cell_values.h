@@ -13,15 +13,17 @@ namespace drawlyze::import {
 // A calendar day as year * 10000 + month * 100 + day: sorts as days do.
 using DayKey = std::int32_t;
 
-// Midday sorts before a draw of unknown time, which sorts before evening.
-enum class DrawTime : std::uint8_t { Midday, Unknown, Evening };
+// The draws of a day in the order they are held; a draw of unknown time sorts
+// between midday and evening. A lottery with two draws a day calls them
+// midday and evening, whatever its export says ("Day" and "Night").
+enum class DrawTime : std::uint8_t { Morning, Midday, Unknown, Evening, Night };
 
 enum class DayOrder : std::uint8_t { Unknown, MonthFirst, DayFirst };
 
 enum class DateKind : std::uint8_t {
   None,
   EitherOrder,  // 03/04/2020, 3-4-2020: day and month in an order the cell does not tell
-  YearFirst,    // 2020-04-03, 2020-04-03T00:00:00.000, 2020/04/03
+  YearFirst,    // 2020-04-03, 2020-04-03T00:00:00.000, 2020/04/03, 20200403
   Dotted,       // 03.04.2020: day first
   NamedMonth,   // Apr 3 2020, 3-Apr-2020, Friday April 3 2020
 };
@@ -48,9 +50,15 @@ void AppendDate(std::string& out, DayKey day);
 // "Tue": the English three-letter name of the weekday.
 std::string_view WeekdayName(DayKey day);
 
-// "MID", "Midday", "Day", "EVE", "Evening", "Night" and the like, in any case;
-// false when the cell names no draw time.
+// "MID", "Midday", "Day", "EVE", "Evening", "Morning", "Night" and the like,
+// in any case, alone or among other words ("Pick 3 Morning"), or a clock
+// time; false when the cell names no draw time or two different ones.
 bool ReadDrawTime(std::string_view cell, DrawTime& time);
+
+// One part of a date split over three columns: a day or month number 1..31
+// (at most two digits), or a year 1900..2199 (four digits); -1 otherwise.
+int ReadDayOrMonth(std::string_view cell);
+int ReadYear(std::string_view cell);
 
 enum class ResultShape : std::uint8_t {
   None,

@@ -13,6 +13,8 @@ struct Profile {
   int dates = 0, eitherOrder = 0, firstAbove12 = 0, secondAbove12 = 0;
   DateParts sample;
   int times = 0;
+  std::uint8_t timesSeen = 0;                  // a bit for each DrawTime named
+  int years = 0, dayOrMonth = 0, above12 = 0;  // the parts of a split date
   int three = 0, shortNumbers = 0, digits = 0, longNumbers = 0, money = 0, otherNumbers = 0;
 };
 
@@ -35,8 +37,16 @@ Profile ProfileColumn(const CsvTable& table, int column) {
     } else if (ResolveDate(date, DayOrder::Unknown) != 0) {
       if (p.dates++ == 0 && p.eitherOrder == 0) p.sample = date;
     }
-    DrawTime time;
-    p.times += ReadDrawTime(cell, time);
+    DrawTime time = DrawTime::Unknown;
+    if (ReadDrawTime(cell, time)) {
+      ++p.times;
+      p.timesSeen |= static_cast<std::uint8_t>(1u << static_cast<unsigned>(time));
+    }
+    p.years += ReadYear(cell) > 0;
+    if (const int part = ReadDayOrMonth(cell); part > 0) {
+      ++p.dayOrMonth;
+      p.above12 += part > 12;
+    }
     switch (ClassifyResult(cell)) {
       case ResultShape::Three:
         ++p.three;
@@ -62,6 +72,11 @@ Profile ProfileColumn(const CsvTable& table, int column) {
 }
 
 bool Mostly(int part, int whole) { return part * 2 > whole; }
+// All but one value in fifty: a column of numbers that only look like a
+// year, a month or a day here and there is none.
+bool Nearly(int part, int whole) { return whole > 0 && part * 50 >= whole * 49; }
+
+constexpr std::uint8_t Bit(DrawTime time) { return static_cast<std::uint8_t>(1u << static_cast<unsigned>(time)); }
 
 std::string Lowered(std::string_view s) {
   std::string out(s);
@@ -93,11 +108,13 @@ bool Has(const std::vector<std::string>& words, std::string_view w) {
 DrawTime HeaderTime(std::string_view header) {
   const std::vector<std::string> words = Words(header);
   const std::string lower = Lowered(header);
+  const bool morning = lower.find("morning") != std::string::npos || Has(words, "morn");
   const bool mid =
       lower.find("midday") != std::string::npos || Has(words, "mid") || Has(words, "day") || Has(words, "noon");
-  const bool eve = lower.find("evening") != std::string::npos || Has(words, "eve") || Has(words, "night");
-  if (mid == eve) return DrawTime::Unknown;
-  return mid ? DrawTime::Midday : DrawTime::Evening;
+  const bool eve = lower.find("evening") != std::string::npos || Has(words, "eve");
+  const bool night = Has(words, "night");
+  if (morning + mid + eve + night != 1) return DrawTime::Unknown;
+  return morning ? DrawTime::Morning : mid ? DrawTime::Midday : eve ? DrawTime::Evening : DrawTime::Night;
 }
 
 bool SaysResult(std::string_view header) {
@@ -150,7 +167,29 @@ std::string Values(int n) { return std::to_string(n) + (n == 1 ? " value" : " va
 std::string Count(int part, int whole) { return std::to_string(part) + " of " + std::to_string(whole); }
 
 const char* TimeWord(DrawTime time) {
-  return time == DrawTime::Midday ? "midday " : time == DrawTime::Evening ? "evening " : "";
+  switch (time) {
+    case DrawTime::Morning:
+      return "morning ";
+    case DrawTime::Midday:
+      return "midday ";
+    case DrawTime::Evening:
+      return "evening ";
+    case DrawTime::Night:
+      return "night ";
+    case DrawTime::Unknown:
+      break;
+  }
+  return "";
+}
+
+// Words of a header that name the month or the day of a split date.
+bool SaysMonth(std::string_view header) {
+  const std::vector<std::string> words = Words(header);
+  return Has(words, "month") || Has(words, "mon") || Has(words, "mm") || Has(words, "m");
+}
+bool SaysDay(std::string_view header) {
+  const std::vector<std::string> words = Words(header);
+  return Has(words, "day") || Has(words, "dd") || Has(words, "d");
 }
 
 // Resolves a column named by its header (any case) or its 1-based number; -1 when none matches.
@@ -219,6 +258,8 @@ class Proposer {
   void ChooseDate() {
     int best = -1;
     if (choice_.date) {
+      if (FindColumn(t_, *choice_.date) < 0 && choice_.date->find('+') != std::string::npos)
+        return ChooseNamedSplitDate(*choice_.date);
       best = Named(*choice_.date);
       if (best < 0) return;
     } else {
@@ -229,6 +270,7 @@ class Proposer {
             (P(c).dates == P(best).dates && dateHeader && !Has(Words(t_.Header(best)), "date")))
           best = c;
       }
+      if (best < 0 && FindSplitDate()) return;
       if (best < 0) return Fail(Choice::DateColumn, "no column holds dates");
     }
     m_.dateColumn = best;
@@ -273,6 +315,103 @@ class Proposer {
     return DayOrder::Unknown;
   }
 
+  bool HoldsYears(int c) const { return Nearly(P(c).years, P(c).filled); }
+  bool HoldsDayOrMonth(int c) const { return Nearly(P(c).dayOrMonth, P(c).filled); }
+
+  // A year column with two columns of days and months beside it: before it
+  // (6,10,2019) or after it (2019,6,10).
+  bool FindSplitDate() {
+    for (int y = 0; y < t_.Columns(); ++y) {
+      if (!HoldsYears(y)) continue;
+      if (y >= 2 && HoldsDayOrMonth(y - 2) && HoldsDayOrMonth(y - 1) && SplitDate({y - 2, y - 1, y}, false))
+        return true;
+      if (y + 2 < t_.Columns() && HoldsDayOrMonth(y + 1) && HoldsDayOrMonth(y + 2) &&
+          SplitDate({y, y + 1, y + 2}, false))
+        return true;
+    }
+    return false;
+  }
+
+  void ChooseNamedSplitDate(const std::string& names) {
+    std::vector<int> columns;
+    for (std::size_t from = 0; from <= names.size();) {
+      std::size_t to = names.find('+', from);
+      if (to == std::string::npos) to = names.size();
+      const int c = Named(names.substr(from, to - from));
+      if (c < 0) return;
+      columns.push_back(c);
+      from = to + 1;
+    }
+    std::sort(columns.begin(), columns.end());
+    if (columns.size() != 3 || std::adjacent_find(columns.begin(), columns.end()) != columns.end())
+      return Fail(Choice::Column, "a date split over columns takes three of them, the month, the day and the year");
+    SplitDate(columns, true);
+  }
+
+  // Three columns in file order, one of them the years: which of the other
+  // two is the month comes from the user's day order, then from a day above
+  // 12, then from the headers; a year written first is followed by the month.
+  bool SplitDate(const std::vector<int>& columns, bool chosen) {
+    std::vector<int> parts;
+    int year = -1;
+    for (int c : columns) {
+      if (year < 0 && HoldsYears(c))
+        year = c;
+      else
+        parts.push_back(c);
+    }
+    const std::string names = NamesOf(t_, columns);
+    const auto refuse = [&](const std::string& why) {
+      if (chosen) Fail(Choice::Column, names + " " + why);
+      return false;
+    };
+    if (year < 0) return refuse("hold no column of years");
+    const int p = parts[0], q = parts[1];
+    if (!HoldsDayOrMonth(p) || !HoldsDayOrMonth(q)) return refuse("do not hold a day and a month beside the year");
+    const bool pDay = P(p).above12 > 0, qDay = P(q).above12 > 0;
+    if (pDay && qDay) return refuse("hold days above 12 in two columns: neither is a month");
+    int month = p;
+    std::string why;
+    if (choice_.dayOrder != DayOrder::Unknown) {
+      month = choice_.dayOrder == DayOrder::MonthFirst ? p : q;
+      why = choice_.dayOrder == DayOrder::MonthFirst ? ", month first as chosen" : ", day first as chosen";
+    } else if (pDay || qDay) {
+      month = pDay ? q : p;
+      why = std::string(", ") +
+            (pDay ? "day first: a day above 12 stands first in "
+                  : "month first: a day above 12 "
+                    "stands second in ") +
+            Values(P(pDay ? p : q).above12);
+    } else if (SaysMonth(t_.Header(p)) || SaysDay(t_.Header(q))) {
+      why = ", month first as the headers say";
+    } else if (SaysMonth(t_.Header(q)) || SaysDay(t_.Header(p))) {
+      month = q;
+      why = ", day first as the headers say";
+    } else if (year < p) {
+      why = ", month first after the year";
+    } else {
+      Fail(Choice::DayOrder,
+           "the dates in " + names + " read as well day first as month first (no day above 12 tells)");
+      why = ", day and month order unknown";
+    }
+    const int day = month == p ? q : p;
+    m_.monthColumn = month;
+    m_.dayColumn = day;
+    m_.yearColumn = year;
+    m_.dayOrder = why == ", day and month order unknown" ? DayOrder::Unknown
+                  : month == p                           ? DayOrder::MonthFirst
+                                                         : DayOrder::DayFirst;
+    const std::string as = chosen ? "as chosen; " : "";
+    Use(year) = {ColumnRole::Year, DrawTime::Unknown, 0,
+                 "date, year: " + as + Count(P(year).years, P(year).filled) + " values are years"};
+    Use(month) = {ColumnRole::Month, DrawTime::Unknown, 0,
+                  "date, month: " + as + Count(P(month).dayOrMonth - P(month).above12, P(month).filled) +
+                      " values are 1 to 12" + why};
+    Use(day) = {ColumnRole::DayOfMonth, DrawTime::Unknown, 0,
+                "date, day: " + as + Count(P(day).dayOrMonth, P(day).filled) + " values are 1 to 31"};
+    return true;
+  }
+
   void ChooseTime() {
     int best = -1;
     if (choice_.time) {
@@ -280,7 +419,7 @@ class Proposer {
       if (best < 0) return;
     } else {
       for (int c = 0; c < t_.Columns(); ++c)
-        if (c != m_.dateColumn && Mostly(P(c).times, P(c).filled) && (best < 0 || P(c).times > P(best).times)) best = c;
+        if (IsNotDate(c) && Mostly(P(c).times, P(c).filled) && (best < 0 || P(c).times > P(best).times)) best = c;
       if (best < 0) return;
     }
     m_.timeColumn = best;
@@ -303,7 +442,10 @@ class Proposer {
     const Profile& p = P(c);
     return Mostly(p.digits, p.filled) && p.shortNumbers == p.digits && p.three + p.longNumbers + p.money == 0;
   }
-  bool Free(int c) const { return c != m_.dateColumn && c != m_.timeColumn; }
+  bool IsNotDate(int c) const {
+    return c != m_.dateColumn && c != m_.monthColumn && c != m_.dayColumn && c != m_.yearColumn;
+  }
+  bool Free(int c) const { return IsNotDate(c) && c != m_.timeColumn; }
 
   void ChooseResults() {
     std::vector<ResultSource> sources;
@@ -335,6 +477,11 @@ class Proposer {
         std::vector<int> digits;
         for (int c = 0; c < t_.Columns(); ++c)
           if (Free(c) && HeaderExclusion(t_.Header(c)).empty() && IsDigitColumn(c)) digits.push_back(c);
+        // Without headers, a fourth single digit right after a result's three
+        // is its bonus ball (the Fireball of Texas' export).
+        if (!t_.hasHeader && digits.size() % 3 == 1 && digits.size() > 3 &&
+            digits.back() == digits[digits.size() - 2] + 1)
+          digits.pop_back();
         if (digits.size() % 3 != 0 || digits.size() > 6)
           return Fail(Choice::ResultColumns,
                       "the single-digit columns " + NamesOf(t_, digits) + " do not make whole results (three a draw)");
@@ -344,6 +491,7 @@ class Proposer {
       if (sources.empty()) return Fail(Choice::ResultColumns, "no column holds pick-3 results");
     }
     AssignTimes(sources);
+    TwoDrawsADay(sources);
     m_.results = sources;
     for (const ResultSource& s : sources) Explain(s);
   }
@@ -366,10 +514,14 @@ class Proposer {
       return;
     } else {
       std::vector<int> firsts;
-      for (const ResultSource& s : sources) firsts.push_back(s.columns[0]);
-      const bool headersTell = sources.size() == 2 && HeaderTimeOf(sources[0]) != DrawTime::Unknown &&
-                               HeaderTimeOf(sources[1]) != DrawTime::Unknown &&
-                               HeaderTimeOf(sources[0]) != HeaderTimeOf(sources[1]);
+      std::uint8_t named = 0;
+      bool headersTell = true;  // each result's header names its own draw of the day
+      for (const ResultSource& s : sources) {
+        firsts.push_back(s.columns[0]);
+        const DrawTime t = HeaderTimeOf(s);
+        headersTell = headersTell && t != DrawTime::Unknown && (named & Bit(t)) == 0;
+        named |= Bit(t);
+      }
       if (headersTell) {
         for (ResultSource& s : sources) s.time = HeaderTimeOf(s);
       } else if (sources.size() == 2 && !choice_.results.empty()) {
@@ -379,8 +531,9 @@ class Proposer {
         return Fail(Choice::ResultColumns,
                     NamesOf(t_, firsts) + " both hold results and their headers do not say which is midday");
       } else {
-        return Fail(Choice::ResultColumns,
-                    NamesOf(t_, firsts) + " all hold results; a row gives at most a midday and an evening draw");
+        return Fail(
+            Choice::ResultColumns,
+            NamesOf(t_, firsts) + " all hold results and their headers do not say which draw of the day each is");
       }
     }
     const bool allTimed =
@@ -399,7 +552,9 @@ class Proposer {
     else if (s.time != DrawTime::Unknown && !choice_.resultTimes.empty())
       from = "; the draw time as chosen";
     else if (s.time != DrawTime::Unknown && HeaderTimeOf(s) == s.time)
-      from = std::string("; the header says ") + (s.time == DrawTime::Midday ? "midday" : "evening");
+      from = "; the header says " + std::string(Trim(TimeWord(s.time)));
+    else if (s.time == DrawTime::Evening && HeaderTimeOf(s) == DrawTime::Night)
+      from = "; the header says night, the later of two draws a day";
     else if (s.time != DrawTime::Unknown)
       from = std::string("; ") + (s.time == DrawTime::Midday ? "midday: named first" : "evening: named second");
     const std::string chosen = choice_.results.empty() ? "" : "as chosen; ";
@@ -419,6 +574,20 @@ class Proposer {
                 "digit " + std::to_string(ball + 1) + " of the " + TimeWord(s.time) + "result: " + chosen +
                     Count(P(c).digits, P(c).filled) + " values are single digits" + from};
     }
+  }
+
+  // A lottery with two draws a day holds them at midday and in the evening,
+  // whatever its export calls them: "Night" beside "Day" is the evening draw.
+  void TwoDrawsADay(std::vector<ResultSource>& sources) {
+    std::uint8_t times = m_.timeColumn >= 0 ? P(m_.timeColumn).timesSeen : 0;
+    for (const ResultSource& s : sources) times |= Bit(s.time);
+    if (m_.timeColumn >= 0 && (times & (Bit(DrawTime::Morning) | Bit(DrawTime::Night))) != 0)
+      Use(m_.timeColumn).reason = "draw time: " + std::string(choice_.time ? "as chosen; " : "") +
+                                  Count(P(m_.timeColumn).times, P(m_.timeColumn).filled) + " values name a draw time";
+    if ((times & Bit(DrawTime::Night)) == 0 || (times & (Bit(DrawTime::Morning) | Bit(DrawTime::Evening))) != 0) return;
+    m_.nightIsEvening = true;
+    for (ResultSource& s : sources)
+      if (s.time == DrawTime::Night) s.time = DrawTime::Evening;
   }
 
   void ExplainUnused() {
@@ -467,6 +636,12 @@ std::string DescribeUse(const ColumnUse& use) {
   switch (use.role) {
     case ColumnRole::Date:
       return "date";
+    case ColumnRole::Month:
+      return "date: month";
+    case ColumnRole::DayOfMonth:
+      return "date: day";
+    case ColumnRole::Year:
+      return "date: year";
     case ColumnRole::Time:
       return "draw time";
     case ColumnRole::Result:

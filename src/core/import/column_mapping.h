@@ -19,7 +19,8 @@ struct ResultSource {
   DrawTime time = DrawTime::Unknown;  // Unknown: the row's draw-time column says, if there is one
 };
 
-enum class ColumnRole : std::uint8_t { Unused, Date, Time, Result, Digit };
+// Month, DayOfMonth and Year: the parts of a date split over three columns.
+enum class ColumnRole : std::uint8_t { Unused, Date, Month, DayOfMonth, Year, Time, Result, Digit };
 
 // What the mapping does with one column, and why; a dialog shows one combo box a column.
 struct ColumnUse {
@@ -33,9 +34,12 @@ struct ColumnUse {
 enum class Choice : std::uint8_t { None, DateColumn, DayOrder, ResultColumns, Column };
 
 struct Mapping {
-  int dateColumn = -1;  // 0-based
+  int dateColumn = -1;  // 0-based; -1 when the date is split
+  // A date split over three columns (0-based; -1 when the date is one column).
+  int monthColumn = -1, dayColumn = -1, yearColumn = -1;
   DayOrder dayOrder = DayOrder::Unknown;
-  int timeColumn = -1;  // -1: no draw-time column
+  int timeColumn = -1;          // -1: no draw-time column
+  bool nightIsEvening = false;  // two draws a day, called day and night: night is the evening draw
   std::vector<ResultSource> results;
   std::vector<ColumnUse> columns;  // one a column of the table
 
@@ -44,10 +48,14 @@ struct Mapping {
   std::string problem;
   Choice needs = Choice::None;
   bool Ready() const { return needs == Choice::None; }
+  bool HasDate() const { return dateColumn >= 0 || yearColumn >= 0; }
 };
 
 // The user's choices. A column is named by its header (any case) or by its
 // 1-based number. Results are listed midday first where the headers do not say.
+// A date split over three columns is named "Month+Day+Year" (any order: the
+// year is the column of years; of the other two, the month is the one the
+// values, then the headers or the day order say).
 struct MappingChoice {
   std::optional<std::string> date = {};
   std::vector<std::string> results = {};

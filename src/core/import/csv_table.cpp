@@ -60,6 +60,16 @@ namespace {
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+// Three cells that read as a day, a month and a year in some order
+// ("6,10,2019", "2019,6,10"): the date of a headerless row split over three columns.
+bool IsSplitDate(std::string_view a, std::string_view b, std::string_view c) {
+  if (ReadYear(c) > 0) {
+    const int first = ReadDayOrMonth(a), second = ReadDayOrMonth(b);
+    return first > 0 && second > 0 && (first <= 12 || second <= 12);
+  }
+  return ReadYear(a) > 0 && ReadDayOrMonth(b) > 0 && ReadDayOrMonth(b) <= 12 && ReadDayOrMonth(c) > 0;
+}
+
 // The separator the first line uses most, counted outside quotes; ties go to
 // tab, then semicolon, so that decimal commas in a European export never win.
 char SniffSeparator(std::string_view text) {
@@ -209,6 +219,10 @@ CsvTable ReadCsv(std::string_view text) {
     const auto hasDate = [&](const CsvTable::Row& row) {
       for (std::uint32_t c = 0; c < row.cellCount; ++c)
         if (ReadDateParts(table.CellOf(row, static_cast<int>(c))).kind != DateKind::None) return true;
+      for (std::uint32_t c = 0; c + 2 < row.cellCount; ++c)
+        if (IsSplitDate(table.CellOf(row, static_cast<int>(c)), table.CellOf(row, static_cast<int>(c + 1)),
+                        table.CellOf(row, static_cast<int>(c + 2))))
+          return true;
       return false;
     };
     const auto filled = [&](const CsvTable::Row& row) {

@@ -55,6 +55,35 @@ void ReadDrawFileLines(std::string_view text, ImportedInput& input) {
     }
     input.draws.push_back({day, TokenTime(lines[i]), {numbers[0], numbers[1], numbers[2]}, 0, line});
   }
+  // Two draws a day, written Day and Night: the later one is the evening draw.
+  bool night = false, morningOrEvening = false;
+  for (const ImportedDraw& d : input.draws) {
+    night |= d.time == DrawTime::Night;
+    morningOrEvening |= d.time == DrawTime::Morning || d.time == DrawTime::Evening;
+  }
+  if (night && !morningOrEvening)
+    for (ImportedDraw& d : input.draws)
+      if (d.time == DrawTime::Night) d.time = DrawTime::Evening;
+}
+
+// The day of a row: from the date column, or from the month, day and year columns.
+DayKey RowDay(const CsvTable& table, int row, const Mapping& m, std::string& reason) {
+  if (m.dateColumn >= 0) {
+    const std::string_view cell = Trim(table.Cell(row, m.dateColumn));
+    const DayKey day = ResolveDate(ReadDateParts(cell), m.dayOrder);
+    if (day == 0) reason = cell.empty() ? "no date" : "the date " + Quoted(cell) + " is not a day";
+    return day;
+  }
+  const std::string_view month = Trim(table.Cell(row, m.monthColumn));
+  const std::string_view day = Trim(table.Cell(row, m.dayColumn));
+  const std::string_view year = Trim(table.Cell(row, m.yearColumn));
+  const DayKey key = MakeDayKey(ReadYear(year), ReadDayOrMonth(month), ReadDayOrMonth(day));
+  if (key == 0)
+    reason = month.empty() && day.empty() && year.empty()
+                 ? "no date"
+                 : "the date " + Quoted(std::string(month) + "/" + std::string(day) + "/" + std::string(year)) +
+                       " (month/day/year) is not a day";
+  return key;
 }
 
 // One result of a row: false with a reason when its cells hold something
@@ -108,15 +137,14 @@ void Convert(ImportedInput& input) {
   input.draws.clear();
   input.skipped.clear();
   input.rows = table.Rows();
-  if (!m.Ready() || m.dateColumn < 0) return;
+  if (!m.Ready() || !m.HasDate()) return;
   input.draws.reserve(static_cast<std::size_t>(table.Rows()) * m.results.size());
   std::string reason;
   for (int row = 0; row < table.Rows(); ++row) {
     const int line = table.Line(row);
-    const std::string_view dateCell = Trim(table.Cell(row, m.dateColumn));
-    const DayKey day = ResolveDate(ReadDateParts(dateCell), m.dayOrder);
+    const DayKey day = RowDay(table, row, m, reason);
     if (day == 0) {
-      input.skipped.push_back({line, dateCell.empty() ? "no date" : "the date " + Quoted(dateCell) + " is not a day"});
+      input.skipped.push_back({line, reason});
       continue;
     }
     DrawTime rowTime = DrawTime::Unknown;
@@ -125,6 +153,7 @@ void Convert(ImportedInput& input) {
           {line, "the draw time " + Quoted(table.Cell(row, m.timeColumn)) + " is neither midday nor evening"});
       continue;
     }
+    if (m.nightIsEvening && rowTime == DrawTime::Night) rowTime = DrawTime::Evening;
     // A row gives its draws only when every result it holds reads.
     const std::size_t before = input.draws.size();
     bool readable = true;

@@ -16,7 +16,19 @@ bool Before(const ImportedDraw& a, const ImportedDraw& b) {
 }
 
 std::string_view TimeToken(DrawTime time) {
-  return time == DrawTime::Midday ? "Mid" : time == DrawTime::Evening ? "Eve" : "-";
+  switch (time) {
+    case DrawTime::Morning:
+      return "Mor";
+    case DrawTime::Midday:
+      return "Mid";
+    case DrawTime::Evening:
+      return "Eve";
+    case DrawTime::Night:
+      return "Ngt";
+    case DrawTime::Unknown:
+      break;
+  }
+  return "-";
 }
 
 void AppendNumber(std::string& out, long value) {
@@ -62,8 +74,8 @@ MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs) {
   std::sort(all.begin(), all.end(), Before);
 
   std::size_t kept = 0;
-  // Per result, which kept draws of the current day hold it: bit 1 midday,
-  // bit 2 evening, bit 4 a draw without a time.
+  // Per result, which kept draws of the current day hold it: a bit for each
+  // draw time, a draw without a time included.
   std::vector<std::uint8_t> seen(4096, 0);
   std::vector<char> keep;
   const auto code = [](const ImportedDraw& d) {
@@ -79,7 +91,7 @@ MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs) {
       for (std::size_t k = from; k < to; ++k) {
         if ((all[k].time == DrawTime::Unknown) != unknownPass) continue;
         std::uint8_t& flags = seen[static_cast<std::size_t>(code(all[k]))];
-        const std::uint8_t bit = all[k].time == DrawTime::Midday ? 1 : all[k].time == DrawTime::Evening ? 2 : 4;
+        const auto bit = static_cast<std::uint8_t>(1u << static_cast<unsigned>(all[k].time));
         const bool repeated = unknownPass ? flags != 0 : (flags & bit) != 0;
         keep[k - from] = !repeated;
         merged.duplicatesDropped += repeated;

@@ -5,12 +5,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
 #include "core/files/whole_file.h"
+#include "update/updater/update_steps.h"
 
 namespace drawlyze::updater {
 
@@ -71,14 +73,73 @@ bool KeepAsBackup(const std::string& draw, const std::string& backup) {
   if (errno == EEXIST) return false;
   // No hard links on this file system: a copy, written and flushed whole.
   std::string bytes;
-  if (!ReadWholeFile(draw, bytes)) return false;
-  const int fd = CreateFreshFile(backup);
+  if (!ReadWholeFile(draw, bytes) || !WriteFreshFile(backup, bytes)) return false;
+  SyncParentFolder(backup);
+  return true;
+}
+
+bool WriteFreshFile(const std::string& path, std::string_view bytes) {
+  const int fd = CreateFreshFile(path);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
-  if (!ok) ::unlink(backup.c_str());
-  if (ok) SyncParentFolder(backup);
+  if (!ok) ::unlink(path.c_str());
   return ok;
+}
+
+Replacement ReplaceDrawFile(const std::string& candidate, const std::string& folder, const std::string& drawName,
+                            const std::function<void(std::string_view)>& step) {
+  const auto report = [&](std::string_view what) {
+    if (step) step(what);
+  };
+  const fs::path dir(folder);
+  const fs::path draw = dir / drawName;
+  Replacement r;
+  std::error_code ec;
+  fs::path backup;
+  if (fs::exists(fs::symlink_status(draw, ec))) {
+    r.backupName = BackupName(drawName, [&dir](const std::string& name) {
+      std::error_code e;
+      return fs::exists(fs::symlink_status(dir / name, e));
+    });
+    backup = dir / r.backupName;
+    if (fs::exists(fs::symlink_status(backup, ec)) || !KeepAsBackup(draw.string(), backup.string())) {
+      r.backupName.clear();
+      r.status = ReplaceStatus::BackupFailed;
+      return r;
+    }
+  }
+  report("backup made");
+  // The one step that changes the draw file: the old one or the new one,
+  // each whole, whenever the program stops.
+  if (std::rename(candidate.c_str(), draw.c_str()) != 0) {
+    if (!backup.empty()) fs::remove(backup, ec);
+    r.backupName.clear();
+    r.status = ReplaceStatus::RenameFailed;
+    return r;
+  }
+  report("draw file replaced");
+  SyncParentFolder(draw.string());
+  report("folder flushed");
+  return r;
+}
+
+SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text) {
+  SavedDrawFile saved;
+  StagingFolder staging(folder);
+  const std::string candidate = staging.Ok() ? staging / "candidate" : std::string();
+  if (!staging.Ok() || !WriteFreshFile(candidate, text)) {
+    saved.failure = drawName + " cannot be written in " + folder;
+    return saved;
+  }
+  const Replacement r = ReplaceDrawFile(candidate, folder, drawName);
+  if (r.status == ReplaceStatus::BackupFailed)
+    saved.failure = drawName + " could not be kept as a backup; it stays in place";
+  else if (r.status == ReplaceStatus::RenameFailed)
+    saved.failure = drawName + " could not be replaced; it stays in place";
+  saved.saved = r.status == ReplaceStatus::Replaced;
+  saved.backupName = r.backupName;
+  return saved;
 }
 
 }  // namespace drawlyze::updater

@@ -3,7 +3,9 @@
 // folder (one file system, so the final rename is atomic), fresh files that
 // never follow a link, and the backup of the draw file.
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace drawlyze::updater {
 
@@ -56,5 +58,35 @@ int CreateFreshFile(const std::string& path);
 // Keeps draw under backup, which must not exist: a hard link when the file
 // system has them, else a flushed copy. False (no backup left) on failure.
 bool KeepAsBackup(const std::string& draw, const std::string& backup);
+
+// Writes bytes as the new file path and flushes it to the disk; false, with
+// no file left, on failure.
+bool WriteFreshFile(const std::string& path, std::string_view bytes);
+
+enum class ReplaceStatus { Replaced, BackupFailed, RenameFailed };
+
+struct Replacement {
+  ReplaceStatus status = ReplaceStatus::Replaced;
+  std::string backupName;  // empty when there was no file to keep
+};
+
+// Puts candidate (flushed, on the folder's file system) in the place of
+// folder/drawName with one rename, after keeping the file there under the
+// next free backup name (3x10.txt.bak, 3x10.txt[1].bak, ...). Whenever it
+// stops, the folder holds the old file or the new one, each whole. step hears
+// "backup made", "draw file replaced" and "folder flushed".
+Replacement ReplaceDrawFile(const std::string& candidate, const std::string& folder, const std::string& drawName,
+                            const std::function<void(std::string_view)>& step = {});
+
+struct SavedDrawFile {
+  bool saved = false;
+  std::string backupName;  // empty when no file had to be kept
+  std::string failure;     // why nothing changed
+};
+
+// Writes text as folder/drawName the way an update installs a draw file:
+// into a working folder, flushed, the file in place kept as a backup, then
+// one rename. On failure the folder is as it was.
+SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text);
 
 }  // namespace drawlyze::updater

@@ -11,6 +11,7 @@
 
 #include "core/files/whole_file.h"
 #include "core/history/draw_history.h"
+#include "core/import/import.h"
 #include "update/http/http_cli.h"
 #include "update/updater/candidate_check.h"
 #include "update/updater/install_files.h"
@@ -47,7 +48,9 @@ class Update {
 
   UpdateResult Run(bool download) {
     if (cb_.clearList) cb_.clearList();
-    if (!MakeStaging() || (download && !Download()) || !List() || !Extract() || !Check() || !Install()) return result_;
+    if (!MakeStaging() || (download && !Download())) return result_;
+    const bool candidate = IsArchive() ? List() && Extract() : ConvertExport();
+    if (!candidate || !Check() || !Install()) return result_;
     result_.installed = true;
     if (cb_.loadDrawFile) cb_.loadDrawFile(draw_.string());
     return result_;
@@ -58,8 +61,14 @@ class Update {
     if (cb_.onStep) cb_.onStep(step);
   }
 
+  bool StopRequested() const { return cb_.stop && cb_.stop->Requested(); }
+
   // Leaves the folder as it was: the working folder and "temp.zip" go.
   bool Fail(const std::string& why, bool show = true) {
+    if (StopRequested()) {  // the window asked for it: nobody needs to read why
+      result_.stopped = true;
+      show = false;
+    }
     staging_.reset();
     std::error_code ec;
     if (lock_ && lock_->Ok()) fs::remove(archive_, ec);  // another update's download is its own
@@ -87,17 +96,26 @@ class Update {
       if (fd >= 0) ::close(fd);
       return Fail(std::string(kTempArchiveName) + " cannot be written in " + folder_.string());
     }
+    if (StopRequested()) return Fail("the update was stopped");
     http::THttpCli cli;
-    cli.URL = s_.url;
-    cli.Reference = ReferenceOf(s_.url);
+    cli.URL = url_;
+    cli.Reference = ReferenceOf(url_);
     cli.ReceiveStream = &file;
     cli.TimeoutMs = s_.timeoutMs;
     cli.DeadlineMs = s_.deadlineMs;
     cli.MaxBodySize = s_.maxDownloadBytes;
+    // Close or Escape in the window ends the download at once.
+    struct Abortable {
+      UpdateStop* stop;
+      ~Abortable() {
+        if (stop) stop->WhileDownloading({});
+      }
+    } abortable{cb_.stop};
+    if (cb_.stop) cb_.stop->WhileDownloading([&cli] { cli.Abort(); });
     try {
       cli.Get();
     } catch (const http::EHttpException& e) {
-      return Fail(DownloadFailure(cli, e));
+      return Fail(StopRequested() ? "the download was stopped" : DownloadFailure(cli, e));
     }
     file.close();
     std::error_code ec;
@@ -107,13 +125,74 @@ class Update {
     return true;
   }
 
+  // A ZIP archive starts with a local header, or has one behind a prefix (a
+  // self-extracting archive); anything else may be a results export.
+  bool IsArchive() const {
+    char head[2] = {};
+    QFile file(QString::fromStdString(archive_.string()));
+    if (file.open(QIODevice::ReadOnly) && file.read(head, 2) == 2 && head[0] == 'P' && head[1] == 'K') return true;
+    return ZipIsArchive(archive_.string());
+  }
+
+  // A results export (CSV, or a draw file) through the importer with the
+  // columns it proposes; the history it gives is the candidate, every draw of
+  // it (the loader keeps the newest MAX_DRAWS).
+  bool ConvertExport() {
+    result_.fromExport = true;
+    result_.chosen = DownloadName(url_);
+    result_.members = {result_.chosen};
+    if (cb_.onArchiveEntry) {
+      ZipReport listed;
+      listed.name = result_.chosen;
+      listed.status = kZipStatusListed;
+      cb_.onArchiveEntry(0, listed);
+    }
+    std::error_code ec;
+    const std::uint64_t bytes = fs::file_size(archive_, ec);
+    std::string text;
+    if (ec || bytes > kMaxDrawFileBytes) return Fail(JudgeCandidate(result_.chosen, bytes, {}, std::nullopt).reason);
+    if (!ReadWholeFile(archive_.string(), text)) return Fail(result_.chosen + " could not be read after its download");
+    std::vector<import::ImportedInput> inputs;
+    inputs.push_back(import::ReadInput(result_.chosen, text));
+    const import::ImportedInput& input = inputs.back();
+    const std::string neither = "the download from " + http::WithoutUserInfo(url_) + " is neither a ZIP archive nor a results export";
+    if (input.kind == import::InputKind::Csv && (input.table.Rows() == 0 || !input.mapping.HasDate()))
+      return Fail(neither + " (" + (input.table.Rows() == 0 ? "no rows" : "no column holds dates") + ")");
+    if (!input.mapping.Ready())
+      return Fail("the columns of " + result_.chosen + " are unclear: " + input.mapping.problem + "; " +
+                  ChoiceHint(input.mapping.needs));
+    const import::MergedHistory merged = import::MergeDraws(inputs);
+    result_.importSummary = import::SummaryLines(inputs, merged);
+    if (merged.draws.empty()) {
+      std::string why = result_.chosen + " holds no readable draw";
+      if (!input.skipped.empty())
+        why += " (" + std::to_string(input.skipped.size()) + " rows skipped; line " +
+               std::to_string(input.skipped.front().line) + ": " + input.skipped.front().reason + ")";
+      return Fail(why);
+    }
+    candidate_ = *staging_ / "candidate";
+    if (!WriteFreshFile(candidate_, import::FormatDrawFile(merged.draws)))
+      return Fail("the draws of " + result_.chosen + " could not be written in " + folder_.string());
+    Step("export converted");
+    return true;
+  }
+
+  static std::string ChoiceHint(import::Choice needs) {
+    const char* what = needs == import::Choice::DayOrder        ? "whether the day or the month stands first"
+                       : needs == import::Choice::ResultColumns ? "the result columns"
+                       : needs == import::Choice::DateColumn    ? "the date column"
+                                                                : "the columns";
+    return std::string("choose ") + what +
+           " in the import window (save the file and open it with Ctrl+O) or with drawlyze-cli import";
+  }
+
   bool List() {
     const int count = ZipList(archive_.string(), "*.*", [this](int arg, const ZipReport& report) {
       if (report.status != kZipStatusEnd) result_.members.push_back(report.name);
       if (cb_.onArchiveEntry) cb_.onArchiveEntry(arg, report);
     });
     if (count < 0)
-      return Fail("the download from " + http::WithoutUserInfo(s_.url) +
+      return Fail("the download from " + http::WithoutUserInfo(url_) +
                   " is not a readable archive: " + ZipErrorText(count));
     result_.chosen = ChooseMember(result_.members);
     if (result_.chosen.empty()) return Fail("the archive holds no file whose name contains \"loto\"");
@@ -143,7 +222,7 @@ class Update {
     options.processEvents = cb_.processEvents;
     if (!options.processEvents && QCoreApplication::instance())
       options.processEvents = [] { QCoreApplication::processEvents(); };
-    options.escapeHeld = cb_.escapeHeld;
+    options.escapeHeld = [this] { return StopRequested() || (cb_.escapeHeld && cb_.escapeHeld()); };
     options.unknownSizeLimit = kMaxDrawFileBytes + 1;
     candidate_ = *staging_ / "candidate";
     code = ZipExtractEntry(archive_.string(), candidate_, offset, options, {}, sizes);
@@ -159,6 +238,7 @@ class Update {
     if (ec || (bytes <= kMaxDrawFileBytes && !ReadWholeFile(candidate_, text)))
       return Fail(result_.chosen + " could not be read after its extraction");
     const DrawFileFacts facts = bytes <= kMaxDrawFileBytes ? FactsOf(ParseDrawFile(text)) : DrawFileFacts{};
+    result_.installedFacts = facts;
     const CandidateDecision d = JudgeCandidate(result_.chosen, bytes, facts, CurrentFacts(draw_));
     if (d.verdict == Verdict::Refuse) return Fail(d.reason);
     if (d.verdict == Verdict::Ask) {
@@ -172,6 +252,7 @@ class Update {
         return Fail("the current draw file is kept", false);
       }
     }
+    if (StopRequested()) return Fail("the update was stopped");
     Step("new draw file checked");
     // The new draw file carries the time of the update, not the archive's,
     // and is on the disk before it takes the draw file's place.
@@ -182,30 +263,14 @@ class Update {
   }
 
   bool Install() {
-    std::error_code ec;
-    fs::path backup;
-    if (fs::exists(fs::symlink_status(draw_, ec))) {
-      result_.backupName = BackupName(s_.drawName, [this](const std::string& name) {
-        std::error_code e;
-        return fs::exists(fs::symlink_status(folder_ / name, e));
-      });
-      backup = folder_ / result_.backupName;
-      if (fs::exists(fs::symlink_status(backup, ec)) || !KeepAsBackup(draw_.string(), backup.string())) {
-        result_.backupName.clear();
-        return Fail(s_.drawName + " could not be kept as a backup; it stays in place");
-      }
-    }
-    Step("backup made");
-    // The one step that changes the draw file: the old one or the new one,
-    // each whole, whenever the program stops.
-    if (std::rename(candidate_.c_str(), draw_.c_str()) != 0) {
-      if (!backup.empty()) fs::remove(backup, ec);
-      result_.backupName.clear();
+    const Replacement r =
+        ReplaceDrawFile(candidate_, folder_.string(), s_.drawName, [this](std::string_view step) { Step(step); });
+    result_.backupName = r.backupName;
+    if (r.status == ReplaceStatus::BackupFailed)
+      return Fail(s_.drawName + " could not be kept as a backup; it stays in place");
+    if (r.status == ReplaceStatus::RenameFailed)
       return Fail(result_.chosen + " could not be renamed to " + s_.drawName);
-    }
-    Step("draw file replaced");
-    SyncParentFolder(draw_.string());
-    Step("folder flushed");
+    std::error_code ec;
     staging_.reset();
     Step("working folder removed");
     fs::remove(archive_, ec);
@@ -215,6 +280,7 @@ class Update {
 
   const UpdateSettings& s_;
   const UpdateCallbacks& cb_;
+  const std::string url_ = ArchiveUrl(s_.url, kArchiveName);
   const fs::path folder_;
   const fs::path archive_;
   const fs::path draw_;
@@ -231,6 +297,16 @@ std::string DefaultResultsDirectory() {
   if (dir.empty()) return "https://drawlyze.github.io/results/";
   if (dir.back() != '/') dir += '/';
   return dir;
+}
+
+std::string SuccessMessage(const UpdateResult& result, long long loaded, const std::string& newestDate) {
+  std::string text = "Update done: " + std::to_string(loaded) + (loaded == 1 ? " draw" : " draws") + " loaded";
+  if (result.installedFacts.draws > loaded)
+    text += " (the newest of the " + std::to_string(result.installedFacts.draws) + " in the file)";
+  text += newestDate.empty() ? ".\n" : ", the newest drawn on " + newestDate + ".\n";
+  text += result.backupName.empty() ? "There was no draw file to keep."
+                                    : "The previous draw file is kept as " + result.backupName + ".";
+  return text;
 }
 
 UpdateResult RunUpdate(const UpdateSettings& settings, const UpdateCallbacks& callbacks) {

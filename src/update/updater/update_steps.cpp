@@ -12,6 +12,22 @@ std::string ReferenceOf(const std::string& url) {
   return slash == std::string::npos ? url : url.substr(0, slash);
 }
 
+std::string ArchiveUrl(const std::string& url, const std::string& archiveName) {
+  return !url.empty() && url.back() == '/' ? url + archiveName : url;
+}
+
+std::string DownloadName(const std::string& url) {
+  std::string path = url.substr(0, url.find_first_of("?#"));
+  const auto scheme = path.find("://");
+  if (scheme != std::string::npos) path.erase(0, scheme + 3);
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return "the download";  // a host alone
+  std::string name = path.substr(slash + 1);
+  for (char& c : name)
+    if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
+  return name.empty() ? "the download" : name;
+}
+
 std::string ChooseMember(const std::vector<std::string>& names) {
   std::string chosen;
   for (const std::string& name : names)

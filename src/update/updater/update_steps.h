@@ -14,6 +14,14 @@ namespace drawlyze::updater {
 // the whole URL when there is none or the URL is shorter than 8 characters.
 std::string ReferenceOf(const std::string& url);
 
+// The address to download: a results directory (an address ending in "/")
+// with the archive's name appended, any other address as it stands.
+std::string ArchiveUrl(const std::string& url, const std::string& archiveName);
+
+// The file name an address ends with, for messages ("rows.csv" of
+// ".../rows.csv?accessType=DOWNLOAD"); "the download" when it names none.
+std::string DownloadName(const std::string& url);
+
 // The last name that contains "loto" (case-sensitive); empty when none does.
 std::string ChooseMember(const std::vector<std::string>& names);
 

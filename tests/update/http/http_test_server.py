@@ -27,6 +27,7 @@ Paths:
   /zip/A,B,...          a deflated ZIP archive of the files A, B, ... of --root
                         (a folder part, as in dir/A, is kept in the stored name)
   /stored-zip/A,B,...   the same, stored without compression
+  /dir/A,B,.../loto3_txt.zip  a results directory: its archive of A, B, ... (404 for any other name)
 Broken and hostile answers:
   /short-body           Content-Length 17000, then 500 bytes and close
   /cut-header           close inside the header
@@ -149,6 +150,13 @@ def serve(conn, port):
         conn.sendall(response(int(path[len("/status/"):]), "Custom Reason", b"status page"))
     elif path == "/html":
         conn.sendall(b"<hTmL><body>\r\nA page without any header.\r\n</body></hTmL>\r\n")
+    elif path.startswith("/dir/"):
+        names, _, leaf = path[len("/dir/"):].rpartition("/")
+        if leaf == "loto3_txt.zip" and names:
+            conn.sendall(response(200, "OK", zip_of(names.split(","), zipfile.ZIP_DEFLATED),
+                                  ["Content-Type: application/zip"]))
+        else:
+            conn.sendall(response(404, "Not Found", b"no such file in this directory"))
     elif path == "/stall":
         wait_for_close(conn, 60)
     elif path == "/stall-body":

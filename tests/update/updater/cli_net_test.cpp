@@ -47,6 +47,10 @@ class CliNetTest : public ::testing::Test {
     r.open(QIODevice::WriteOnly);
     r.write("results\r\n");
     r.close();
+    QFile csv(served_->filePath("rows.csv"));
+    csv.open(QIODevice::WriteOnly);
+    csv.write("Draw Date,Midday Daily #,Evening Daily #\r\n01/13/2011,123,456\r\n");
+    csv.close();
     server_ = new testing::TestServer({"--root", served_->path()});
   }
   static void TearDownTestSuite() {
@@ -170,6 +174,15 @@ TEST_F(CliNetTest, UpdateInstallsAndReports) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"3x10.txt", "3x10.txt.bak"}));
 
   EXPECT_EQ(Cli({"update"}).status, 2);
+
+  // A results export goes through the importer; its summary comes first.
+  r = Cli({"update", Url("/files/rows.csv?accessType=DOWNLOAD"), "--folder", dir.path()});
+  EXPECT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_EQ(r.out, "rows.csv\n");
+  EXPECT_TRUE(r.err.contains("draws: 2, first 13.01.2011, last 13.01.2011\n")) << r.err.toStdString();
+  EXPECT_TRUE(r.err.endsWith("rows.csv installed as 3x10.txt, the previous draw file kept as 3x10.txt[1].bak\n"));
+  EXPECT_EQ(Read(dir.filePath("3x10.txt")),
+            QByteArray("1 13.01.2011 Thu Mid 1 2 3 x\r\n2 13.01.2011 Thu Eve 4 5 6 x\r\n"));
 }
 
 // The command line cannot ask: an older or shorter draw file needs --force.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,6 +42,19 @@ ziptest::Member Stored(const std::string& name, const std::string& text) {
   return {.name = name, .data = ziptest::ToBytes(text), .method = 0};
 }
 
+// A New York style export of days evening draws from 02.09.1980 on (with a
+// midday draw too on every day past the first third), newest row first.
+QByteArray LongExport(int days) {
+  QByteArray text = "Draw Date,Midday Daily #,Evening Daily #,Midday Win 4 #\r\n";
+  const QDate first(1980, 9, 2);
+  for (int k = days - 1; k >= 0; --k) {
+    const QString midday = k >= days / 3 ? QString::number((k * 7) % 1000) : QString();
+    text += first.addDays(k).toString("MM/dd/yyyy").toLatin1() + ',' + midday.toLatin1() + ',' +
+            QByteArray::number((k * 13) % 1000) + ",1234\r\n";
+  }
+  return text;
+}
+
 QByteArray ReadFile(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
@@ -63,6 +77,15 @@ class RunUpdateTest : public ::testing::Test {
     WriteArchive(*served_, "oneline.zip", {Stored("loto3.txt", "Pick 3 results will be back soon\r\n")});
     WriteArchive(*served_, "mostly_bad.zip",
                  {Stored("loto3.txt", "1 01.01.2011 Sat Day 4 9 1 x\r\nnot a draw\r\nnor this\r\n")});
+    // Results exports, the one shape the Updater meets most.
+    WriteFile(served_->filePath("ny.csv"),
+              "Draw Date,Midday Daily #,Evening Daily #,Midday Win 4 #\r\n"
+              "01/13/2021,7,945,0123\r\n01/12/2021,812,120,5555\r\n");
+    WriteFile(served_->filePath("long.csv"), LongExport(15000));
+    WriteFile(served_->filePath("header_only.csv"), "Draw Date,Midday Daily #,Evening Daily #\r\n");
+    WriteFile(served_->filePath("no_dates.csv"), "Name,Result\r\nBob,123\r\n");
+    WriteFile(served_->filePath("unclear.csv"), "Date,First,Second\r\n2020-04-03,123,456\r\n");
+    WriteArchive(*served_, "loto3_txt.zip", {Stored("loto3.txt", kNewDraws)});
     WriteArchive(*served_, "newlines.zip",
                  {{.name = "loto3.txt", .data = ziptest::Bytes((64u << 20) + 1, '\n')}});  // 65 KiB packed
     server_ = new TestServer({"--root", served_->path()});
@@ -255,6 +278,51 @@ TEST_F(RunUpdateTest, OneUpdateAtATimeInAFolder) {
   EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak"}));
 }
 
+// A results export goes through the importer with the columns it proposes,
+// then the same check and install. A history longer than the 10,000 draws the
+// program loads is installed whole; the check counts all its draws.
+TEST_F(RunUpdateTest, InstallsAResultsExport) {
+  WriteFile(InFolder("3x10.txt"), kOldDraws);
+  UpdateResult r = Run("/files/ny.csv?accessType=DOWNLOAD");
+  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_TRUE(r.fromExport);
+  EXPECT_EQ(r.chosen, "ny.csv");
+  EXPECT_EQ(r.members, std::vector<std::string>{"ny.csv"});
+  EXPECT_EQ(r.backupName, "3x10.txt.bak");
+  EXPECT_EQ(
+      ReadFile(InFolder("3x10.txt")),
+      QByteArray("1 12.01.2021 Tue Mid 8 1 2 x\r\n2 12.01.2021 Tue Eve 1 2 0 x\r\n3 13.01.2021 Wed Mid 0 0 7 x\r\n"
+                 "4 13.01.2021 Wed Eve 9 4 5 x\r\n"));
+  EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak"}));
+  EXPECT_EQ(loaded_.size(), 1u);
+
+  r = Run("/files/long.csv");
+  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_EQ(r.installedFacts.draws, 25000);
+  EXPECT_EQ(r.installedFacts.newestDate, "26.09.2021");
+  EXPECT_EQ(ParseDrawFile(ReadFile(InFolder("3x10.txt")).toStdString()).ValidLineCount(), 25000);
+  EXPECT_EQ(SuccessMessage(r, 10000, "26.09.2021"),
+            "Update done: 10000 draws loaded (the newest of the 25000 in the file), the newest drawn on 26.09.2021.\n"
+            "The previous draw file is kept as 3x10.txt[1].bak.");
+
+  // Four draws after 25,000: older and far shorter, so only a Yes installs it.
+  r = Run("/files/ny.csv");
+  EXPECT_FALSE(r.installed);
+  EXPECT_TRUE(r.needsConfirmation);
+  EXPECT_EQ(r.failure,
+            "Error - update failed: ny.csv is older than the current draw file and has fewer than half the draws of "
+            "the current draw file (new: 4 draws, newest 13.01.2021; current: 25000 draws, newest 26.09.2021); the "
+            "current draw file is kept");
+}
+
+// An address ending in "/" is a results directory: its archive is fetched.
+TEST_F(RunUpdateTest, ADirectoryAddressGetsTheArchiveName) {
+  const UpdateResult r = Run("/files/");
+  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_EQ(r.chosen, "loto3.txt");
+  EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kNewDraws);
+}
+
 TEST_F(RunUpdateTest, NoDrawFileBeforeMeansNoBackup) {
   const UpdateResult r = Run("/zip/readme.txt,loto3.txt");
   EXPECT_TRUE(r.installed);
@@ -286,11 +354,22 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
        "Error - update failed: Connection timed out: the server sent nothing for 300 ms"},
       {server_->Url("/files/readme.txt"), "loto*.txt",
        "Error - update failed: the download from " + server_->Url("/files/readme.txt") +
-           " is not a readable archive: the file is not a ZIP archive"},
+           " is neither a ZIP archive nor a results export (no rows)"},
       // The password of the URL is not shown (nor, on the command line, written to a log).
       {server_->Url("/files/readme.txt", "name:word@127.0.0.1"), "loto*.txt",
        "Error - update failed: the download from " + server_->Url("/files/readme.txt") +
-           " is not a readable archive: the file is not a ZIP archive"},
+           " is neither a ZIP archive nor a results export (no rows)"},
+      // Results exports without a draw, or whose columns need the user.
+      {server_->Url("/files/header_only.csv"), "loto*.txt",
+       "Error - update failed: the download from " + server_->Url("/files/header_only.csv") +
+           " is neither a ZIP archive nor a results export (no rows)"},
+      {server_->Url("/files/no_dates.csv"), "loto*.txt",
+       "Error - update failed: the download from " + server_->Url("/files/no_dates.csv") +
+           " is neither a ZIP archive nor a results export (no column holds dates)"},
+      {server_->Url("/files/unclear.csv?accessType=DOWNLOAD"), "loto*.txt",
+       "Error - update failed: the columns of unclear.csv are unclear: \"First\" and \"Second\" both hold results "
+       "and their headers do not say which is midday; choose the result columns in the import window (save the file "
+       "and open it with Ctrl+O) or with drawlyze-cli import"},
       {server_->Url("/zip/readme.txt"), "loto*.txt",
        "Error - update failed: the archive holds no file whose name contains \"loto\""},
       {server_->Url("/zip/readme.txt,loto3.txt"), "*.dat",

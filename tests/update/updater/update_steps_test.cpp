@@ -23,6 +23,28 @@ TEST(ReferenceOf, SchemeAndHostOnly) {
   for (const auto& [url, reference] : cases) EXPECT_EQ(ReferenceOf(url), reference) << url;
 }
 
+TEST(ArchiveUrl, ADirectoryGetsTheArchiveName) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"http://results.example.com/pick3/", "http://results.example.com/pick3/loto3_txt.zip"},
+      {"http://results.example.com/pick3/loto3_txt.zip", "http://results.example.com/pick3/loto3_txt.zip"},
+      {"https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD",
+       "https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD"},
+      {"", ""},
+  };
+  for (const auto& [url, archive] : cases) EXPECT_EQ(ArchiveUrl(url, "loto3_txt.zip"), archive) << url;
+}
+
+TEST(DownloadName, TheFileTheAddressNames) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD", "rows.csv"},
+      {"http://results.example.com/pick3.csv#top", "pick3.csv"},
+      {"http://results.example.com", "the download"},
+      {"http://results.example.com/", "the download"},
+      {"http://x/a\nb.csv", "a?b.csv"},
+  };
+  for (const auto& [url, name] : cases) EXPECT_EQ(DownloadName(url), name) << url;
+}
+
 TEST(ChooseMember, LastNameContainingLoto) {
   using Names = std::vector<std::string>;
   const std::pair<Names, std::string> cases[] = {
