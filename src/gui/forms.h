@@ -1,8 +1,8 @@
 #pragma once
-// The program's seven windows around one model. They are created once, in
-// this order, and live until the set is destroyed: the main window (which
-// loads the draw file and draws the first view), Sieve, Updater, Statistics,
-// report, Table, State. A window that opens windows created after it receives
+// The program's windows around one model. They are created once, in this
+// order, and live until the set is destroyed: the main window (which loads the
+// draw file and draws the first view), Sieve, Updater, Statistics, report,
+// Table, State, and the help that F1 opens in any of them. A window that opens windows created after it receives
 // this set and finds them here when it opens them. The program's main owns
 // the model and the set; nothing is global, so two sets never share state.
 
@@ -13,6 +13,7 @@ class TForm_statistics;
 class TForm_memo;
 class TForm_Table;
 class TForm_Stat;
+class TForm_help;
 
 namespace drawlyze::gui {
 
@@ -33,6 +34,7 @@ class Forms {
   TForm_memo* Form_memo = nullptr;
   TForm_Table* Form_Table = nullptr;
   TForm_Stat* Form_Stat = nullptr;
+  TForm_help* Form_help = nullptr;
 };
 
 }  // namespace drawlyze::gui
