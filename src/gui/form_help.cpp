@@ -31,29 +31,34 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
 
-  Label_windows = Section(
-      "<b>Windows</b>" +
-          Rows({
-              {"Main window", "The table of draws, the options and the chart of the selected view. The view counts "
-                              "the draws up to the selected row; \"Use Last Draws\" says how many (pick one or type "
-                              "a number and press Enter)."},
-              {"Statistics", "Twelve reports of pairs, triples, Common Four, Sum and Find over its own \"Use Last "
-                             "Draws\"; \"Table\" opens the Table window."},
-              {"Report", "The text of a report, to select and copy."},
-              {"Table", "Every draw with its derived columns; \"State\" counts, for each column, how many of the "
-                        "newest draws lie above and below a threshold."},
-              {"Sieve", "The More and Less patterns of the Sieve view; Save and Load keep them in a file."},
-              {"Updater", "Downloads the results archive, installs its draw file and keeps the old one as a "
-                          "backup."},
-          }),
-      "Label_windows", this);
+  Label_windows =
+      Section("<b>Windows</b>" +
+                  Rows({
+                      {"Main window",
+                       "The table of draws, the options and the chart of the selected view. The view counts "
+                       "the draws up to the selected row; \"Use Last Draws\" says how many (pick one or type "
+                       "a number and press Enter)."},
+                      {"Statistics",
+                       "Twelve reports of pairs, triples, Common Four, Sum and Find over its own \"Use Last "
+                       "Draws\"; \"Table\" opens the Table window."},
+                      {"Report", "The text of a report, to select and copy."},
+                      {"Table",
+                       "Every draw with its derived columns; \"State\" counts, for each column, how many of the "
+                       "newest draws lie above and below a threshold."},
+                      {"Sieve", "The More and Less patterns of the Sieve view; Save and Load keep them in a file."},
+                      {"Updater",
+                       "Downloads the results archive, installs its draw file and keeps the old one as a "
+                       "backup."},
+                  }),
+              "Label_windows", this);
   Label_windows->setWordWrap(true);
   Label_keys = Section("<b>Keys</b>" + Rows({
                                            {"Ctrl+O", "Main window: open another draw file."},
                                            {"Ctrl+C", "Main window: copy the text of the view."},
                                            // {"Ctrl+S", "..."},  the save keys go here
-                                           {"Esc", "Main, report and Table windows: maximise or restore; "
-                                                   "a dialog: close it."},
+                                           {"Esc",
+                                            "Main, report and Table windows: maximise or restore; "
+                                            "a dialog: close it."},
                                            {"Double click", "Table window: copy that column; the title names it."},
                                            {"Right click", "Table window: Copy All."},
                                            {"F1", "This help, in any window."},

@@ -38,8 +38,7 @@ void ShowMessage(const QString& text, QWidget* parent) {
 
 bool AskYesNo(const QString& text, QWidget* parent) {
   if (g_questionHook) return g_questionHook(text);
-  QMessageBox box(QMessageBox::Question, ApplicationTitle(), text,
-                  QMessageBox::Yes | QMessageBox::No, parent);
+  QMessageBox box(QMessageBox::Question, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }

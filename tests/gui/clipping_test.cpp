@@ -86,8 +86,8 @@ class Walker {
   void Label(QLabel* label) {
     const QString text = label->text();
     if (text.isEmpty()) return;
-    const bool rich = label->textFormat() == Qt::RichText ||
-                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    const bool rich =
+        label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
     if (label->wordWrap() || rich) {
       const int need = label->heightForWidth(label->width());
       if (need > label->height()) Report(label, text.left(40), need, label->height(), "high");
@@ -211,8 +211,8 @@ class Walker {
           widestText = text;
         }
       }
-      if (widest + cellMargin > width) Report(table, QString("column %1 cell %2").arg(c).arg(widestText),
-                                             widest + cellMargin, width);
+      if (widest + cellMargin > width)
+        Report(table, QString("column %1 cell %2").arg(c).arg(widestText), widest + cellMargin, width);
     }
   }
 
@@ -245,7 +245,8 @@ class Walker {
 QList<QWidget*> AllWindows(const gui::Forms& forms) {
   QList<QWidget*> windows{forms.Form1};
   for (QWidget* w : forms.Form1->findChildren<QWidget*>())
-    if (w->isWindow() && !qobject_cast<QMenu*>(w) && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip) windows << w;
+    if (w->isWindow() && !qobject_cast<QMenu*>(w) && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip)
+      windows << w;
   return windows;
 }
 
@@ -273,9 +274,9 @@ QByteArray LongHistory(int lines) {
   const QDate start(1954, 1, 1);
   for (int i = 0; i < lines; ++i) {
     const QDate day = start.addDays(i / 2);
-    text += QByteArray::number(i + 1) + ' ' + day.toString("dd.MM.yyyy").toLatin1() + (i % 2 ? " Sat Eve " : " Sat Day ") +
-            QByteArray::number(i % 10) + ' ' + QByteArray::number(i * 7 % 10) + ' ' + QByteArray::number(i * 3 % 10) +
-            " x\n";
+    text += QByteArray::number(i + 1) + ' ' + day.toString("dd.MM.yyyy").toLatin1() +
+            (i % 2 ? " Sat Eve " : " Sat Day ") + QByteArray::number(i % 10) + ' ' + QByteArray::number(i * 7 % 10) +
+            ' ' + QByteArray::number(i * 3 % 10) + " x\n";
   }
   return text;
 }
