@@ -107,6 +107,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DRAWLYZE_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows and the chart are laid out for DejaVu Sans Condensed.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-extra)
 # The Updater's https downloads check the server against the system's certificates.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS ca-certificates)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -17,7 +17,8 @@ std::string AppHelpText() {
                   "that downloads new results and keeps the old draw file as a backup.") +
          "\nOptions:\n" +
          HelpEntry("--screenshot FILE",
-                   "paint the main window into the PNG file FILE and exit; needs no display") +
+                   "paint the main window into the PNG file FILE and exit; needs no display and waits on no "
+                   "dialog: the messages the windows would show go to standard error") +
          HelpEntry("--option N", "with --screenshot: the view to show, 0..12 in the order of the option group") +
          HelpEntry("--row R", "with --screenshot: the selected row of the table, 1-based") +
          HelpEntry("--help", "print this help and exit") + HelpEntry("--version", "print the version and exit") +

@@ -13,6 +13,7 @@
 #include "app/app_help.h"
 #include "gui/form1.h"
 #include "gui/forms.h"
+#include "gui/message_box.h"
 #include "gui/model.h"
 #include "platform/program_info.h"
 
@@ -24,6 +25,20 @@ bool HaveDisplay() {
   const char* x11 = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   return (x11 && *x11) || (wayland && *wayland);
+}
+
+// A script waits on no dialog: every message goes to stderr, a question is
+// answered No, an input keeps its default and no file is chosen.
+void AnswerDialogsOnStderr() {
+  using namespace drawlyze::gui;
+  g_messageHook = [](const QString& text) { std::fprintf(stderr, "drawlyze: %s\n", text.toLocal8Bit().constData()); };
+  g_questionHook = [](const QString& text) {
+    std::fprintf(stderr, "drawlyze: %s (no)\n", text.toLocal8Bit().constData());
+    return false;
+  };
+  g_inputHook = [](const QString&, const QString&, const QString& defaultText) { return defaultText; };
+  g_openFileHook = [](const QString&) { return QString(); };
+  g_saveFileHook = [](const QString&) { return QString(); };
 }
 
 }  // namespace
@@ -69,6 +84,7 @@ int main(int argc, char** argv) {
   // The desktop matches the windows to the menu entry and the installed icon.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(drawlyze::platform::kDesktopId));
   QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(drawlyze::platform::kDesktopId)));
+  if (!screenshot.empty()) AnswerDialogsOnStderr();
   drawlyze::gui::Model model;  // the draws, patterns and selection every window shares
   drawlyze::gui::Forms forms(model, drawFile);
   TForm1* Form1 = forms.Form1;

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionGroupBox>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -15,6 +16,7 @@
 #include "core/views/views.h"
 #include "gui/chart_painter.h"
 #include "gui/form_import.h"
+#include "gui/count_combo.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
 #include "gui/form_updater.h"
@@ -37,12 +39,27 @@ const QColor kSelectedRow(0xB0, 0xDE, 0xF8);
 const QColor kNextRow(0xFF, 0xFF, 0xA8);
 const QColor kRepeatMark(0x6D, 0xDE, 0xF8);
 constexpr int kRowHeight = 20;
+constexpr int kDesignWidth = 550;
+constexpr int kNumberColumnWidth = 30;
+// The designed 35 pixels under the table counted the outer frame; of them only
+// this margin lies inside the window.
+constexpr int kBottomMargin = 8;
+constexpr int kTableHeight = 296;
 
 // The row of the option group a control stands beside: the option that reads it.
 int OptionRow(bool OptionControls::*control) {
   for (int option = 0; option < kOptionCount; ++option)
     if (OptionUses(option).*control) return option;
   return 0;
+}
+
+// The first row of a group box below its title, as the style draws the title.
+int BelowGroupTitle(const QGroupBox* group) {
+  QStyleOptionGroupBox option;
+  option.initFrom(group);
+  option.text = group->title();
+  option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+  return group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group).bottom() + 1;
 }
 
 void SetBase(QWidget* widget, const QColor& colour) {
@@ -127,14 +144,13 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate(const char* drawFileArgument) {
   surface_ = QImage(kChartWidth, kChartHeight, QImage::Format_RGB32);
   surface_.fill(Qt::white);
-  setWindowTitle(QString("Drawlyze Pick %1").arg(DRAW_SIZE));
-  QApplication::setApplicationDisplayName(QString("Drawlyze %1x%2").arg(DRAW_SIZE).arg(DIGIT_COUNT));
+  ShowFileInTitle();
 
   drawlyze::gui::FillBackground(this);
 
   // Object names and geometry as designed; FormResize moves them vertically.
   drawlyze::gui::PlaceControls({
-      {StringGrid1, "StringGrid1", 8, 296, 225, 296},
+      {StringGrid1, "StringGrid1", 8, 296, 225, kTableHeight},
       {RadioGroup1, "RadioGroup1", 240, 296, 185, 217},
       {Label1, "Label1", 240, 536, 90, 13},
       {ComboBox_last_draws, "ComboBox_last_draws", 336, 528, 89, 22},
@@ -151,24 +167,26 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   });
   drawlyze::gui::StyleButtons(
       {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics});
-  QFont small = font();
-  small.setPixelSize(11);
   xpCheckBox_grid->setToolTip("Grid ON/OFF");
   xpComboBox_grid->setToolTip("Grid's step");
   xpComboBox_grid_bias->setToolTip("Grid's bias");
 
-  // The option group: thirteen options, the model's option (item 0 at the start) selected.
-  const int optionHeight = RadioGroup1->height() / kOptionCount;
+  // The option group: thirteen options below its title, the model's option
+  // (item 0 at the start) selected; each says what its view shows.
+  const int optionHeight = RadioGroup1->height() / kOptionCount - 1;
+  const int firstOption = BelowGroupTitle(RadioGroup1);
   for (int i = 0; i < kOptionCount; ++i) {
     auto* button = new QRadioButton(OptionCaption(i), RadioGroup1);
     button->setObjectName(QString("RadioGroup1_%1").arg(i));
-    button->setFont(small);
-    button->setGeometry(8, 14 + i * (optionHeight - 1), RadioGroup1->width() - 12, optionHeight - 1);
+    button->setToolTip(OptionHint(i));
+    button->setGeometry(8, firstOption + i * optionHeight, RadioGroup1->width() - 12, optionHeight);
     RadioGroup1Buttons->addButton(button, i);
   }
   RadioGroup1Buttons->button(model_.selection.option)->setChecked(true);
 
-  drawlyze::gui::PlaceAtTop(this, 550, 619);
+  // Below this height the table would cover the chart's rows.
+  setMinimumSize(kDesignWidth, kChartVisibleHeight + kTableHeight + kBottomMargin);
+  drawlyze::gui::PlaceAtTop(this, kDesignWidth, minimumHeight());
 
   // The table of draws.
   StringGrid1->setColumnCount(7);
@@ -179,7 +197,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
   StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);
   StringGrid1->horizontalHeader()->setStyleSheet("QHeaderView::section { background-color: #B0DEF8; padding: 0 1px; }");
-  StringGrid1->setColumnWidth(0, 30);
+  StringGrid1->setColumnWidth(0, kNumberColumnWidth);
   StringGrid1->setColumnWidth(1, 65);
   for (int c = 2; c < 7; ++c) StringGrid1->setColumnWidth(c, 20);
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -188,6 +206,8 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   auto* delegate = new GridDelegate(this);
   StringGrid1->setItemDelegate(delegate);
   StringGrid1->setRowCount(1);
+
+  drawlyze::gui::AcceptTypedCount(ComboBox_last_draws);
 
   // Disabled until their option is chosen.
   Button_left_right->setEnabled(false);
@@ -270,7 +290,22 @@ bool TForm1::LoadDrawFile(const QString& path) { return model_.LoadDrawFile(path
 void TForm1::DrawsLoaded() {
   FillGrid();
   FillLastDrawsCombo();
+  ShowFileInTitle();
   RunSelectedView();
+}
+
+void TForm1::ShowFileInTitle() {
+  const QString product = QString("Drawlyze Pick %1").arg(DRAW_SIZE);
+  if (model_.drawFile.empty()) {
+    setWindowTitle(product);
+    return;
+  }
+  const int count = History().Count();
+  QString draws = count == 1 ? "1 draw" : QString("%1 draws").arg(count);
+  if (count > 0) draws += ", newest " + Latin1(History().DateText(0));
+  const QString file = QFileInfo(QString::fromStdString(model_.drawFile)).fileName();
+  const QString dash = QString::fromUtf8(" \u2014 ");
+  setWindowTitle(file + dash + draws + dash + product);
 }
 
 void TForm1::FillGrid() {
@@ -290,19 +325,13 @@ void TForm1::FillGrid() {
                               QString::number(a[0] + a[1] + a[2])};
     for (int c = 0; c < 7; ++c) StringGrid1->setItem(k, c, new QTableWidgetItem(texts[c]));
   }
+  drawlyze::gui::FitColumnToTexts(StringGrid1, 0, kNumberColumnWidth);  // numbers run to 25,000 and more
   // The model kept the selected row where it still exists.
   StringGrid1->setCurrentCell(model_.selection.row - 1, std::max(StringGrid1->currentColumn(), 0));
 }
 
 void TForm1::FillLastDrawsCombo() {
-  const QSignalBlocker block(ComboBox_last_draws);
-  ComboBox_last_draws->clear();
-  const int count = History().Count();
-  QStringList items;
-  items.reserve(count);
-  for (int i = 1; i <= count; ++i) items << QString::number(i);
-  ComboBox_last_draws->addItems(items);
-  ComboBox_last_draws->setCurrentIndex(count - 1);  // all draws, as the model counts after a load
+  drawlyze::gui::FillCounts(ComboBox_last_draws, History().Count());  // all draws, as the model counts after a load
 }
 
 void TForm1::RunSelectedView() {
@@ -339,8 +368,8 @@ void TForm1::RadioGroup1Click() {
 }
 
 void TForm1::ComboBox_last_drawsChange() {
-  const int index = ComboBox_last_draws->currentIndex();
-  model_.selection.lastDraws = index < 0 ? LastDraws() : LastDraws(index + 1);
+  const int count = drawlyze::gui::SelectedCount(ComboBox_last_draws);
+  model_.selection.lastDraws = count < 1 ? LastDraws() : LastDraws(count);
   RunSelectedView();
 }
 
@@ -410,7 +439,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::FormResize() {
   const int h = RadioGroup1->height() / kOptionCount;
   const auto top = [](QWidget* w, int y) { w->move(w->x(), y); };
-  top(StringGrid1, height() - StringGrid1->height() - 35);
+  top(StringGrid1, height() - StringGrid1->height() - kBottomMargin);
   top(RadioGroup1, StringGrid1->y());
   const int below = RadioGroup1->y() + RadioGroup1->height() + 10;
   top(ComboBox_last_draws, below);

@@ -90,6 +90,7 @@ class TForm1 : public QWidget {
   bool FormKeyDown(QKeyEvent* event);
   void LocateDrawFile(const char* drawFileArgument);
   void DrawsLoaded();
+  void ShowFileInTitle();
   void FillLastDrawsCombo();
   void FillGrid();
   void ShowSeparationCaptions();

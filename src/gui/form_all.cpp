@@ -1,6 +1,9 @@
+#include <QShortcut>
+
 #include "gui/form1.h"
 #include "gui/form_backtest_chart.h"
 #include "gui/form_import.h"
+#include "gui/form_help.h"
 #include "gui/form_memo.h"
 #include "gui/form_sieve.h"
 #include "gui/form_stat.h"
@@ -8,10 +11,12 @@
 #include "gui/form_table.h"
 #include "gui/form_updater.h"
 #include "gui/forms.h"
+#include "gui/styled_controls.h"
 
 namespace drawlyze::gui {
 
 Forms::Forms(Model& model, const char* drawFileArgument) {
+  UseWindowFont();
   Form1 = new TForm1(model, *this, drawFileArgument);
   Form_Sieve = new TForm_Sieve(model, Form1);
   Form_updater = new TForm_updater(model, Form1);
@@ -22,6 +27,14 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
   Form_import = new TForm_import(model, Form1);
+  Form_help = new TForm_help(Form1);
+  // F1 in every window of the set (menus aside), whoever made it.
+  QList<QWidget*> windows{Form1};
+  for (QWidget* w : Form1->findChildren<QWidget*>())
+    if (w->isWindow() && w->windowType() != Qt::Popup && w != Form_help) windows << w;
+  for (QWidget* window : windows)
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, Form_help,
+                     [help = Form_help] { help->ShowHelp(); });
 }
 
 Forms::~Forms() { delete Form1; }  // the others are its children

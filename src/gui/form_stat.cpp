@@ -26,20 +26,21 @@ const QString kNotCalculated = "N";
 
 std::size_t Slot(int column) { return static_cast<std::size_t>(column - kFirstDerivedColumn); }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour, int x, int y) {
+// Each label keeps to its block, so that neighbouring names never run together.
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour, int x, int y,
+                  int width) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   drawlyze::gui::FillBackground(label, colour);
-  label->move(x, y);
-  label->adjustSize();
+  label->setGeometry(x, y, width, label->sizeHint().height());
   label->show();
   return label;
 }
 
-void SetCount(QLabel* label, const QString& text) {
-  label->setText(text);
-  label->adjustSize();
-}
+void SetCount(QLabel* label, const QString& text) { label->setText(text); }
+
+// The distance from a column's block to the next one in its row.
+int BlockPitch(int column) { return column < kEvenMoreColumn ? 50 : column <= kEvenLessColumn ? 100 : 60; }
 
 // The file is written in UTF-8; a hand-made file in a single-byte code page still reads.
 QString ThresholdText(const std::string& bytes) {
@@ -103,13 +104,16 @@ void TForm_Stat::BuildColumnBlocks() {
   for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c) {
     const QString header = Latin1(DerivedHeaders()[Slot(c)]);
     const QColor nameColour = c < kEvenMoreColumn ? kBackgroundStart : kBackgroundEnd;
-    Label_column[c] = MakeLabel(this, QString("Label_column_%1").arg(c), header, nameColour, x, y + 10);
-    Label_above[c] = MakeLabel(this, QString("Label_above_%1").arg(c), kNotCalculated, kBackgroundStart, x, y + 30);
+    const int width = BlockPitch(c) - 4;
+    Label_column[c] = MakeLabel(this, QString("Label_column_%1").arg(c), header, nameColour, x, y + 10, width);
+    Label_above[c] =
+        MakeLabel(this, QString("Label_above_%1").arg(c), kNotCalculated, kBackgroundStart, x, y + 30, width);
     Edit_threshold[c] = new QLineEdit(remembered_[Slot(c)], this);
     Edit_threshold[c]->setObjectName(QString("Edit_threshold_%1").arg(c));
     Edit_threshold[c]->setGeometry(x, y + 50, 40, Edit_threshold[c]->sizeHint().height());
     Edit_threshold[c]->show();
-    Label_below[c] = MakeLabel(this, QString("Label_below_%1").arg(c), kNotCalculated, kBackgroundStart, x, y + 80);
+    Label_below[c] =
+        MakeLabel(this, QString("Label_below_%1").arg(c), kNotCalculated, kBackgroundStart, x, y + 80, width);
     // With three digits the two comparisons never tie, so one count says it all.
     if (c == kEvenMoreColumn || c == kEvenLessColumn) Label_below[c]->hide();
 

@@ -7,6 +7,7 @@
 #include "core/model/draw_model.h"
 #include "core/reports/reports.h"
 #include "gui/form_backtest_chart.h"
+#include "gui/count_combo.h"
 #include "gui/form_memo.h"
 #include "gui/form_table.h"
 #include "gui/forms.h"
@@ -51,7 +52,7 @@ TForm_statistics::TForm_statistics(gui::Model& model, const gui::Forms& forms, Q
       {ComboBox_last_draws, "ComboBox_last_draws", 280, 264 + 32, 89, 22},  // kept at the bottom edge
       {Label_last_draws, "Label_last_draws", 184, 270 + 32, 90, 13},
   });
-  ComboBox_last_draws->setEditable(false);
+  drawlyze::gui::AcceptTypedCount(ComboBox_last_draws);
   ComboBox_last_draws->setMaxVisibleItems(20);
 
   FormCreate();
@@ -62,13 +63,8 @@ void TForm_statistics::FormCreate() {
 
   // Filled once, from the draws loaded by then, all of them selected: the
   // list keeps that count when another file is loaded later.
-  ComboBox_last_draws->clear();
   const int count = model_.history.Count();
-  QStringList items;
-  items.reserve(count);
-  for (int i = 1; i <= count; ++i) items.append(QString::number(i));
-  ComboBox_last_draws->addItems(items);
-  ComboBox_last_draws->setCurrentIndex(count - 1);
+  drawlyze::gui::FillCounts(ComboBox_last_draws, count);
   model_.selection.reportLastDraws = count;
   connect(ComboBox_last_draws, &QComboBox::currentIndexChanged, this, [this] { ComboBox_last_drawsChange(); });
 
@@ -82,7 +78,7 @@ void TForm_statistics::paintEvent(QPaintEvent* event) {
 
 void TForm_statistics::ComboBox_last_drawsChange() {
   // An empty list (no draws at the start) counts no draw.
-  model_.selection.reportLastDraws = ComboBox_last_draws->currentIndex() + 1;
+  model_.selection.reportLastDraws = drawlyze::gui::SelectedCount(ComboBox_last_draws);
 }
 
 void TForm_statistics::ShowReport(const QString& title) {

@@ -142,6 +142,8 @@ void TForm_Table::FormShow() {
     for (int c = 0; c < kTableColumnCount; ++c)
       StringGrid1->setItem(static_cast<int>(r) - 1, c,
                            new QTableWidgetItem(Text(rows[r][static_cast<std::size_t>(c)])));
+  // Numbers and dates come from the file as typed: their columns grow to the widest.
+  for (int c : {0, 1}) drawlyze::gui::FitColumnToTexts(StringGrid1, c, kColumnWidths[c]);
   StringGrid1->setUpdatesEnabled(true);
 }
 

@@ -2,11 +2,24 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <algorithm>
+#include <memory>
+
+#include "core/history/draw_history.h"
 
 namespace drawlyze::gui {
+
+namespace {
+// Room beside a caption for the title bar's icon and buttons.
+constexpr int kTitleBarButtons = 100;
+}  // namespace
+
+QString ApplicationTitle() { return QString("Drawlyze %1x%2").arg(DRAW_SIZE).arg(DIGIT_COUNT); }
 
 std::function<void(const QString&)> g_messageHook;
 std::function<bool(const QString&)> g_questionHook;
@@ -21,7 +34,7 @@ void ShowMessage(const QString& text, QWidget* parent) {
     g_messageHook(text);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent);
   // Messages quote what others wrote (a server's reason phrase, an archive
   // member's name): shown as text, never taken for markup or links.
   box.setTextFormat(Qt::PlainText);
@@ -30,7 +43,7 @@ void ShowMessage(const QString& text, QWidget* parent) {
 
 bool AskYesNo(const QString& text, QWidget* parent) {
   if (g_questionHook) return g_questionHook(text);
-  QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+  QMessageBox box(QMessageBox::Question, ApplicationTitle(), text,
                   QMessageBox::Yes | QMessageBox::No, parent);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::No);
@@ -39,9 +52,27 @@ bool AskYesNo(const QString& text, QWidget* parent) {
 
 QString InputBox(const QString& caption, const QString& prompt, const QString& defaultText, QWidget* parent) {
   if (g_inputHook) return g_inputHook(caption, prompt, defaultText);
-  bool ok = false;
-  const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, defaultText, &ok);
-  return ok ? text : defaultText;
+  const std::unique_ptr<QInputDialog> dialog(MakeInputDialog(caption, prompt, defaultText, parent));
+  return dialog->exec() == QDialog::Accepted ? dialog->textValue() : defaultText;
+}
+
+QInputDialog* MakeInputDialog(const QString& caption, const QString& prompt, const QString& defaultText,
+                              QWidget* parent) {
+  auto* dialog = new QInputDialog(parent);
+  dialog->setWindowTitle(caption);
+  dialog->setLabelText(prompt);
+  dialog->setTextValue(defaultText);
+  // The window manager draws the caption in the desktop's face, not in the windows' condensed one.
+  QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  title.setBold(true);
+  // The dialog's layout sets its smallest size from the controls: the text field
+  // makes room for the caption.
+  const int width = QFontMetrics(title).horizontalAdvance(caption) + kTitleBarButtons;
+  if (auto* edit = dialog->findChild<QLineEdit*>()) {
+    const QMargins margins = dialog->layout() ? dialog->layout()->contentsMargins() : QMargins();
+    edit->setMinimumWidth(width - margins.left() - margins.right());
+  }
+  return dialog;
 }
 
 QString OpenFileName(const QString& proposedName, const QString& filter, QWidget* parent) {

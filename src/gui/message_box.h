@@ -6,9 +6,14 @@
 #include <QStringList>
 #include <functional>
 
+class QInputDialog;
 class QWidget;
 
 namespace drawlyze::gui {
+
+// The application title, ‹Drawlyze 3x10›: the message boxes' caption. Window
+// titles stay as designed (a desktop would append a display name to them).
+QString ApplicationTitle();
 
 // A modal message box with the text and an OK button.
 void ShowMessage(const QString& text, QWidget* parent = nullptr);
@@ -16,6 +21,9 @@ void ShowMessage(const QString& text, QWidget* parent = nullptr);
 bool AskYesNo(const QString& text, QWidget* parent = nullptr);
 // The one-line input dialog; returns the default text when the user cancels.
 QString InputBox(const QString& caption, const QString& prompt, const QString& defaultText, QWidget* parent = nullptr);
+// That dialog, wide enough for its caption in a title bar.
+QInputDialog* MakeInputDialog(const QString& caption, const QString& prompt, const QString& defaultText,
+                              QWidget* parent = nullptr);
 
 // The open-file dialog; returns the empty text when the user cancels.
 QString OpenFileName(const QString& proposedName, const QString& filter, QWidget* parent = nullptr);

@@ -1,20 +1,30 @@
 #include "gui/styled_controls.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTimer>
 #include <algorithm>
 
 namespace drawlyze::gui {
+
+QFont WindowFont() {
+  QFont font("DejaVu Sans Condensed");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+void UseWindowFont() { QApplication::setFont(WindowFont()); }
 
 void PlaceControls(std::initializer_list<DesignedControl> controls) {
   for (const DesignedControl& d : controls) {
     d.widget->setObjectName(d.name);
     d.widget->setGeometry(d.x, d.y, d.w, d.h);
-    QFont small = d.widget->font();
-    small.setPixelSize(11);
-    d.widget->setFont(small);
   }
 }
 
@@ -61,22 +71,79 @@ void MakeFixedDialog(QWidget* dialog, const char* name, const QString& title, in
 }
 
 namespace {
-// The screen's area for windows; an offscreen platform may have none.
-QRect ScreenArea() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
+
+// A title bar and frame as most desktops draw them, until the window manager
+// has framed the window and tells.
+constexpr int kFrameGuess = 30;
+
+// The screen's area for windows (without panels); an offscreen platform may have none.
+QRect ScreenArea(const QWidget* window) {
+  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
 }
+
+int FrameHeight(const QWidget* window) {
+  const int framed = window->frameGeometry().height() - window->height();
+  return framed > 0 ? framed : kFrameGuess;
+}
+
+// Shortens a window placed at the top once the window manager has framed it,
+// when its frame turned out taller than guessed and the bottom edge left the area.
+class KeepOnScreen : public QObject {
+ public:
+  explicit KeepOnScreen(QWidget* window) : QObject(window), window_(window) {
+    setObjectName(kName);
+    window->installEventFilter(this);
+  }
+  static constexpr const char* kName = "KeepOnScreen";
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) checks_ = 20;
+    if (checks_ > 0 && (event->type() == QEvent::Show || event->type() == QEvent::Move))
+      QTimer::singleShot(0, this, [this] { Fit(); });
+    return false;
+  }
+
+ private:
+  void Fit() {
+    if (checks_ <= 0 || !window_->isVisible() || window_->isMaximized() || window_->isFullScreen()) return;
+    --checks_;
+    const QRect frame = window_->frameGeometry();
+    if (frame.height() == window_->height()) return;  // not framed yet
+    checks_ = 0;
+    const QRect area = ScreenArea(window_);
+    if (frame.bottom() <= area.bottom()) return;
+    window_->resize(window_->width(), std::max(window_->minimumHeight(), area.height() - FrameHeight(window_)));
+    window_->move(window_->x(), area.y());
+  }
+
+  QWidget* window_;
+  int checks_ = 0;
+};
+
 }  // namespace
 
 void PlaceCentred(QWidget* window) {
-  const QRect area = ScreenArea();
+  const QRect area = ScreenArea(window);
   window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
 }
 
 void PlaceAtTop(QWidget* window, int width, int minHeight) {
-  const QRect area = ScreenArea();
-  window->resize(width, std::max(minHeight, area.height() - 20));
+  const QRect area = ScreenArea(window);
+  window->resize(width, std::max(minHeight, area.height() - FrameHeight(window)));
   window->move(area.x() + (area.width() - width) / 2, area.y());
+  if (!window->findChild<QObject*>(KeepOnScreen::kName, Qt::FindDirectChildrenOnly)) new KeepOnScreen(window);
+}
+
+void FitColumnToTexts(QTableWidget* table, int column, int designedWidth) {
+  const QFontMetrics metrics(table->font());
+  int widest = 0;
+  for (int r = 0; r < table->rowCount(); ++r)
+    if (const QTableWidgetItem* item = table->item(r, column))
+      widest = std::max(widest, metrics.horizontalAdvance(item->text()));
+  // An item view keeps the focus frame's margin and one pixel on each side of a text.
+  const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+  table->setColumnWidth(column, std::max(designedWidth, widest + margins));
 }
 
 }  // namespace drawlyze::gui

@@ -4,10 +4,20 @@
 // the windows' places on the screen.
 
 #include <QColor>
+#include <QFont>
 #include <QPushButton>
 #include <initializer_list>
 
+class QTableWidget;
+
 namespace drawlyze::gui {
+
+// The windows' font: DejaVu Sans Condensed at 11 pixels has the metrics the
+// windows were laid out for (a 13-pixel line, digits 6 pixels wide, 5 on
+// average), so the designed places and sizes hold their texts.
+QFont WindowFont();
+// Makes it the font of every window and dialog created from now on.
+void UseWindowFont();
 
 // The colours of the windows' background gradient.
 inline const QColor kBackgroundStart(0xD2, 0xDF, 0xF4);
@@ -19,7 +29,7 @@ struct DesignedControl {
   int x, y, w, h;
 };
 
-// Object name, geometry and the small window font for each control.
+// Object name and geometry for each control.
 void PlaceControls(std::initializer_list<DesignedControl> controls);
 // Bold navy captions while enabled; a disabled button keeps the style's grey.
 void StyleButtons(std::initializer_list<QPushButton*> buttons);
@@ -36,8 +46,14 @@ void MakeFixedDialog(QWidget* dialog, const char* name, const QString& title, in
 
 // Centres the window on the screen.
 void PlaceCentred(QWidget* window);
-// The window at the top edge of the screen, centred across it, as tall as the
-// screen less 20 pixels (never below minHeight).
+// The window at the top edge of the screen's free area, centred across it, as
+// tall as that area with the window's title bar and frame (never below
+// minHeight). Once shown, a window whose frame turned out taller than guessed
+// is shortened to the area again.
 void PlaceAtTop(QWidget* window, int width, int minHeight);
+
+// The column as designed, or as wide as its widest text needs with the
+// table's cell margins (a number column of 25,000 draws).
+void FitColumnToTexts(QTableWidget* table, int column, int designedWidth);
 
 }  // namespace drawlyze::gui

@@ -52,7 +52,7 @@ class Form1Test : public ::testing::Test {
 };
 
 TEST_F(Form1Test, LoadsTheFileNewestFirstAndFillsTheCombo) {
-  EXPECT_EQ(form->windowTitle(), "Drawlyze Pick 3");
+  EXPECT_TRUE(form->windowTitle().endsWith("Drawlyze Pick 3"));
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_EQ(form->StringGrid1->rowCount(), 4);
   EXPECT_EQ(form->StringGrid1->item(0, 0)->text(), "4");

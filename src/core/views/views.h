@@ -10,6 +10,8 @@ inline constexpr int kOptionCount = 13;
 
 // The caption of option 0..12 of the option group ("Skips", "Frequency", ...).
 const char* OptionCaption(int option);
+// One line saying what the option's view shows (the option button's tooltip).
+const char* OptionHint(int option);
 // -1 when the text names no option; accepts a caption (any case) or "0".."12".
 int FindOption(const std::string& text);
 // The main window's controls an option reads, which the window enables while

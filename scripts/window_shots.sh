@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Photographs every window as a desktop shows it: drawlyze on the bundled history
+# under Xvfb with openbox, each window opened by clicking or keying as a user
+# would, saved with its frame into a folder (default docs/windows/).
+#   scripts/window_shots.sh [BUILD_DIR] [OUT_DIR] [DISPLAY_NUMBER]
+# Needs xvfb, openbox, xdotool, x11-utils and imagemagick.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+out=${2:-docs/windows}
+export DISPLAY=:${3:-31}
+mkdir -p "$out"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+cp data/3x10.txt "$work/"
+"$build/bin/drawlyze" "$work/3x10.txt" >/dev/null 2>&1 &
+pids+=($!)
+sleep 3
+
+# The client area's origin and size of the window titled $1: "X Y W H".
+client() {
+  xwininfo -name "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+}
+# Clicks at ($2, $3) of the client area of the window titled $1.
+click() {
+  read -r x y _ _ < <(client "$1")
+  xdotool mousemove $((x + $2)) $((y + $3)) click 1
+  sleep 1.2
+}
+# Saves the window titled $1 with its frame (as the window manager tells it) as $2.png.
+shot() {
+  local id left right top bottom x y w h
+  id=$(xwininfo -name "$1" | awk '/Window id:/{print $4}')
+  read -r left right top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  read -r x y w h < <(client "$1")
+  import -window root "$work/root.png"
+  convert "$work/root.png" -crop "$((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top))" +repage \
+    -strip "$out/$2.png"
+}
+
+main=$(xdotool search --name 'Drawlyze Pick 3' | head -1)
+title=$(xdotool getwindowname "$main")
+read -r _ _ _ height < <(client "$title")
+group=$((height - 296 - 8))  # the option group's top: the table's top
+
+click "$title" 100 $((group + 60))  # the second row of the table
+shot "$title" main_window
+click "$title" 480 $((group + 277))  # Statistics
+shot Statistics statistics
+click Statistics 92 $((8 + 32 * 3 + 12))  # Free Pairs
+xdotool key ctrl+Home
+shot "Free Pairs" report
+xdotool key alt+F4
+sleep 1
+click Statistics 284 20  # Find
+shot "Find free combination" find
+xdotool key Escape
+sleep 1
+xdotool key ctrl+Home
+xdotool key alt+F4
+sleep 1
+click Statistics 92 $((8 + 32 * 6 + 12))  # Table
+shot Table table
+click Table 56 18  # State
+shot State state
+xdotool key F1
+sleep 1
+shot Help help
+xdotool key Escape
+sleep 0.5
+xdotool key Escape  # closes State
+sleep 0.5
+xdotool key alt+F4  # Table
+sleep 0.5
+xdotool key Escape  # Statistics
+sleep 1
+click "$title" 248 $((group + 16 + 10 * 15 + 7))  # the Sieve option
+click "$title" 453 $((group + 10 * 16 + 15))  # Sieve
+shot Sieve sieve
+xdotool key Escape
+sleep 1
+click "$title" 500 $((group + 10))  # Update
+shot Updater updater
+xdotool key Escape
+ls -l "$out"

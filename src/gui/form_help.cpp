@@ -1,0 +1,89 @@
+#include "gui/form_help.h"
+
+#include <QVBoxLayout>
+
+#include "gui/styled_controls.h"
+
+namespace {
+
+// Two columns: a name in bold, then what it does.
+QString Rows(std::initializer_list<std::pair<const char*, const char*>> rows) {
+  QString html = "<table cellspacing=0 cellpadding=2>";
+  for (const auto& [name, text] : rows)
+    html += QString("<tr><td width=84 style='white-space:nowrap'><b>%1</b></td><td>%2</td></tr>")
+                .arg(QString::fromUtf8(name).toHtmlEscaped(), QString::fromUtf8(text).toHtmlEscaped());
+  return html + "</table>";
+}
+
+QLabel* Section(const QString& html, const char* name, QWidget* parent) {
+  auto* label = new QLabel(html, parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::RichText);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+}  // namespace
+
+TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
+  setObjectName("Form_help");
+  setWindowTitle("Help");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+
+  Label_windows =
+      Section("<b>Windows</b>" +
+                  Rows({
+                      {"Main window",
+                       "The table of draws, the options and the chart of the selected view. The view counts "
+                       "the draws up to the selected row; \"Use Last Draws\" says how many (pick one or type "
+                       "a number and press Enter)."},
+                      {"Statistics",
+                       "Twelve reports of pairs, triples, Common Four, Sum and Find over its own \"Use Last "
+                       "Draws\"; \"Table\" opens the Table window."},
+                      {"Report", "The text of a report, to select and copy."},
+                      {"Table",
+                       "Every draw with its derived columns; \"State\" counts, for each column, how many of the "
+                       "newest draws lie above and below a threshold."},
+                      {"Sieve", "The More and Less patterns of the Sieve view; Save and Load keep them in a file."},
+                      {"Updater",
+                       "Downloads the results archive, installs its draw file and keeps the old one as a "
+                       "backup."},
+                  }),
+              "Label_windows", this);
+  Label_windows->setWordWrap(true);
+  Label_keys = Section("<b>Keys</b>" + Rows({
+                                           {"Ctrl+O", "Main window: open another draw file."},
+                                           {"Ctrl+C", "Main window: copy the text of the view."},
+                                           // {"Ctrl+S", "..."},  the save keys go here
+                                           {"Esc",
+                                            "Main, report and Table windows: maximise or restore; "
+                                            "a dialog: close it."},
+                                           {"Double click", "Table window: copy that column; the title names it."},
+                                           {"Right click", "Table window: Copy All."},
+                                           {"F1", "This help, in any window."},
+                                       }),
+                       "Label_keys", this);
+  Label_keys->setWordWrap(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(10, 8, 10, 10);
+  layout->setSpacing(8);
+  layout->addWidget(Label_windows);
+  layout->addWidget(Label_keys);
+  constexpr int kWidth = 460;
+  setFixedSize(kWidth, layout->totalHeightForWidth(kWidth));
+}
+
+void TForm_help::ShowHelp() {
+  setWindowModality(Qt::ApplicationModal);
+  drawlyze::gui::PlaceCentred(this);
+  show();
+  raise();
+  activateWindow();
+}
+
+void TForm_help::paintEvent(QPaintEvent* event) {
+  drawlyze::gui::PaintGradient(this, drawlyze::gui::Gradient::TopDown);
+  QDialog::paintEvent(event);
+}
