@@ -33,6 +33,9 @@ std::string ChartSvg(const Chart& chart, const std::string& title, int height) {
   svg.setDescription(QString());
   {
     QPainter painter(&svg);
+    // Every group of the file carries the painter's font: the chart's own, not
+    // the program's window font, so the window and drawlyze-cli write one file.
+    painter.setFont(ChartFont(false));
     painter.fillRect(QRect(0, 0, kChartWidth, height), Qt::white);
     PaintChartItems(chart, painter, QPointF(0.5, 0.5));
   }
