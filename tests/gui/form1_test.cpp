@@ -7,47 +7,29 @@
 #include <QKeyEvent>
 #include <QTest>
 
+#include "forms_test.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
-#include "qt_app.h"
 
 namespace drawlyze {
 namespace {
 
-const QByteArray kFourDraws =
-    "1 01.01.2011 a b 3 1 4 x\r\n"
-    "2 01.01.2011 a b 5 9 2 x\r\n"
-    "3 02.01.2011 a b 3 5 8 x\r\n"
-    "4 02.01.2011 a b 9 7 9 x\r\n";
+using testing::kFourDraws;
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public testing::FormsTest {
  protected:
   void SetUp() override {
-    testing::App();
-    messages.clear();
-    gui::g_messageHook = [this](const QString& text) { messages << text; };
-    path = testing::WriteFile(dir, "3x10.txt", kFourDraws);
-    forms = std::make_unique<gui::Forms>(model, path.toLocal8Bit().constData());
-    form = forms->Form1;
-  }
-  void TearDown() override {
-    forms.reset();
-    gui::g_messageHook = nullptr;
-    gui::g_openFileHook = nullptr;
+    OpenForms(kFourDraws);
+    form = main;
   }
   void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QKeyEvent event(QEvent::KeyPress, key, mods);
     QApplication::sendEvent(form->StringGrid1, &event);
   }
 
-  QTemporaryDir dir;
-  QString path;
-  QStringList messages;
-  gui::Model model;
-  std::unique_ptr<gui::Forms> forms;
   TForm1* form = nullptr;
 };
 

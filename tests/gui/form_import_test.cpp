@@ -9,47 +9,32 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include "forms_test.h"
 #include "gui/form1.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
-#include "qt_app.h"
 
 namespace drawlyze {
 namespace {
 
-const QByteArray kFourDraws =
-    "1 01.01.2011 a b 3 1 4 x\r\n"
-    "2 01.01.2011 a b 5 9 2 x\r\n"
-    "3 02.01.2011 a b 3 5 8 x\r\n"
-    "4 02.01.2011 a b 9 7 9 x\r\n";
+using testing::kFourDraws;
 
-class FormImportTest : public ::testing::Test {
+class FormImportTest : public testing::FormsTest {
  protected:
   void SetUp() override {
-    testing::App();
-    gui::g_messageHook = [this](const QString& text) { messages << text; };
     gui::g_saveFileHook = [this](const QString& proposed) {
       proposedSave = proposed;
       return saveAs;
     };
-    drawPath = testing::WriteFile(folder, "3x10.txt", kFourDraws);
-    saveAs = drawPath;
-    model.SetFolder(folder.path());
-    forms = std::make_unique<gui::Forms>(model, drawPath.toLocal8Bit().constData());
-    main = forms->Form1;
+    OpenForms(kFourDraws);
+    saveAs = path;
     form = forms->Form_import;
-  }
-  void TearDown() override {
-    forms.reset();
-    gui::g_messageHook = nullptr;
-    gui::g_saveFileHook = nullptr;
-    gui::g_openFileHook = nullptr;
   }
 
   // Ctrl+O on the export; inside the modal window, then runs.
-  void OpenWithCtrlO(const QString& path, const std::function<void()>& then) {
-    gui::g_openFileHook = [path](const QString&) { return path; };
+  void OpenWithCtrlO(const QString& file, const std::function<void()>& then) {
+    gui::g_openFileHook = [file](const QString&) { return file; };
     QTimer::singleShot(0, form, then);
     QKeyEvent event(QEvent::KeyPress, Qt::Key_O, Qt::ControlModifier);
     QApplication::sendEvent(main->StringGrid1, &event);
@@ -65,23 +50,17 @@ class FormImportTest : public ::testing::Test {
     form->ColumnComboChange(column);
   }
   QByteArray Read(const QString& name) const {
-    QFile file(folder.filePath(name));
+    QFile file(dir.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
   }
 
-  QTemporaryDir folder;
-  QString drawPath;
   QString saveAs;
   QString proposedSave;
-  QStringList messages;
-  gui::Model model;
-  std::unique_ptr<gui::Forms> forms;
-  TForm1* main = nullptr;
   TForm_import* form = nullptr;
 };
 
 TEST_F(FormImportTest, MappingShownOverriddenSavedWithABackupAndLoaded) {
-  const QString csv = testing::WriteFile(folder, "export.csv",
+  const QString csv = testing::WriteFile(dir, "export.csv",
                                          "Date,First,Second,Win 4\r\n01/13/2021,123,456,1234\r\n"
                                          "01/14/2021,789,12,4321\r\n");
   bool shown = false;
@@ -108,17 +87,17 @@ TEST_F(FormImportTest, MappingShownOverriddenSavedWithABackupAndLoaded) {
   });
   EXPECT_TRUE(shown);
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(proposedSave, QDir(folder.path()).filePath("3x10.txt"));
+  EXPECT_EQ(proposedSave, QDir(dir.path()).filePath("3x10.txt"));
   EXPECT_EQ(Read("3x10.txt"), QByteArray("1 13.01.2021 Wed Mid 4 5 6 x\r\n2 13.01.2021 Wed Eve 1 2 3 x\r\n"
                                          "3 14.01.2021 Thu Mid 0 1 2 x\r\n4 14.01.2021 Thu Eve 7 8 9 x\r\n"));
   EXPECT_EQ(Read("3x10.txt.bak"), kFourDraws);
   EXPECT_EQ(main->History().Count(), 4);
   EXPECT_EQ(main->History().DateText(0), std::string("14.01.2021"));
-  EXPECT_EQ(messages, QStringList{"4 draws saved to " + drawPath + ".\nThe previous file is kept as 3x10.txt.bak."});
+  EXPECT_EQ(messages, QStringList{"4 draws saved to " + path + ".\nThe previous file is kept as 3x10.txt.bak."});
 }
 
 TEST_F(FormImportTest, DayOrderWhenTheDatesNeedItAndCancelKeepsAll) {
-  const QString csv = testing::WriteFile(folder, "dates.csv", "Date,Result\r\n01/02/2021,123\r\n03/02/2021,456\r\n");
+  const QString csv = testing::WriteFile(dir, "dates.csv", "Date,Result\r\n01/02/2021,123\r\n03/02/2021,456\r\n");
   OpenWithCtrlO(csv, [&] {
     EXPECT_TRUE(form->ComboBox_day_order->isVisibleTo(form));
     EXPECT_FALSE(form->xpButton_OK->isEnabled());
@@ -134,7 +113,7 @@ TEST_F(FormImportTest, DayOrderWhenTheDatesNeedItAndCancelKeepsAll) {
     form->xpButton_Cancel->click();
   });
   EXPECT_EQ(Read("3x10.txt"), kFourDraws);
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             (QStringList{"3x10.txt", "dates.csv"}));
   EXPECT_EQ(main->History().Count(), 4);
   EXPECT_TRUE(messages.isEmpty());

@@ -6,31 +6,27 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QMessageBox>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 #include "../update/http/test_server.h"
+#include "forms_test.h"
 #include "gui/form1.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
-#include "qt_app.h"
 
 namespace drawlyze {
 namespace {
 
-const QByteArray kFourDraws =
-    "1 01.01.2011 a b 3 1 4 x\r\n"
-    "2 01.01.2011 a b 5 9 2 x\r\n"
-    "3 02.01.2011 a b 3 5 8 x\r\n"
-    "4 02.01.2011 a b 9 7 9 x\r\n";
+using testing::kFourDraws;
 const QByteArray kTwoDraws =
     "1 01.01.2011 Sat Day 4 9 1 x\r\n"
     "2 01.01.2011 Sat Eve 9 1 5 x\r\n";
 
-class FormUpdaterTest : public ::testing::Test {
+class FormUpdaterTest : public testing::FormsTest {
  protected:
   static void SetUpTestSuite() {
     testing::App();
@@ -46,31 +42,16 @@ class FormUpdaterTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(server_->Ok());
-    gui::g_messageHook = [this](const QString& text) { messages << text; };
     gui::g_questionHook = [this](const QString& text) {
       questions << text;
       return answer;
     };
-    drawPath = testing::WriteFile(folder, "3x10.txt", kFourDraws);
-    model.SetFolder(folder.path());
-    forms = std::make_unique<gui::Forms>(model, drawPath.toLocal8Bit().constData());
-    main = forms->Form1;
+    OpenForms(kFourDraws);
     form = forms->Form_updater;
   }
-  void TearDown() override {
-    forms.reset();
-    gui::g_messageHook = nullptr;
-    gui::g_questionHook = nullptr;
-  }
 
-  QTemporaryDir folder;
-  QString drawPath;
-  QStringList messages;
   QStringList questions;
   bool answer = true;  // the served draws are older than the four in place
-  gui::Model model;
-  std::unique_ptr<gui::Forms> forms;
-  TForm1* main = nullptr;
   TForm_updater* form = nullptr;
   static inline QTemporaryDir* served_ = nullptr;
   static inline testing::TestServer* server_ = nullptr;
@@ -127,8 +108,8 @@ TEST_F(FormUpdaterTest, UpdateFillsTheListAndReloadsTheMainWindow) {
   EXPECT_EQ(form->ListBox1->item(1)->text(), "loto3.txt");
   EXPECT_EQ(main->History().Count(), 2);
   EXPECT_EQ(main->StringGrid1->rowCount(), 2);
-  EXPECT_TRUE(QFile::exists(folder.filePath("3x10.txt.bak")));
-  EXPECT_FALSE(QFile::exists(folder.filePath("temp.zip")));
+  EXPECT_TRUE(QFile::exists(dir.filePath("3x10.txt.bak")));
+  EXPECT_FALSE(QFile::exists(dir.filePath("temp.zip")));
 }
 
 TEST_F(FormUpdaterTest, AnOlderDrawFileIsInstalledOnlyOnYes) {
@@ -142,7 +123,7 @@ TEST_F(FormUpdaterTest, AnOlderDrawFileIsInstalledOnlyOnYes) {
       << questions[0].toStdString();
   EXPECT_TRUE(messages.isEmpty());  // "No" needs no message
   EXPECT_EQ(main->History().Count(), 4);
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{"3x10.txt"});
 }
 
@@ -152,7 +133,7 @@ TEST_F(FormUpdaterTest, FailedDownloadKeepsTheDraws) {
   EXPECT_EQ(messages, QStringList{"Error - update failed: the server answered 404 Not Found"});
   EXPECT_EQ(form->ListBox1->count(), 0);
   EXPECT_EQ(main->History().Count(), 4);
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"3x10.txt"});
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"3x10.txt"});
   EXPECT_TRUE(form->xpButton_Update->isEnabled());
 }
 
@@ -199,7 +180,7 @@ TEST_F(FormUpdaterTest, CloseOrEscapeStopsAStalledDownload) {
     form->Edit1_url->setText(QString::fromStdString(server_->Url("/stall-body")));
     QStringList duringDownload;
     QTimer::singleShot(300, form, [&] {
-      duringDownload = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+      duringDownload = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
       if (escape)
         QTest::keyClick(form, Qt::Key_Escape);
       else
@@ -215,10 +196,10 @@ TEST_F(FormUpdaterTest, CloseOrEscapeStopsAStalledDownload) {
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(form->xpButton_Update->isEnabled());
     EXPECT_EQ(main->History().Count(), 4);
-    QFile file(drawPath);
+    QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"3x10.txt"});
   }
 }

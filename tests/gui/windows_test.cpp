@@ -15,6 +15,7 @@
 #include "../update/http/test_server.h"
 #include "core/chart/chart.h"
 #include "core/views/views.h"
+#include "forms_test.h"
 #include "gui/form1.h"
 #include "gui/form_help.h"
 #include "gui/form_sieve.h"
@@ -24,7 +25,6 @@
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
-#include "qt_app.h"
 
 namespace drawlyze {
 namespace {
@@ -41,7 +41,7 @@ QByteArray Draws(int count, int firstBadLine = 0) {
   return text;
 }
 
-class WindowsTest : public ::testing::Test {
+class WindowsTest : public testing::FormsTest {
  protected:
   static void SetUpTestSuite() {
     // A desktop of the smallest common size, before the application starts.
@@ -55,23 +55,10 @@ class WindowsTest : public ::testing::Test {
     testing::App();
   }
   void SetUp() override {
-    gui::g_messageHook = [this](const QString& text) { messages << text; };
-    model.SetFolder(dir.path());
-    path = testing::WriteFile(dir, "3x10.txt", Draws(30));
-    forms = std::make_unique<gui::Forms>(model, path.toLocal8Bit().constData());
-    form = forms->Form1;
-  }
-  void TearDown() override {
-    forms.reset();
-    gui::g_messageHook = nullptr;
-    gui::g_openFileHook = nullptr;
+    OpenForms(Draws(30));
+    form = main;
   }
 
-  QTemporaryDir dir;
-  QString path;
-  QStringList messages;
-  gui::Model model;
-  std::unique_ptr<gui::Forms> forms;
   TForm1* form = nullptr;
 };
 
