@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Photographs every window as a desktop shows it: drawlyze on the bundled history
 # under Xvfb with openbox, each window opened by clicking or keying as a user
-# would, saved with its frame into a folder (default docs/windows/).
+# would, saved with its frame into a folder (default docs/windows/). A New York
+# style results export made in a temporary folder shows the import window, which
+# is cancelled, so no file changes.
 #   scripts/window_shots.sh [BUILD_DIR] [OUT_DIR] [DISPLAY_NUMBER]
 # Needs xvfb, openbox, xdotool, x11-utils and imagemagick.
 set -euo pipefail
@@ -25,6 +27,22 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 cp data/3x10.txt "$work/"
+# A few hundred days of a New York style export, newest first, from a fixed seed
+# (Park-Miller, exact in awk's doubles).
+awk 'function next_random(n) { seed = (seed * 16807) % 2147483647; return seed % n }
+BEGIN {
+  seed = 20240630; y = 2024; m = 6; d = 30
+  split("31 28 31 30 31 30 31 31 30 31 30 31", days, " ")
+  print "Draw Date,Midday Daily #,Evening Daily #,Midday Win 4 #,Evening Win 4 #"
+  for (i = 0; i < 400; i++) {
+    printf "%02d/%02d/%04d,%03d,%03d,%04d,%04d\n", m, d, y, next_random(1000), next_random(1000),
+      next_random(10000), next_random(10000)
+    if (--d == 0) {
+      if (--m == 0) { m = 12; y-- }
+      d = days[m] + (m == 2 && y % 4 == 0 && (y % 100 != 0 || y % 400 == 0))
+    }
+  }
+}' >"$work/ny_numbers.csv"
 "$build/bin/drawlyze" "$work/3x10.txt" >/dev/null 2>&1 &
 pids+=($!)
 sleep 3
@@ -32,6 +50,19 @@ sleep 3
 # The client area's origin and size of the window titled $1: "X Y W H".
 client() {
   xwininfo -name "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+}
+# Waits until a window titled $1 shows (up to $2 seconds, default 60), then lets it paint.
+wait_for() {
+  local i
+  for ((i = 0; i < ${2:-60} * 4; i++)); do
+    if xwininfo -name "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+      sleep 1
+      return 0
+    fi
+    sleep 0.25
+  done
+  echo "no window titled $1" >&2
+  return 1
 }
 # Clicks at ($2, $3) of the client area of the window titled $1.
 click() {
@@ -71,6 +102,19 @@ sleep 1
 xdotool key ctrl+Home
 xdotool key alt+F4
 sleep 1
+click Statistics 92 $((8 + 32 * 7 + 12))  # Backtest: its table, and its chart beside it
+wait_for "Backtest chart" 120
+shot "Backtest chart" backtest_chart
+xdotool key Escape  # closes the chart, which on this screen covers the report's left part
+sleep 1
+shot Backtest backtest_report
+xdotool key alt+F4  # the report
+sleep 1
+click Statistics 284 $((8 + 32 * 7 + 12))  # Randomness
+wait_for Randomness 120
+shot Randomness randomness_report
+xdotool key alt+F4
+sleep 1
 click Statistics 92 $((8 + 32 * 6 + 12))  # Table
 shot Table table
 click Table 56 18  # State
@@ -93,5 +137,23 @@ xdotool key Escape
 sleep 1
 click "$title" 500 $((group + 10))  # Update
 shot Updater updater
+click Updater 375 98  # the Source list opens
+shot Updater updater_sources
+xdotool key Escape  # closes the list
+sleep 0.5
 xdotool key Escape
+sleep 1
+xdotool key ctrl+o  # the file dialog of the main window
+for ((i = 0; i < 80; i++)); do
+  [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" != "$title" ] && break
+  sleep 0.25
+done
+sleep 1
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/ny_numbers.csv"
+xdotool key Return
+wait_for Import
+shot Import import_window
+xdotool key Escape  # cancels: nothing is written
+sleep 1
 ls -l "$out"
