@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -120,6 +121,13 @@ QChart* ScoreChart(const BacktestResult& result, Score score) {
   // The band's lower edge needs no second legend entry.
   for (QLegendMarker* marker : chart->legend()->markers(lower)) marker->setVisible(false);
   chart->legend()->setAlignment(Qt::AlignRight);
+  // Three charts share a screen as short as 768 pixels: compact legends and
+  // margins keep all eight entries of a chart visible.
+  QFont legendFont = chart->legend()->font();
+  legendFont.setPixelSize(11);
+  chart->legend()->setFont(legendFont);
+  chart->setMargins(QMargins(4, 2, 4, 2));
+  chart->layout()->setContentsMargins(2, 2, 2, 2);
   return chart;
 }
 

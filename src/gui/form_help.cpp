@@ -40,30 +40,40 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                        "a number and press Enter)."},
                       {"Statistics",
                        "Twelve reports of pairs, triples, Common Four, Sum and Find over its own \"Use Last "
-                       "Draws\"; \"Table\" opens the Table window."},
-                      {"Report", "The text of a report, to select and copy."},
+                       "Draws\"; \"Table\" opens the Table window; \"Backtest\" tests whether simple rules "
+                       "would have predicted the next draw, \"Randomness\" whether the draws look random."},
+                      {"Report", "The text of a report, to select, copy or save."},
+                      {"Backtest chart", "Each rule's hit rate against the rate of chance, beside its report."},
                       {"Table",
                        "Every draw with its derived columns; \"State\" counts, for each column, how many of the "
                        "newest draws lie above and below a threshold."},
                       {"Sieve", "The More and Less patterns of the Sieve view; Save and Load keep them in a file."},
                       {"Updater",
-                       "Downloads the results archive, installs its draw file and keeps the old one as a "
-                       "backup."},
+                       "Downloads the results (an archive, or a lottery's CSV export), installs them as the "
+                       "draw file and keeps the old one as a backup; Close or Esc stops a download."},
+                      {"Import",
+                       "A CSV export opened with Ctrl+O: choose what each column holds, then OK saves it as "
+                       "the draw file."},
                   }),
               "Label_windows", this);
   Label_windows->setWordWrap(true);
-  Label_keys = Section("<b>Keys</b>" + Rows({
-                                           {"Ctrl+O", "Main window: open another draw file."},
-                                           {"Ctrl+C", "Main window: copy the text of the view."},
-                                           // {"Ctrl+S", "..."},  the save keys go here
-                                           {"Esc",
-                                            "Main, report and Table windows: maximise or restore; "
-                                            "a dialog: close it."},
-                                           {"Double click", "Table window: copy that column; the title names it."},
-                                           {"Right click", "Table window: Copy All."},
-                                           {"F1", "This help, in any window."},
-                                       }),
-                       "Label_keys", this);
+  Label_keys =
+      Section("<b>Keys</b>" + Rows({
+                                  {"Ctrl+O", "Main window: open another draw file, or a CSV export to import."},
+                                  {"Ctrl+C", "Main window: copy the text of the view."},
+                                  {"Ctrl+S",
+                                   "Main window: save the chart as an image; report window: save "
+                                   "the report as text or CSV; Table window: save it as CSV."},
+                                  {"Esc",
+                                   "Main, report and Table windows: maximise or restore; "
+                                   "a dialog: close it."},
+                                  {"Double click", "Table window: copy that column; the title names it."},
+                                  {"Right click",
+                                   "Chart: copy or save its text or image; Table window: Copy All, "
+                                   "Save As CSV; report window: Save As."},
+                                  {"F1", "This help, in any window."},
+                              }),
+              "Label_keys", this);
   Label_keys->setWordWrap(true);
 
   auto* layout = new QVBoxLayout(this);

@@ -299,6 +299,8 @@ void TForm_import::ShowMapping() {
   const bool dayOrderShown = m.needs == Choice::DayOrder || dayOrder_ != DayOrder::Unknown;
   Label2->setVisible(dayOrderShown);
   ComboBox_day_order->setVisible(dayOrderShown);
+  // The summary takes the day order's row when that is hidden.
+  Memo_summary->setGeometry(dayOrderShown ? QRect(8, 258, 624, 126) : QRect(8, 230, 624, 154));
 
   std::vector<ImportedInput> inputs;
   inputs.push_back(input_);

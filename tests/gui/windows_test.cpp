@@ -141,7 +141,8 @@ TEST_F(WindowsTest, F1OpensTheHelpFromAnyWindowAndEachOptionSaysWhatItShows) {
     window->hide();
   }
   const QString help = forms->Form_help->Label_keys->text();
-  for (const char* key : {"Ctrl+O", "Ctrl+C", "Esc", "Double click", "F1"}) EXPECT_TRUE(help.contains(key)) << key;
+  for (const char* key : {"Ctrl+O", "Ctrl+C", "Ctrl+S", "Esc", "Double click", "Right click", "F1"})
+    EXPECT_TRUE(help.contains(key)) << key;
 
   QStringList hints;
   for (int i = 0; i < kOptionCount; ++i) {
