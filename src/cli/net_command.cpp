@@ -132,12 +132,19 @@ int RunGetCommand(Context& ctx) {
     return kUsage;
   }
   const auto app = EnsureApplication();
+  // A stop between making the temporary file and arming its removal would
+  // leave the file behind: the stop signals wait until both are done.
+  sigset_t stopSet, before;
+  sigemptyset(&stopSet);
+  for (const int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&stopSet, sig);
+  ::pthread_sigmask(SIG_BLOCK, &stopSet, &before);
   Output out(ctx.args[1]);
+  const StopSignals stop(out.Temporary());
+  ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
   if (!out.Stream()) {
     ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1]) << '\n';
     return kFailure;
   }
-  const StopSignals stop(out.Temporary());
   // The body goes to the file as it arrives: no size limit, no memory held.
   http::THttpCli cli;
   cli.URL = ctx.args[0];

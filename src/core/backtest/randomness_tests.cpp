@@ -26,10 +26,18 @@ struct Cell {
   double observed = 0;
 };
 
-double ChiSquare(const std::vector<Cell>& cells) {
+// Pearson's statistic over the cells, and its chi-square tail with one
+// degree of freedom fewer than the cells.
+RandomnessLine ChiSquareLine(std::string test, const std::vector<Cell>& cells) {
   double sum = 0;
   for (const Cell& c : cells) sum += (c.observed - c.expected) * (c.observed - c.expected) / c.expected;
-  return sum;
+  RandomnessLine line;
+  line.test = std::move(test);
+  line.enough = true;
+  line.statistic = sum;
+  line.df = static_cast<int>(cells.size()) - 1;
+  line.pValue = ChiSquareUpperP(line.statistic, line.df);
+  return line;
 }
 
 std::string PositionName(int p) { return "A" + std::to_string(p + 1); }
@@ -48,12 +56,7 @@ RandomnessLine DigitCountsLine(std::string test, const std::array<int, 10>& coun
   for (int d = 0; d < 10; ++d)
     cells.push_back({d, d, expected, static_cast<double>(counts[static_cast<std::size_t>(d)])});
   const auto [fewest, most] = std::minmax_element(counts.begin(), counts.end());
-  RandomnessLine line;
-  line.test = std::move(test);
-  line.enough = true;
-  line.statistic = ChiSquare(cells);
-  line.df = 9;
-  line.pValue = ChiSquareUpperP(line.statistic, line.df);
+  RandomnessLine line = ChiSquareLine(std::move(test), cells);
   line.detail = "fewest " + std::to_string(*fewest) + " (digit " + std::to_string(fewest - counts.begin()) +
                 "), most " + std::to_string(*most) + " (digit " + std::to_string(most - counts.begin()) +
                 "), expected " + Fixed(expected, 1);
@@ -97,12 +100,7 @@ RandomnessLine SumLine(const std::array<int, 28>& drawsWithSum, int n) {
   const bool enough = cells.size() >= 2 &&
                       std::all_of(cells.begin(), cells.end(), [](const Cell& c) { return c.expected >= kMinExpected; });
   if (!enough) return TooFew(std::move(test), "at least 67 draws");
-  RandomnessLine line;
-  line.test = std::move(test);
-  line.enough = true;
-  line.statistic = ChiSquare(cells);
-  line.df = static_cast<int>(cells.size()) - 1;
-  line.pValue = ChiSquareUpperP(line.statistic, line.df);
+  RandomnessLine line = ChiSquareLine(std::move(test), cells);
   const bool pooled = cells.front().from != cells.front().to || cells.back().from != cells.back().to;
   line.detail = std::to_string(cells.size()) + " cells; " +
                 (pooled ? "sums " + Span(cells.front()) + " and " + Span(cells.back()) + " pooled"
@@ -126,12 +124,7 @@ RandomnessLine SerialLine(const DrawHistory& history, int start, int n, int p) {
     const int older = history.GetDraw(start + 2 * j + 1)[static_cast<std::size_t>(p)];
     if (newer < 10 && older < 10) cells[static_cast<std::size_t>(10 * older + newer)].observed += 1;
   }
-  RandomnessLine line;
-  line.test = std::move(test);
-  line.enough = true;
-  line.statistic = ChiSquare(cells);
-  line.df = 99;
-  line.pValue = ChiSquareUpperP(line.statistic, line.df);
+  RandomnessLine line = ChiSquareLine(std::move(test), cells);
   line.detail = std::to_string(pairs) + " pairs, expected " + Fixed(expected, 2) + " a cell";
   return line;
 }

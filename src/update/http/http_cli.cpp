@@ -28,11 +28,6 @@ std::string SizeText(long long bytes) {
   return std::to_string(bytes) + " bytes";
 }
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 THttpCli::THttpCli(QObject* parent) : QObject(parent), socket_(new TWSocket(this)) {
@@ -247,7 +242,7 @@ void THttpCli::Feed(std::string_view bytes) {
             Fail("the document is larger than " + SizeText(MaxBodySize), kHttpTooLarge);
           // A body in a transfer coding (chunked) is not the document: saved
           // as it comes, its framing would be taken for the file's bytes.
-          else if (!header.transferEncoding.empty() && Lower(header.transferEncoding) != "identity" &&
+          else if (!header.transferEncoding.empty() && AsciiLower(header.transferEncoding) != "identity" &&
                    request_ != THttpRequest::httpHEAD && header.status < 400)
             Fail("the server sent the document in the \"" + header.transferEncoding +
                      "\" transfer coding, which an HTTP/1.0 client does not read",
@@ -296,8 +291,8 @@ void THttpCli::TakeBody(std::string_view data) {
 }
 
 bool THttpCli::SameOriginAsUrl() const {
-  return Lower(target_.scheme) == Lower(origin_.scheme) && Lower(target_.host) == Lower(origin_.host) &&
-         target_.port == origin_.port;
+  return AsciiLower(target_.scheme) == AsciiLower(origin_.scheme) &&
+         AsciiLower(target_.host) == AsciiLower(origin_.host) && target_.port == origin_.port;
 }
 
 void THttpCli::SessionClosed(int error) {
@@ -326,7 +321,7 @@ void THttpCli::FollowRedirection() {
     return;
   }
   const UrlParts next = ResolveLocation(target_, header.location);
-  const std::string scheme = Lower(next.scheme);
+  const std::string scheme = AsciiLower(next.scheme);
   if (scheme != "http" && scheme != "https") {
     failure_ = Failure{"refused to follow the redirection to " + WithoutUserInfo(header.location) +
                            ": only http and https are followed",

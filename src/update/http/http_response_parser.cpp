@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <cctype>
 
+#include "update/http/http_url.h"
+
 namespace drawlyze::http {
 
 namespace {
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
-
-bool StartsWithHtmlTag(std::string_view text) { return text.size() >= 6 && Lower(text.substr(0, 6)) == "<html>"; }
+bool StartsWithHtmlTag(std::string_view text) { return text.size() >= 6 && AsciiLower(text.substr(0, 6)) == "<html>"; }
 
 // The leading decimal digits after optional blanks; `fallback` when there are none.
 long long LeadingNumber(std::string_view text, long long fallback) {
@@ -121,7 +116,7 @@ void ResponseParser::HeaderLine(const std::string& line, std::vector<ResponseEve
   } else if (const auto colon = line.find(':'); colon != std::string::npos) {
     std::string_view value = std::string_view(line).substr(colon + 1);
     while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
-    HeaderField(Lower(std::string_view(line).substr(0, colon)), value, events);
+    HeaderField(AsciiLower(std::string_view(line).substr(0, colon)), value, events);
   }
   header_.lines.push_back(line);
   events.push_back({ResponseEvent::Kind::HeaderLine, line});
@@ -153,7 +148,7 @@ void ResponseParser::HeaderField(std::string_view name, std::string_view value, 
   } else if (name == "accept-ranges") {
     header_.acceptRanges = std::string(value);
   } else if (name == "content-type") {
-    header_.contentType = Lower(value);
+    header_.contentType = AsciiLower(value);
   } else if (name == "www-authenticate") {
     header_.authChallenges.emplace_back(value);
   } else if (name == "set-cookie") {

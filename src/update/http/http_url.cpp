@@ -7,13 +7,6 @@ namespace drawlyze::http {
 
 namespace {
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
-
 // Host and port of the authority after its user information.
 void SplitHostPort(std::string_view hostPort, UrlParts& parts) {
   if (!hostPort.empty() && hostPort.front() == '[') {
@@ -39,7 +32,14 @@ void SplitHostPort(std::string_view hostPort, UrlParts& parts) {
 
 }  // namespace
 
-bool IsSecureScheme(std::string_view scheme) { return Lower(scheme) == "https"; }
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return out;
+}
+
+bool IsSecureScheme(std::string_view scheme) { return AsciiLower(scheme) == "https"; }
 
 std::string DefaultPort(std::string_view scheme) { return IsSecureScheme(scheme) ? "443" : "80"; }
 
@@ -103,7 +103,7 @@ UrlParts ResolveLocation(const UrlParts& current, std::string_view value) {
     next = SplitUrl(value);
     if (next.host.empty()) {
       next.host = current.host;
-      if (!next.hasPort && Lower(next.scheme) == Lower(current.scheme)) next.port = current.port;
+      if (!next.hasPort && AsciiLower(next.scheme) == AsciiLower(current.scheme)) next.port = current.port;
     }
     return next;
   }

@@ -30,6 +30,10 @@ std::string WithoutUserInfo(std::string_view url);
 std::string DefaultPort(std::string_view scheme);
 bool IsSecureScheme(std::string_view scheme);
 
+// ASCII lower case, whatever the locale: schemes, hosts and header names
+// compare without regard to case.
+std::string AsciiLower(std::string_view text);
+
 // scheme://host[:port]path, the port only when it is not the scheme's default.
 std::string JoinUrl(const UrlParts& parts);
 
