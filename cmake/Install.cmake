@@ -101,7 +101,11 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Drawlyze Pick 3 loads the history of a pic
 frequencies, positions, ranges, odd-even and zones, free pairs, ...),
 twelve reports of pairs, triples and sums, a table of every draw with
 derived columns, a sieve of digit patterns, and an updater that downloads
-new results. drawlyze-cli prints every view, report and table as text.")
+new results, from a results archive or a lottery's CSV export. It imports
+CSV exports, backtests how the digit rankings would have predicted the
+next draw, tests the draws for randomness, and saves charts as PNG or SVG
+and reports and tables as text or CSV. drawlyze-cli prints every view,
+report and table as text.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
