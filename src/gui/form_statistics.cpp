@@ -1,13 +1,14 @@
 #include "gui/form_statistics.h"
 
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "core/backtest/backtest.h"
 #include "core/backtest/randomness.h"
 #include "core/model/draw_model.h"
 #include "core/reports/reports.h"
-#include "gui/form_backtest_chart.h"
 #include "gui/count_combo.h"
+#include "gui/form_backtest_chart.h"
 #include "gui/form_memo.h"
 #include "gui/form_table.h"
 #include "gui/forms.h"
@@ -61,12 +62,14 @@ TForm_statistics::TForm_statistics(gui::Model& model, const gui::Forms& forms, Q
 void TForm_statistics::FormCreate() {
   drawlyze::gui::FillBackground(Label_last_draws);
 
-  // Filled once, from the draws loaded by then, all of them selected: the
-  // list keeps that count when another file is loaded later.
+  // Filled from the draws loaded by then, all of them selected, and again
+  // after every load: a list left at the first file's count would make the
+  // reports count a part of a longer file, or more draws than a shorter one has.
   const int count = model_.history.Count();
   drawlyze::gui::FillCounts(ComboBox_last_draws, count);
   model_.selection.reportLastDraws = count;
   connect(ComboBox_last_draws, &QComboBox::currentIndexChanged, this, [this] { ComboBox_last_drawsChange(); });
+  connect(&model_, &drawlyze::gui::Model::drawsLoaded, this, [this] { DrawsLoaded(); });
 
   drawlyze::gui::PlaceCentred(this);
 }
@@ -74,6 +77,20 @@ void TForm_statistics::FormCreate() {
 void TForm_statistics::paintEvent(QPaintEvent* event) {
   drawlyze::gui::PaintGradient(this, drawlyze::gui::Gradient::TopDown);
   QDialog::paintEvent(event);
+}
+
+// "All draws" stays all the new draws; a smaller count the user chose stays
+// while the new file has more draws than that.
+void TForm_statistics::DrawsLoaded() {
+  const int chosen = drawlyze::gui::SelectedCount(ComboBox_last_draws);
+  const bool all = chosen == ComboBox_last_draws->count();
+  const int count = model_.history.Count();
+  drawlyze::gui::FillCounts(ComboBox_last_draws, count);
+  if (!all && chosen >= 1 && chosen < count) {
+    const QSignalBlocker quiet(ComboBox_last_draws);
+    ComboBox_last_draws->setCurrentIndex(chosen - 1);
+  }
+  model_.selection.reportLastDraws = drawlyze::gui::SelectedCount(ComboBox_last_draws);
 }
 
 void TForm_statistics::ComboBox_last_drawsChange() {

@@ -50,6 +50,7 @@ class TForm_statistics : public QDialog {
 
  private:
   void FormCreate();
+  void DrawsLoaded();
 
   drawlyze::gui::Model& model_;
   const drawlyze::gui::Forms& forms_;

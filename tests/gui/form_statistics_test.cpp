@@ -123,6 +123,33 @@ TEST_F(FormStatisticsTest, FixedDialogWithItsOwnListFilledAtCreation) {
   }
 }
 
+// After a load the list holds the new draws: "all" stays all, a chosen count
+// stays while the new file is longer than it.
+TEST_F(FormStatisticsTest, TheListFollowsEveryLoad) {
+  QComboBox* list = Form_statistics->ComboBox_last_draws;
+  QByteArray eight = kFiveDraws;
+  for (int i = 6; i <= 8; ++i) eight += QByteArray::number(i) + " 04.01.2011 a b 1 2 3 x\r\n";
+  const struct {
+    int choose;  // 0: leave as it is
+    const char* file;
+    const QByteArray& draws;
+    int items, count;
+  } steps[] = {
+      {0, "eight.txt", eight, 8, 8},                                           // all five -> all eight
+      {3, "five.txt", kFiveDraws, 5, 3},                                       // three of eight -> three of five
+      {4, "four.txt", kFiveDraws.left(kFiveDraws.lastIndexOf("5 03")), 4, 4},  // four of five -> all four
+      {0, "empty.txt", "", 0, 0},
+      {0, "eight2.txt", eight, 8, 8},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.file);
+    if (step.choose) list->setCurrentIndex(step.choose - 1);
+    ASSERT_TRUE(Form1->LoadDrawFile(testing::WriteFile(dir, step.file, step.draws)));
+    EXPECT_EQ(list->count(), step.items);
+    EXPECT_EQ(model.selection.reportLastDraws, LastDraws(step.count));
+  }
+}
+
 TEST_F(FormStatisticsTest, ButtonsFillAndTitleTheReportWindow) {
   const struct {
     const char* button;
@@ -158,8 +185,8 @@ TEST_F(FormStatisticsTest, ReportsCountTheSelectedRowAndTheWindowsOwnList) {
   EXPECT_EQ(Click(Button("xpButton_Common_four")).text, Joined(CommonFourReport(Form1->History(), 2, 2)));
 }
 
-// Backtest and Randomness read the selected row and the window's own list
-// (kept at five items across the load of a longer file), show the core's
+// Backtest and Randomness read the selected row and the window's own list,
+// show the core's
 // lines in aligned columns and grey while they run; the backtest's chart
 // window shows its result beside the report and goes with it.
 TEST_F(FormStatisticsTest, BacktestAndRandomnessShowTheCoreLinesAndTheChart) {
