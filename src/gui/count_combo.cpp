@@ -7,12 +7,26 @@
 #include <QStringList>
 
 namespace drawlyze::gui {
+namespace {
+
+// Enter, or the focus leaving, on a text that is no count of the list ("0",
+// nothing) gives back the selected item's text instead of leaving it shown.
+class CountValidator : public QIntValidator {
+ public:
+  explicit CountValidator(QComboBox* combo) : QIntValidator(1, 1, combo), combo_(combo) {}
+  void fixup(QString& input) const override { input = combo_->itemText(combo_->currentIndex()); }
+
+ private:
+  QComboBox* combo_;
+};
+
+}  // namespace
 
 void AcceptTypedCount(QComboBox* combo) {
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);  // no guessing: "5" stays 5 until Enter
-  combo->setValidator(new QIntValidator(1, 1, combo));
+  combo->setValidator(new CountValidator(combo));
   QObject::connect(combo->lineEdit(), &QLineEdit::editingFinished, combo, [combo] {
     bool ok = false;
     const int typed = combo->currentText().toInt(&ok);
