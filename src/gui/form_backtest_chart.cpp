@@ -45,8 +45,8 @@ void TForm_backtest_chart::PlaceBeside(QWidget* report) {
   int width = std::min(std::max(leftRoom(), rightRoom()), kMaxWidth);
   int x = rightRoom() > leftRoom() ? report->frameGeometry().right() + 1
                                    : report->frameGeometry().left() - width - frame.width();
-  if (width < kMinWidth) {  // a small screen: over the report's left part
-    width = std::min(kMaxWidth, area.width() - frame.width());
+  if (width < kMinWidth) {  // a small screen: over the report's left part only,
+    width = kMinWidth;      // so that the report's right part stays in sight
     x = area.left();
   }
   resize(width, area.height() - frame.height());  // as tall as the report

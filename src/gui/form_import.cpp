@@ -175,6 +175,7 @@ void TForm_import::FormCreate() {
     label->setFont(bold);
   }
   gui::StyleButtons({xpButton_OK, xpButton_Cancel});
+  xpButton_OK->setDefault(true);  // Enter takes the mapping once OK is enabled
   StringGrid_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid_preview->setSelectionMode(QAbstractItemView::NoSelection);
   StringGrid_preview->verticalHeader()->setDefaultSectionSize(20);
@@ -328,7 +329,7 @@ void TForm_import::ShowMapping() {
 void TForm_import::xpButton_OKClick() {
   if (!xpButton_OK->isEnabled()) return;
   const QString proposed = QDir(model_.Folder()).filePath(QString::fromStdString(DrawFileName()));
-  const QString target = gui::SaveFileName(proposed, "*.txt (*.txt);;*.* (*)", this);
+  const QString target = gui::SaveFileName(proposed, "Draw files (*.txt);;All files (*)", this);
   if (target.isEmpty()) return;
   const QFileInfo info(target);
   const updater::SavedDrawFile saved =
