@@ -20,9 +20,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A display someone else uses would get our window manager and our clicks.
+if xdpyinfo >/dev/null 2>&1; then
+  echo "window_shots.sh: display $DISPLAY is in use; give another number" >&2
+  exit 1
+fi
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
+if ! kill -0 "${pids[0]}" 2>/dev/null; then
+  echo "window_shots.sh: Xvfb did not start on $DISPLAY" >&2
+  exit 1
+fi
 openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
