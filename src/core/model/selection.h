@@ -32,8 +32,8 @@ struct Selection {
   GridSettings grid;    // the guide grid: on, step, bias
   bool median = false;  // the "Median" box of "Skips for positions"
   SeparationChoice separation;
-  // The Statistics window's own "Use Last Draws": filled once, when the window
-  // is created, so it keeps its count when another file is loaded.
+  // The Statistics window's own "Use Last Draws", which the main window's
+  // choice does not change.
   LastDraws reportLastDraws;
   bool operator==(const Selection&) const = default;
 };
