@@ -89,5 +89,23 @@ TEST(MergeDraws, EveryLineWrittenIsReadBackByTheLoader) {
   EXPECT_EQ(FormatDrawFile(MergeDraws({ReadInput("out.txt", file)}).draws), file);
 }
 
+// A written history passes through a second import unchanged, whichever draw
+// times it kept: a night draw beside a day draw stays a night draw once the
+// evening draw that made it one is gone (a fuzzer's find).
+TEST(MergeDraws, AWrittenHistoryImportsAsItself) {
+  const char* exports[] = {
+      "Game,Month,Day,Year,Num1,Num2,Num3\nPick 3 Night,6,10,2019,7,8,9\nPick 3 Day,6,10,2019,1,2,3\n"
+      "Pick 3 Evening,6,10,2019,4,5\n",
+      "Date,Draw,Result\n2020-04-03,Night,123\n2020-04-03,Day,456\n",
+      "Date,Morning,Day,Evening,Night\n2020-04-03,111,222,333,444\n2020-04-04,555,,,666\n",
+  };
+  for (const char* csv : exports) {
+    SCOPED_TRACE(csv);
+    const std::string file = FormatDrawFile(MergeDraws({ReadInput("in.csv", csv)}).draws);
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(FormatDrawFile(MergeDraws({ReadInput("out.txt", file)}).draws), file);
+  }
+}
+
 }  // namespace
 }  // namespace drawlyze::import::test

@@ -15,7 +15,7 @@ bool IsBlankLine(std::string_view line) {
 std::string Quoted(std::string_view cell) { return '"' + std::string(Trim(cell)) + '"'; }
 
 // The fourth token of a draw-file line: its draw time ("Day", "Eve"), if any.
-DrawTime TokenTime(std::string_view line) {
+std::string_view TimeTokenOf(std::string_view line) {
   int token = 0;
   std::size_t pos = 0;
   while (pos < line.size()) {
@@ -23,12 +23,14 @@ DrawTime TokenTime(std::string_view line) {
     const std::size_t from = pos;
     while (pos < line.size() && static_cast<unsigned char>(line[pos]) > 32) ++pos;
     if (from == pos) break;
-    if (++token == 4) {
-      DrawTime time = DrawTime::Unknown;
-      return ReadDrawTime(line.substr(from, pos - from), time) ? time : DrawTime::Unknown;
-    }
+    if (++token == 4) return line.substr(from, pos - from);
   }
-  return DrawTime::Unknown;
+  return {};
+}
+
+DrawTime TokenTime(std::string_view token) {
+  DrawTime time = DrawTime::Unknown;
+  return ReadDrawTime(token, time) ? time : DrawTime::Unknown;
 }
 
 // A draw file passes through: every line the loader accepts is a draw, its
@@ -36,6 +38,7 @@ DrawTime TokenTime(std::string_view line) {
 void ReadDrawFileLines(std::string_view text, ImportedInput& input) {
   const std::vector<std::string_view> lines = SplitLines(text);
   input.draws.reserve(lines.size());
+  bool ownNight = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int line = static_cast<int>(i + 1);
     if (IsBlankLine(lines[i])) continue;
@@ -53,15 +56,18 @@ void ReadDrawFileLines(std::string_view text, ImportedInput& input) {
       input.skipped.push_back({line, "the date " + parsed.date + " is not a day written DD.MM.YYYY"});
       continue;
     }
-    input.draws.push_back({day, TokenTime(lines[i]), {numbers[0], numbers[1], numbers[2]}, 0, line});
+    const std::string_view token = TimeTokenOf(lines[i]);
+    ownNight |= token == TimeToken(DrawTime::Night);
+    input.draws.push_back({day, TokenTime(token), {numbers[0], numbers[1], numbers[2]}, 0, line});
   }
   // Two draws a day, written Day and Night: the later one is the evening draw.
+  // Not in a file this importer wrote: there a night draw is one ("Ngt").
   bool night = false, morningOrEvening = false;
   for (const ImportedDraw& d : input.draws) {
     night |= d.time == DrawTime::Night;
     morningOrEvening |= d.time == DrawTime::Morning || d.time == DrawTime::Evening;
   }
-  if (night && !morningOrEvening)
+  if (night && !morningOrEvening && !ownNight)
     for (ImportedDraw& d : input.draws)
       if (d.time == DrawTime::Night) d.time = DrawTime::Evening;
 }

@@ -73,6 +73,8 @@ MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs);
 // Draw-file lines, numbered from 1, each ended by CR LF:
 // "1 02.09.1980 Tue Eve 1 2 3 x"; "-" stands for an unknown draw time.
 std::string FormatDrawFile(const std::vector<ImportedDraw>& draws);
+// The draw time token a written line carries: "Mor", "Mid", "Eve", "Ngt" or "-".
+std::string_view TimeToken(DrawTime time);
 
 // One line a column of a CSV input: its number, header and use with the reason.
 std::vector<std::string> ColumnLines(const ImportedInput& input);

@@ -15,22 +15,6 @@ bool Before(const ImportedDraw& a, const ImportedDraw& b) {
   return a.line < b.line;
 }
 
-std::string_view TimeToken(DrawTime time) {
-  switch (time) {
-    case DrawTime::Morning:
-      return "Mor";
-    case DrawTime::Midday:
-      return "Mid";
-    case DrawTime::Evening:
-      return "Eve";
-    case DrawTime::Night:
-      return "Ngt";
-    case DrawTime::Unknown:
-      break;
-  }
-  return "-";
-}
-
 void AppendNumber(std::string& out, long value) {
   char digits[24];
   const auto result = std::to_chars(digits, digits + sizeof digits, value);
@@ -59,6 +43,22 @@ std::string Lines(const std::vector<SkippedRow>& skipped) {
 }
 
 }  // namespace
+
+std::string_view TimeToken(DrawTime time) {
+  switch (time) {
+    case DrawTime::Morning:
+      return "Mor";
+    case DrawTime::Midday:
+      return "Mid";
+    case DrawTime::Evening:
+      return "Eve";
+    case DrawTime::Night:
+      return "Ngt";
+    case DrawTime::Unknown:
+      break;
+  }
+  return "-";
+}
 
 MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs) {
   MergedHistory merged;
