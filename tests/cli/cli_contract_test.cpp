@@ -8,22 +8,14 @@
 #include <sstream>
 #include <string>
 
+#include "cli_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using drawlyze::testing::CliRun;
+using drawlyze::testing::ReadAll;
 
 class CliTest : public ::testing::Test {
  protected:
@@ -44,17 +36,7 @@ class CliTest : public ::testing::Test {
     return (dir / name).string();
   }
 
-  CliRun Cli(const std::string& args) {
-    const fs::path out = dir / "stdout", err = dir / "stderr";
-    const std::string command = std::string("'") + DRAWLYZE_CLI + "' " + args + " > '" + out.string() + "' 2> '" +
-                                err.string() + "' < /dev/null";
-    const int raw = std::system(command.c_str());
-    CliRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadAll(out);
-    run.err = ReadAll(err);
-    return run;
-  }
+  CliRun Cli(const std::string& args) { return drawlyze::testing::RunCli(DRAWLYZE_CLI, args, dir); }
 
   fs::path dir;
   std::string draws;

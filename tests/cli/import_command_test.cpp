@@ -9,21 +9,14 @@
 #include <sstream>
 #include <string>
 
+#include "cli_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using drawlyze::testing::CliRun;
+using drawlyze::testing::ReadAll;
 
 class ImportCommand : public ::testing::Test {
  protected:
@@ -42,13 +35,7 @@ class ImportCommand : public ::testing::Test {
     return std::string("'") + DRAWLYZE_FIXTURES + "/" + name + "'";
   }
 
-  CliRun Cli(const std::string& args) {
-    const fs::path out = dir / "stdout", err = dir / "stderr";
-    const std::string command = std::string("'") + DRAWLYZE_CLI + "' " + args + " > '" + out.string() + "' 2> '" +
-                                err.string() + "' < /dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
-  }
+  CliRun Cli(const std::string& args) { return drawlyze::testing::RunCli(DRAWLYZE_CLI, args, dir); }
 
   fs::path dir;
 };

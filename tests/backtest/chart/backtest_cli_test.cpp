@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../../cli/cli_run.h"
 #include "../backtest_test_util.h"
 #include "core/backtest/randomness.h"
 
@@ -15,26 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using drawlyze::testing::CliRun;
+using drawlyze::testing::ReadAll;
 
 CliRun Cli(const std::string& args) {
   const fs::path dir = fs::temp_directory_path() / ("drawlyze-backtest-cli-" + std::to_string(::getpid()));
   fs::create_directories(dir);
-  const std::string command = std::string("'") + DRAWLYZE_CLI + "' --file '" + DRAWLYZE_SOURCE_DIR +
-                              "/data/3x10.txt' " + args + " > '" + (dir / "out").string() + "' 2> '" +
-                              (dir / "err").string() + "' < /dev/null";
-  const int raw = std::system(command.c_str());
-  CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(dir / "out"), ReadAll(dir / "err")};
+  CliRun run = drawlyze::testing::RunCli(DRAWLYZE_CLI, "--file '" DRAWLYZE_SOURCE_DIR "/data/3x10.txt' " + args, dir);
   fs::remove_all(dir);
   return run;
 }
