@@ -126,6 +126,12 @@ Replacement ReplaceDrawFile(const std::string& candidate, const std::string& fol
 
 SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text) {
   SavedDrawFile saved;
+  // An update running in the folder owns its working folder and the draw file.
+  const FolderLock lock(folder);
+  if (!lock.Ok()) {
+    saved.failure = "another update is running in " + folder + "; " + drawName + " stays as it is";
+    return saved;
+  }
   StagingFolder staging(folder);
   const std::string candidate = staging.Ok() ? staging / "candidate" : std::string();
   if (!staging.Ok() || !WriteFreshFile(candidate, text)) {

@@ -272,6 +272,13 @@ TEST_F(RunUpdateTest, OneUpdateAtATimeInAFolder) {
     EXPECT_FALSE(r.installed);
     EXPECT_EQ(r.failure, "Error - update failed: another update is running in " + folder_.path().toStdString());
     EXPECT_EQ(FolderFiles(), (QStringList{".drawlyze-update-running", "3x10.txt", "temp.zip"}));
+    // The import window's save waits for the update too.
+    const SavedDrawFile saved = SaveDrawFile(folder_.path().toStdString(), "3x10.txt", kNewDraws);
+    EXPECT_FALSE(saved.saved);
+    EXPECT_EQ(saved.failure,
+              "another update is running in " + folder_.path().toStdString() + "; 3x10.txt stays as it is");
+    EXPECT_EQ(FolderFiles(), (QStringList{".drawlyze-update-running", "3x10.txt", "temp.zip"}));
+    EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kOldDraws);
   }
   const UpdateResult r = Run("/zip/loto3.txt");  // the lock went with the first update
   EXPECT_TRUE(r.installed) << r.failure;
@@ -368,8 +375,10 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
            " is neither a ZIP archive nor a results export (no column holds dates)"},
       {server_->Url("/files/unclear.csv?accessType=DOWNLOAD"), "loto*.txt",
        "Error - update failed: the columns of unclear.csv are unclear: \"First\" and \"Second\" both hold results "
-       "and their headers do not say which is midday; choose the result columns in the import window (save the file "
-       "and open it with Ctrl+O) or with drawlyze-cli import"},
+       "and their headers do not say which is midday; choose the result columns in the import window (fetch the file "
+       "with drawlyze-cli get '" +
+           server_->Url("/files/unclear.csv?accessType=DOWNLOAD") +
+           "' unclear.csv, then open it with Ctrl+O) or with drawlyze-cli import"},
       {server_->Url("/zip/readme.txt"), "loto*.txt",
        "Error - update failed: the archive holds no file whose name contains \"loto\""},
       {server_->Url("/zip/readme.txt,loto3.txt"), "*.dat",
