@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -18,6 +20,7 @@
 #include "core/files/whole_file.h"
 #include "platform/data_folder.h"
 #include "update/http/http_cli.h"
+#include "update/http/http_url.h"
 #include "update/updater/run_update.h"
 
 namespace drawlyze::cli {
@@ -67,6 +70,41 @@ class StopSignals {
   static constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
   std::array<struct sigaction, 3> previous_{};
   bool installed_ = false;
+};
+
+// A stop (Ctrl+C, a terminal that closes, kill) of an update ends it as the
+// window's Close does, the folder left as it was; then the process stops by
+// that signal. The handler only notes it; the event loop the update runs in
+// passes it on.
+volatile std::sig_atomic_t g_updateStopSignal = 0;
+
+void NoteUpdateStop(int sig) { g_updateStopSignal = sig; }
+
+class UpdateStopSignals {
+ public:
+  explicit UpdateStopSignals(updater::UpdateStop& stop) {
+    struct sigaction action {};
+    action.sa_handler = NoteUpdateStop;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &previous_[i]);
+    QObject::connect(&poll_, &QTimer::timeout, [&stop] {
+      if (g_updateStopSignal != 0 && !stop.Requested()) stop.Request();
+    });
+    poll_.start(50);
+  }
+  // Puts the handlers back; a stop that came meanwhile now stops the process.
+  ~UpdateStopSignals() {
+    poll_.stop();
+    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
+    if (g_updateStopSignal != 0) ::raise(g_updateStopSignal);
+  }
+  UpdateStopSignals(const UpdateStopSignals&) = delete;
+  UpdateStopSignals& operator=(const UpdateStopSignals&) = delete;
+
+ private:
+  static constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
+  std::array<struct sigaction, 3> previous_{};
+  QTimer poll_;
 };
 
 // Where get writes. A regular file (or a new one) is written as a fresh file
@@ -153,8 +191,8 @@ int RunGetCommand(Context& ctx) {
     cli.Get();
   } catch (const http::EHttpException& e) {
     // The reason is the server's own text: no byte of it reaches the terminal as a control.
-    ctx.err << "drawlyze-cli: get: " << EscapeControls(ctx.args[0]) << ": " << EscapeControls(e.Reason()) << " (status "
-            << e.Status() << ")\n";
+    ctx.err << "drawlyze-cli: get: " << EscapeControls(http::WithoutUserInfo(ctx.args[0])) << ": "
+            << EscapeControls(e.Reason()) << " (status " << e.Status() << ")\n";
     return kFailure;
   }
   if (!out.Commit()) {
@@ -190,12 +228,16 @@ int RunUpdateCommand(Context& ctx) {
   };
   // Nobody to ask here: an older or shorter draw file is installed only with --force.
   if (ctx.options.force) callbacks.confirmReplace = [](const std::string&) { return true; };
+  updater::UpdateStop stop;
+  callbacks.stop = &stop;
+  const UpdateStopSignals stopSignals(stop);
   const updater::UpdateResult result = updater::RunUpdate(settings, callbacks);
+  // What the import made of an export helps decide on --force, too.
+  for (const std::string& line : result.importSummary) ctx.err << EscapeControls(line) << '\n';
   if (!result.installed) {
     if (result.needsConfirmation) ctx.err << "drawlyze-cli: update: --force installs it all the same\n";
     return kFailure;
   }
-  for (const std::string& line : result.importSummary) ctx.err << EscapeControls(line) << '\n';
   ctx.err << EscapeControls(result.chosen) << " installed as " << settings.drawName;
   if (!result.backupName.empty()) ctx.err << ", the previous draw file kept as " << result.backupName;
   ctx.err << '\n';
