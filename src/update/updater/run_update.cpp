@@ -155,12 +155,13 @@ class Update {
     std::vector<import::ImportedInput> inputs;
     inputs.push_back(import::ReadInput(result_.chosen, text));
     const import::ImportedInput& input = inputs.back();
-    const std::string neither = "the download from " + http::WithoutUserInfo(url_) + " is neither a ZIP archive nor a results export";
+    const std::string neither =
+        "the download from " + http::WithoutUserInfo(url_) + " is neither a ZIP archive nor a results export";
     if (input.kind == import::InputKind::Csv && (input.table.Rows() == 0 || !input.mapping.HasDate()))
       return Fail(neither + " (" + (input.table.Rows() == 0 ? "no rows" : "no column holds dates") + ")");
     if (!input.mapping.Ready())
       return Fail("the columns of " + result_.chosen + " are unclear: " + input.mapping.problem + "; " +
-                  ChoiceHint(input.mapping.needs));
+                  ChoiceHint(input.mapping.needs, http::WithoutUserInfo(url_), result_.chosen));
     const import::MergedHistory merged = import::MergeDraws(inputs);
     result_.importSummary = import::SummaryLines(inputs, merged);
     if (merged.draws.empty()) {
@@ -177,13 +178,14 @@ class Update {
     return true;
   }
 
-  static std::string ChoiceHint(import::Choice needs) {
+  // The download is gone with the working folder: the hint says how to fetch it.
+  static std::string ChoiceHint(import::Choice needs, const std::string& url, const std::string& name) {
     const char* what = needs == import::Choice::DayOrder        ? "whether the day or the month stands first"
                        : needs == import::Choice::ResultColumns ? "the result columns"
                        : needs == import::Choice::DateColumn    ? "the date column"
                                                                 : "the columns";
-    return std::string("choose ") + what +
-           " in the import window (save the file and open it with Ctrl+O) or with drawlyze-cli import";
+    return std::string("choose ") + what + " in the import window (fetch the file with drawlyze-cli get '" + url +
+           "' " + name + ", then open it with Ctrl+O) or with drawlyze-cli import";
   }
 
   bool List() {
