@@ -19,14 +19,13 @@ QString Model::DrawFilePath() const { return QDir(Folder()).filePath(QString::fr
 
 bool Model::LoadDrawFile(const QString& path, QWidget* messageParent) {
   std::string text;
-  if (!ReadWholeFile(path.toLocal8Bit().toStdString(), text)) {
+  if (!ReadWholeFile(QFile::encodeName(path).toStdString(), text)) {
     ShowMessage("Error - file " + path + " not found!", messageParent);
     return false;
   }
   const LoadResult result = ParseDrawFile(text);
   // UTF-8: a long list of incorrect lines ends with "… and N more".
-  for (const std::string& message : result.Messages())
-    ShowMessage(QString::fromStdString(message), messageParent);
+  for (const std::string& message : result.Messages()) ShowMessage(QString::fromStdString(message), messageParent);
   Load(result.draws, path.toStdString());
   emit drawsLoaded();
   return true;
