@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <memory>
 #include <ostream>
-#include <random>
 
 #include "cli/cli.h"
 #include "core/files/whole_file.h"
@@ -118,15 +117,7 @@ class Output {
     if (fs::exists(status) && !fs::is_regular_file(status)) {
       if (!fs::is_directory(status)) fd_ = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
     } else {
-      static std::mt19937 random{std::random_device{}()};
-      for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-        char leaf[24];
-        std::snprintf(leaf, sizeof leaf, ".%08x.part", static_cast<unsigned>(random()));
-        temporary_ = target + leaf;
-        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) break;
-      }
-      if (fd_ < 0) temporary_.clear();
+      fd_ = CreateTemporaryBeside(target, ".part", temporary_);
     }
     if (fd_ >= 0) file_.open(fd_, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
   }

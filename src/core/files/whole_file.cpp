@@ -37,30 +37,46 @@ namespace {
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
 }
 
-// A fresh name in the target's folder, created exclusively so that no file or
-// link of that name is ever followed.
-int CreateTemporaryBeside(const fs::path& target, std::string& temporary) {
-  static std::mt19937 random{std::random_device{}()};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    char leaf[40];
-    std::snprintf(leaf, sizeof leaf, ".%08x.tmp", static_cast<unsigned>(random()));
-    temporary = (target.parent_path() / (target.filename().string() + leaf)).string();
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
+// Writes, flushes and closes; true only when all three succeed.
+bool WriteFlushClose(int fd, std::string_view bytes) {
+  const bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  return ::close(fd) == 0 && ok;
 }
 
 }  // namespace
+
+int CreateFreshFile(const std::string& path) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+}
+
+int CreateTemporaryBeside(const std::string& target, const char* suffix, std::string& temporary) {
+  static std::mt19937 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char leaf[40];
+    std::snprintf(leaf, sizeof leaf, ".%08x%s", static_cast<unsigned>(random()), suffix);
+    temporary = target + leaf;
+    const int fd = CreateFreshFile(temporary);
+    if (fd >= 0) return fd;
+    if (errno != EEXIST) break;
+  }
+  temporary.clear();
+  return -1;
+}
+
+bool WriteFreshFile(const std::string& path, std::string_view bytes) {
+  const int fd = CreateFreshFile(path);
+  if (fd < 0) return false;
+  if (WriteFlushClose(fd, bytes)) return true;
+  ::unlink(path.c_str());
+  return false;
+}
 
 bool SyncToDisk(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -77,11 +93,9 @@ bool SyncParentFolder(const std::string& path) {
 
 bool WriteFileWhole(const std::string& path, std::string_view bytes) {
   std::string temporary;
-  const int fd = CreateTemporaryBeside(fs::path(path), temporary);
+  const int fd = CreateTemporaryBeside(path, ".tmp", temporary);
   if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+  const bool ok = WriteFlushClose(fd, bytes) && std::rename(temporary.c_str(), path.c_str()) == 0;
   if (!ok) {
     ::unlink(temporary.c_str());
     return false;

@@ -18,6 +18,16 @@ bool ReadWholeFile(const std::string& path, std::string& out);
 // left behind, when any step fails.
 bool WriteFileWhole(const std::string& path, std::string_view bytes);
 
+// Creates path as a new file for writing (never an existing file or link);
+// the descriptor, or -1.
+int CreateFreshFile(const std::string& path);
+// A new file named target + "." + random hex + suffix beside target; its name
+// in temporary, the descriptor, or -1 (temporary empty).
+int CreateTemporaryBeside(const std::string& target, const char* suffix, std::string& temporary);
+// Writes bytes as the new file path and flushes it to the disk; false, with
+// no file left, on failure.
+bool WriteFreshFile(const std::string& path, std::string_view bytes);
+
 // Flushes a file's or a folder's contents to the disk. False when it cannot.
 bool SyncToDisk(const std::string& path);
 // Flushes the folder that holds path, so a rename inside it survives a crash.

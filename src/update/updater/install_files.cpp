@@ -47,24 +47,6 @@ void StagingFolder::Remove() {
   path_.clear();
 }
 
-int CreateFreshFile(const std::string& path) {
-  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-}
-
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-}  // namespace
-
 bool KeepAsBackup(const std::string& draw, const std::string& backup) {
   if (::link(draw.c_str(), backup.c_str()) == 0) {
     SyncParentFolder(backup);
@@ -76,15 +58,6 @@ bool KeepAsBackup(const std::string& draw, const std::string& backup) {
   if (!ReadWholeFile(draw, bytes) || !WriteFreshFile(backup, bytes)) return false;
   SyncParentFolder(backup);
   return true;
-}
-
-bool WriteFreshFile(const std::string& path, std::string_view bytes) {
-  const int fd = CreateFreshFile(path);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (!ok) ::unlink(path.c_str());
-  return ok;
 }
 
 Replacement ReplaceDrawFile(const std::string& candidate, const std::string& folder, const std::string& drawName,

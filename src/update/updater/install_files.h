@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/whole_file.h"
+
 namespace drawlyze::updater {
 
 // The working folders' names start with this; no archive member is ever
@@ -51,17 +53,9 @@ class StagingFolder {
   std::string path_;
 };
 
-// Creates path as a new file for writing (never an existing file or link);
-// the descriptor, or -1.
-int CreateFreshFile(const std::string& path);
-
 // Keeps draw under backup, which must not exist: a hard link when the file
 // system has them, else a flushed copy. False (no backup left) on failure.
 bool KeepAsBackup(const std::string& draw, const std::string& backup);
-
-// Writes bytes as the new file path and flushes it to the disk; false, with
-// no file left, on failure.
-bool WriteFreshFile(const std::string& path, std::string_view bytes);
 
 enum class ReplaceStatus { Replaced, BackupFailed, RenameFailed };
 
