@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "cli/cli.h"
@@ -36,8 +37,30 @@ std::unique_ptr<QCoreApplication> EnsureApplication() {
   return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-// The temporary file of a running get, removed when the user stops it
-// (Ctrl+C, a terminal that closes, kill): a stopped download leaves nothing.
+// The stop signals: Ctrl+C, a terminal that closes, kill.
+constexpr std::array<int, 3> kStopSignals = {SIGINT, SIGTERM, SIGHUP};
+
+// Handles the stop signals while it lives; the previous handlers after.
+class StopHandler {
+ public:
+  explicit StopHandler(void (*handler)(int)) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < kStopSignals.size(); ++i) ::sigaction(kStopSignals[i], &action, &previous_[i]);
+  }
+  ~StopHandler() {
+    for (std::size_t i = 0; i < kStopSignals.size(); ++i) ::sigaction(kStopSignals[i], &previous_[i], nullptr);
+  }
+  StopHandler(const StopHandler&) = delete;
+  StopHandler& operator=(const StopHandler&) = delete;
+
+ private:
+  std::array<struct sigaction, kStopSignals.size()> previous_{};
+};
+
+// The temporary file of a running get, removed when the user stops it: a
+// stopped download leaves nothing.
 char g_partPath[4096];
 
 void RemovePartAndStop(int sig) {
@@ -46,65 +69,12 @@ void RemovePartAndStop(int sig) {
   ::raise(sig);
 }
 
-class StopSignals {
- public:
-  explicit StopSignals(const std::string& part) {
-    if (part.empty() || part.size() >= sizeof g_partPath) return;
-    std::memcpy(g_partPath, part.c_str(), part.size() + 1);
-    struct sigaction action {};
-    action.sa_handler = RemovePartAndStop;
-    sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &previous_[i]);
-    installed_ = true;
-  }
-  ~StopSignals() {
-    if (!installed_) return;
-    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
-    g_partPath[0] = '\0';
-  }
-  StopSignals(const StopSignals&) = delete;
-  StopSignals& operator=(const StopSignals&) = delete;
-
- private:
-  static constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
-  std::array<struct sigaction, 3> previous_{};
-  bool installed_ = false;
-};
-
-// A stop (Ctrl+C, a terminal that closes, kill) of an update ends it as the
-// window's Close does, the folder left as it was; then the process stops by
-// that signal. The handler only notes it; the event loop the update runs in
-// passes it on.
+// A stopped update ends as the window's Close ends it, the folder left as it
+// was; then the process stops by that signal. The handler only notes it; the
+// event loop the update runs in passes it on.
 volatile std::sig_atomic_t g_updateStopSignal = 0;
 
 void NoteUpdateStop(int sig) { g_updateStopSignal = sig; }
-
-class UpdateStopSignals {
- public:
-  explicit UpdateStopSignals(updater::UpdateStop& stop) {
-    struct sigaction action {};
-    action.sa_handler = NoteUpdateStop;
-    sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &previous_[i]);
-    QObject::connect(&poll_, &QTimer::timeout, [&stop] {
-      if (g_updateStopSignal != 0 && !stop.Requested()) stop.Request();
-    });
-    poll_.start(50);
-  }
-  // Puts the handlers back; a stop that came meanwhile now stops the process.
-  ~UpdateStopSignals() {
-    poll_.stop();
-    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
-    if (g_updateStopSignal != 0) ::raise(g_updateStopSignal);
-  }
-  UpdateStopSignals(const UpdateStopSignals&) = delete;
-  UpdateStopSignals& operator=(const UpdateStopSignals&) = delete;
-
- private:
-  static constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
-  std::array<struct sigaction, 3> previous_{};
-  QTimer poll_;
-};
 
 // Where get writes. A regular file (or a new one) is written as a fresh file
 // beside it that replaces it only once the whole body is there and flushed;
@@ -165,10 +135,14 @@ int RunGetCommand(Context& ctx) {
   // leave the file behind: the stop signals wait until both are done.
   sigset_t stopSet, before;
   sigemptyset(&stopSet);
-  for (const int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&stopSet, sig);
+  for (const int sig : kStopSignals) sigaddset(&stopSet, sig);
   ::pthread_sigmask(SIG_BLOCK, &stopSet, &before);
   Output out(ctx.args[1]);
-  const StopSignals stop(out.Temporary());
+  std::optional<StopHandler> stop;
+  if (!out.Temporary().empty() && out.Temporary().size() < sizeof g_partPath) {
+    std::memcpy(g_partPath, out.Temporary().c_str(), out.Temporary().size() + 1);
+    stop.emplace(RemovePartAndStop);
+  }
   ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
   if (!out.Stream()) {
     ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1]) << '\n';
@@ -221,8 +195,17 @@ int RunUpdateCommand(Context& ctx) {
   if (ctx.options.force) callbacks.confirmReplace = [](const std::string&) { return true; };
   updater::UpdateStop stop;
   callbacks.stop = &stop;
-  const UpdateStopSignals stopSignals(stop);
-  const updater::UpdateResult result = updater::RunUpdate(settings, callbacks);
+  updater::UpdateResult result;
+  {
+    const StopHandler handler(NoteUpdateStop);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&stop] {
+      if (g_updateStopSignal != 0 && !stop.Requested()) stop.Request();
+    });
+    poll.start(50);
+    result = updater::RunUpdate(settings, callbacks);
+  }
+  if (g_updateStopSignal != 0) ::raise(g_updateStopSignal);  // the default action again: it stops the process
   // What the import made of an export helps decide on --force, too.
   for (const std::string& line : result.importSummary) ctx.err << EscapeControls(line) << '\n';
   if (!result.installed) {
