@@ -25,7 +25,7 @@ set(pkgdocdir ${CMAKE_INSTALL_DATADIR}/doc/drawlyze)  # Debian's place, whatever
 set(generated_files)
 
 install(TARGETS drawlyze drawlyze-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/data/3x10.txt DESTINATION ${pkgdatadir})
+install(FILES ${CMAKE_SOURCE_DIR}/data/3x10.txt ${CMAKE_SOURCE_DIR}/data/prizes.csv DESTINATION ${pkgdatadir})
 install(FILES ${packaging}/${DRAWLYZE_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(${packaging}/${DRAWLYZE_DESKTOP_ID}.metainfo.xml.in ${generated}/${DRAWLYZE_DESKTOP_ID}.metainfo.xml
                @ONLY)

@@ -12,6 +12,7 @@ struct LineCase {
   const char* number;
   const char* date;
   const char* field;
+  const char* time = "x";  // token 4, kept for the plays' draw times
 };
 
 TEST(ParseDrawLine, Grammar) {
@@ -30,8 +31,10 @@ TEST(ParseDrawLine, Grammar) {
       {"1001 05.03.2007 x x 4 7 1 z extra tokens", true, "1001", "05.03.2007", "4 7 1"},
       {"1001 05.03.2007 x x 4 a 1 z", false, "1001", "05.03.2007", "4 a 1"},
       {"100a 05.03.2007 x x 4 7 1 z", false, "100a", "05.03.2007", "4 7 1"},
-      {"", false, "", "", ""},
-      {"1 01.01.2011 Sat Day 4 9 1 x", true, "1", "01.01.2011", "4 9 1"},
+      {"", false, "", "", "", ""},
+      {"1 01.01.2011 Sat Day 4 9 1 x", true, "1", "01.01.2011", "4 9 1", "Day"},
+      {"  7\t02.09.1980  Tue\t\tEve 1 2 3 x", true, "7", "02.09.1980", "1 2 3", "Eve"},
+      {"1 2", false, "1", "", "", ""},
   };
   for (const LineCase& c : cases) {
     SCOPED_TRACE(c.line);
@@ -40,6 +43,7 @@ TEST(ParseDrawLine, Grammar) {
     EXPECT_EQ(p.number, c.number);
     EXPECT_EQ(p.date, c.date);
     EXPECT_EQ(p.field, c.field);
+    EXPECT_EQ(p.time, c.time);
   }
 }
 

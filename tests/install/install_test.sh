@@ -39,7 +39,7 @@ run() {
 root=$work/root
 DESTDIR=$root cmake --install "$build" --prefix /usr > "$work/install.log" || { cat "$work/install.log"; fail "cmake --install"; }
 usr=$root/usr
-for f in bin/drawlyze bin/drawlyze-cli share/drawlyze/3x10.txt \
+for f in bin/drawlyze bin/drawlyze-cli share/drawlyze/3x10.txt share/drawlyze/prizes.csv \
          share/applications/io.github.drawlyze.Drawlyze.desktop \
          share/metainfo/io.github.drawlyze.Drawlyze.metainfo.xml \
          share/icons/hicolor/scalable/apps/io.github.drawlyze.Drawlyze.svg \

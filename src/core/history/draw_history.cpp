@@ -31,11 +31,13 @@ void DrawHistory::Assign(const std::vector<Draw>& newestFirst) {
               bytes_.begin() + static_cast<std::ptrdiff_t>(count_) * DRAW_SIZE, std::uint8_t{0});
   numbers_.assign(static_cast<std::size_t>(n), {});
   dates_.assign(static_cast<std::size_t>(n), {});
+  times_.assign(static_cast<std::size_t>(n), {});
   for (int i = 0; i < n; ++i) {
     const Draw& d = newestFirst[static_cast<std::size_t>(i)];
     PutDraw(i, d.a);
     numbers_[static_cast<std::size_t>(i)] = d.number;
     dates_[static_cast<std::size_t>(i)] = d.date;
+    times_[static_cast<std::size_t>(i)] = d.time;
   }
   count_ = n;
 }
@@ -124,6 +126,12 @@ ParsedLine ParseDrawLine(std::string_view line) {
   rest = blank == std::string_view::npos ? std::string_view() : TrimBlanks(rest.substr(blank + 1));
   blank = rest.find(' ');
   result.date = blank == std::string_view::npos ? std::string() : std::string(rest.substr(0, blank));
+  // Token 4 follows the date and token 3.
+  for (int token = 2; token < 4 && blank != std::string_view::npos; ++token) {
+    rest = rest.substr(blank + 1);
+    blank = rest.find(' ');
+  }
+  if (blank != std::string_view::npos) result.time = std::string(rest.substr(0, blank));
   result.field = std::string(field);
 
   result.valid = !result.number.empty() && AllOf(result.number, IsDigit) && !result.date.empty() &&
@@ -217,6 +225,7 @@ bool ReadDrawLine(std::string_view line, Draw& draw) {
   if (!parsed.valid || !ReadNumbers(parsed.field, draw.a)) return false;
   draw.number = std::move(parsed.number);
   draw.date = std::move(parsed.date);
+  draw.time = std::move(parsed.time);
   return true;
 }
 

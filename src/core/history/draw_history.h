@@ -23,6 +23,7 @@ std::string DrawFileName();
 struct Draw {
   std::string number;  // first token, digits only
   std::string date;    // second token, digits and '.'
+  std::string time;    // fourth token, the draw time as written ("Day", "Eve", "-"); never checked
   DrawNumbers a{};     // A1, A2, A3 in file order
   int Sum() const { return a[0] + a[1] + a[2]; }
 };
@@ -44,6 +45,8 @@ class DrawHistory {
   // The number and date texts shown in the table of draws, by index.
   const std::string& NumberText(int index) const { return numbers_[static_cast<std::size_t>(index)]; }
   const std::string& DateText(int index) const { return dates_[static_cast<std::size_t>(index)]; }
+  // The fourth token of its line: the draw time, as the file writes it.
+  const std::string& TimeText(int index) const { return times_[static_cast<std::size_t>(index)]; }
 
   // Replaces the whole history by draws given newest first; the store past
   // them reads zero again, as on a fresh start.
@@ -56,6 +59,7 @@ class DrawHistory {
   int count_ = 0;
   std::vector<std::string> numbers_;
   std::vector<std::string> dates_;
+  std::vector<std::string> times_;
 };
 
 // The result of checking one line of a draw file.
@@ -63,6 +67,7 @@ struct ParsedLine {
   bool valid = false;
   std::string number;
   std::string date;
+  std::string time;   // token 4, which the grammar never examines: the draw time
   std::string field;  // the numbers field: last char of token 5, tokens 6, 7, most of 8
 };
 
