@@ -6,7 +6,7 @@
 #include "cli/cli.h"
 #include "core/backtest/backtest.h"
 #include "core/backtest/randomness.h"
-#include "gui/backtest_chart.h"
+#include "render/backtest_chart.h"
 
 namespace drawlyze::cli {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "cli/cli.h"
 #include "core/views/views.h"
-#include "gui/chart_files.h"
-#include "gui/chart_painter.h"
+#include "render/chart_files.h"
+#include "render/chart_painter.h"
 
 namespace drawlyze::cli {
 

@@ -14,9 +14,8 @@
 #include "core/model/draw_model.h"
 #include "core/table/table_text.h"
 #include "core/views/views.h"
-#include "gui/chart_painter.h"
-#include "gui/form_import.h"
 #include "gui/count_combo.h"
+#include "gui/form_import.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
 #include "gui/form_updater.h"
@@ -27,6 +26,7 @@
 #include "gui/model.h"
 #include "gui/save_actions.h"
 #include "gui/styled_controls.h"
+#include "render/chart_painter.h"
 
 using drawlyze::gui::kBackgroundStart;
 using drawlyze::gui::Latin1;

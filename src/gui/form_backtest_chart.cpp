@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/backtest_chart.h"
+#include "render/backtest_chart.h"
 
 TForm_backtest_chart::TForm_backtest_chart(QWidget* parent) : QDialog(parent) {
   setObjectName("Form_backtest_chart");

@@ -11,9 +11,9 @@
 #include "core/export/export_text.h"
 #include "core/files/whole_file.h"
 #include "core/views/views.h"
-#include "gui/chart_files.h"
 #include "gui/form1.h"
 #include "gui/message_box.h"
+#include "render/chart_files.h"
 
 namespace drawlyze::gui {
 namespace {

@@ -21,7 +21,6 @@
 
 #include "core/backtest/randomness.h"
 #include "core/reports/reports.h"
-#include "gui/chart_files.h"
 #include "gui/form1.h"
 #include "gui/form_memo.h"
 #include "gui/form_table.h"
@@ -29,6 +28,7 @@
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "qt_app.h"
+#include "render/chart_files.h"
 
 namespace drawlyze {
 namespace {

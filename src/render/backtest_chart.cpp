@@ -1,4 +1,4 @@
-#include "gui/backtest_chart.h"
+#include "render/backtest_chart.h"
 
 #include <QApplication>
 #include <QChart>

@@ -1,9 +1,9 @@
-#include "gui/chart_painter.h"
+#include "render/chart_painter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "gui/chart_files.h"
+#include "render/chart_files.h"
 
 namespace drawlyze {
 namespace {

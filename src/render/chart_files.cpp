@@ -1,4 +1,4 @@
-#include "gui/chart_files.h"
+#include "render/chart_files.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 #include <QSvgGenerator>
 
 #include "core/files/whole_file.h"
-#include "gui/chart_painter.h"
+#include "render/chart_painter.h"
 
 namespace drawlyze {
 
