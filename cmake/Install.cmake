@@ -14,9 +14,7 @@ set(DRAWLYZE_SCREENSHOT_URL "https://raw.githubusercontent.com/drawlyze/drawlyze
     CACHE STRING "docs/screenshot.png as the repository serves it, for software centres")
 set(DRAWLYZE_MAINTAINER "The Drawlyze Pick 3 developers <drawlyze@users.noreply.github.com>"
     CACHE STRING "The Debian package's maintainer")
-set(DRAWLYZE_LICENSE "LicenseRef-proprietary" CACHE STRING "The project's licence, as an SPDX expression")
-set(DRAWLYZE_LICENSE_TEXT " The authors have not published a licence yet: all rights reserved."
-    CACHE STRING "The licence paragraph of the Debian copyright file (lines start with a blank)")
+# DRAWLYZE_LICENSE and DRAWLYZE_LICENSE_TEXT are set in the top CMakeLists.txt: the About box names them too.
 
 set(packaging ${CMAKE_SOURCE_DIR}/packaging)
 set(generated ${CMAKE_BINARY_DIR}/packaging)

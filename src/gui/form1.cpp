@@ -24,6 +24,7 @@
 #include "gui/latin1.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "gui/recent_files.h"
 #include "gui/save_actions.h"
 #include "gui/styled_controls.h"
 #include "render/chart_painter.h"
@@ -145,6 +146,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   surface_ = QImage(kChartWidth, kChartHeight, QImage::Format_RGB32);
   surface_.fill(Qt::white);
   ShowFileInTitle();
+  BuildMenuBar();
 
   drawlyze::gui::FillBackground(this);
 
@@ -185,7 +187,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   RadioGroup1Buttons->button(model_.selection.option)->setChecked(true);
 
   // Below this height the table would cover the chart's rows.
-  setMinimumSize(kDesignWidth, kChartVisibleHeight + kTableHeight + kBottomMargin);
+  setMinimumSize(kDesignWidth, ChartBand().bottom() + 1 + kTableHeight + kBottomMargin);
   drawlyze::gui::PlaceAtTop(this, kDesignWidth, minimumHeight());
 
   // The table of draws.
@@ -239,8 +241,11 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   connect(xpComboBox_grid, &QComboBox::currentIndexChanged, this, [this] { xpComboBox_gridChange(); });
   connect(xpComboBox_grid_bias, &QComboBox::currentIndexChanged, this, [this] { xpComboBox_gridChange(); });
 
-  // The window sees keys before its controls.
-  drawlyze::gui::PreviewKeys(this, findChildren<QWidget*>(), [this](QKeyEvent* event) { return FormKeyDown(event); });
+  // The window sees keys before its controls; an open menu keeps its own keys.
+  QList<QWidget*> controls;
+  for (QWidget* w : findChildren<QWidget*>())
+    if (w != MenuBar1 && !qobject_cast<QMenu*>(w)) controls << w;
+  drawlyze::gui::PreviewKeys(this, controls, [this](QKeyEvent* event) { return FormKeyDown(event); });
 
   connect(&model_, &gui::Model::drawsLoaded, this, [this] { DrawsLoaded(); });
   connect(&model_, &gui::Model::patternsChanged, this, [this] { RunSelectedView(); });
@@ -259,6 +264,10 @@ void TForm1::FormCreate(const char* drawFileArgument) {
 const DrawHistory& TForm1::History() const { return model_.history; }
 
 int TForm1::SelectedRow() const { return model_.selection.row; }
+
+QRect TForm1::ChartBand() const {
+  return QRect(5, MenuBar1->height(), std::min(width() - 15, surface_.width()), kChartVisibleHeight);
+}
 
 void TForm1::SelectRow(int row) {
   StringGrid1->setCurrentCell(row - 1, StringGrid1->currentColumn() < 0 ? 0 : StringGrid1->currentColumn());
@@ -353,7 +362,7 @@ void TForm1::RunSelectedView() {
   chart_ = RunView(option, MakeViewInput(model_));
   PaintChart(chart_, surface_);
   copyText_ = Latin1(chart_.CopyText());
-  update(QRect(5, 0, width() - 15, kChartVisibleHeight));
+  update(ChartBand());
 }
 
 void TForm1::StringGrid1Click() {
@@ -427,8 +436,8 @@ void TForm1::xpComboBox_gridChange() {
 void TForm1::paintEvent(QPaintEvent*) {
   // Only the top rows of the chart surface are shown; the table and controls sit below.
   QPainter painter(this);
-  const int w = std::min(width() - 15, surface_.width());
-  painter.drawImage(QRect(5, 0, w, kChartVisibleHeight), surface_, QRect(0, 0, w, kChartVisibleHeight));
+  const QRect band = ChartBand();
+  painter.drawImage(band, surface_, QRect(0, 0, band.width(), band.height()));
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -439,6 +448,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::FormResize() {
   const int h = RadioGroup1->height() / kOptionCount;
   const auto top = [](QWidget* w, int y) { w->move(w->x(), y); };
+  MenuBar1->setGeometry(0, 0, width(), MenuBar1->sizeHint().height());
   top(StringGrid1, height() - StringGrid1->height() - kBottomMargin);
   top(RadioGroup1, StringGrid1->y());
   const int below = RadioGroup1->y() + RadioGroup1->height() + 10;
@@ -463,29 +473,24 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
     drawlyze::gui::ToggleMaximised(this);
     return true;
   }
-  if (mods == Qt::ControlModifier && event->key() == Qt::Key_O) {
-    OpenDrawFileDialog();
-    return true;
-  }
+  // Ctrl+C copies without moving the focus, as the Copy button does not.
   if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
     if (Button_Copy->isEnabled()) QGuiApplication::clipboard()->setText(copyText_);
     return true;
   }
-  if (mods == Qt::ControlModifier && event->key() == Qt::Key_S) {
-    ChartMenu->SaveImage();
-    return true;
-  }
-  return false;
+  return MenuKeyDown(event);
 }
 
-// Draw files load as they are; a results export opens the import window.
-void TForm1::OpenDrawFileDialog() {
+void TForm1::OpenDrawFile1Click() {
   const QString path = drawlyze::gui::OpenFileName(
       openDialogFileName_, "Draw files and CSV exports (*.txt *.csv);;*.txt (*.txt);;*.csv (*.csv);;*.* (*)", this);
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) OpenFile(path);
+}
+
+void TForm1::OpenFile(const QString& path) {
   if (path.endsWith(".csv", Qt::CaseInsensitive) || path.endsWith(".tsv", Qt::CaseInsensitive)) {
     if (forms_.Form_import->LoadExport(path)) forms_.Form_import->exec();
     return;
   }
-  LoadDrawFile(path);
+  if (LoadDrawFile(path)) drawlyze::gui::NoteRecentFile(model_.Folder(), path);
 }

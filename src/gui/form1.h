@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -39,6 +41,8 @@ class TForm1 : public QWidget {
   const QString& CopyText() const { return copyText_; }
   const drawlyze::Chart& CurrentChart() const { return chart_; }
   const QImage& ChartSurface() const { return surface_; }
+  // Where the window shows the chart band: below the menu bar.
+  QRect ChartBand() const;
 
   // Replaces the model's draws by the file's (the window then refills and
   // redraws); false when the file cannot be read (the draws stay as they were).
@@ -65,6 +69,15 @@ class TForm1 : public QWidget {
   QPushButton* xpButton_statistics;
   // The chart's menu (a right click on the chart): Copy Text, Copy Image, Save Image..., Save Text...
   drawlyze::gui::ChartSaveActions* ChartMenu;
+  // The menu bar: File, Analysis, Update, Help. Each entry is an action named
+  // after it ("OpenDrawFile1", "Statistics1"); an entry with a button runs
+  // the button's handler.
+  QMenuBar* MenuBar1;
+  QMenu* Menu_file;
+  QMenu* Menu_recent;
+  QMenu* Menu_analysis;
+  QMenu* Menu_update;
+  QMenu* Menu_help;
 
   // Handlers.
   void StringGrid1Click();
@@ -79,6 +92,16 @@ class TForm1 : public QWidget {
   void xpCheckBox_medianClick();
   void xpCheckBox_gridClick();
   void xpComboBox_gridChange();
+  // Handlers of the menu entries that have no button.
+  void OpenDrawFile1Click();
+  void ImportResults1Click();
+  void OpenRecentClick(const QString& path);
+  void Table1Click();
+  void UpdateSourceClick(int source);
+  void HelpContents1Click();
+  void HelpKeys1Click();
+  void About1Click();
+  void Quit1Click();
 
  protected:
   void paintEvent(QPaintEvent* event) override;    // FormPaint
@@ -94,7 +117,12 @@ class TForm1 : public QWidget {
   void FillLastDrawsCombo();
   void FillGrid();
   void ShowSeparationCaptions();
-  void OpenDrawFileDialog();
+  // Draw files load as they are; a results export opens the import window.
+  void OpenFile(const QString& path);
+  void BuildMenuBar();  // form1_menu.cpp
+  void FillRecentMenu();
+  // A key that is the shortcut of an enabled menu entry runs the entry.
+  bool MenuKeyDown(const QKeyEvent* event);
 
   drawlyze::gui::Model& model_;
   const drawlyze::gui::Forms& forms_;

@@ -52,13 +52,16 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                        "Downloads the results (an archive, or a lottery's CSV export), installs them as the "
                        "draw file and keeps the old one as a backup; Close or Esc stops a download."},
                       {"Import",
-                       "A CSV export opened with Ctrl+O: choose what each column holds, then OK saves it as "
-                       "the draw file."},
+                       "A CSV export opened with File → Import results… or Ctrl+O: choose what each "
+                       "column holds, then OK saves it as the draw file."},
                   }),
               "Label_windows", this);
   Label_windows->setWordWrap(true);
   Label_keys =
       Section("<b>Keys</b>" + Rows({
+                                  {"Alt+F, A, U, H",
+                                   "Main window: the File, Analysis, Update and Help menus, which hold "
+                                   "every command of the window."},
                                   {"Ctrl+O", "Main window: open another draw file, or a CSV export to import."},
                                   {"Ctrl+C", "Main window: copy the text of the view."},
                                   {"Ctrl+S",
@@ -71,6 +74,7 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                                   {"Right click",
                                    "Chart: copy or save its text or image; Table window: Copy All, "
                                    "Save As CSV; report window: Save As."},
+                                  {"Ctrl+Q", "Main window: quit."},
                                   {"F1", "This help, in any window."},
                               }),
               "Label_keys", this);
@@ -81,11 +85,22 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
   layout->setSpacing(8);
   layout->addWidget(Label_windows);
   layout->addWidget(Label_keys);
-  constexpr int kWidth = 460;
-  setFixedSize(kWidth, layout->totalHeightForWidth(kWidth));
+  FitHeight();
 }
 
-void TForm_help::ShowHelp() {
+void TForm_help::ShowHelp() { Show(true); }
+
+void TForm_help::ShowKeys() { Show(false); }
+
+void TForm_help::FitHeight() {
+  constexpr int kWidth = 460;
+  setFixedSize(kWidth, layout()->totalHeightForWidth(kWidth));
+}
+
+void TForm_help::Show(bool windows) {
+  Label_windows->setVisible(windows);
+  setWindowTitle(windows ? "Help" : "Keys");
+  FitHeight();
   setWindowModality(Qt::ApplicationModal);
   drawlyze::gui::PlaceCentred(this);
   show();

@@ -13,6 +13,8 @@ class TForm_help : public QDialog {
   // Shows the window over whichever window is open, modal to them all, and
   // returns at once; Esc or the close box closes it.
   void ShowHelp();
+  // The same, with the keys alone.
+  void ShowKeys();
 
   // The text of the two lists.
   QLabel* Label_windows;
@@ -20,4 +22,8 @@ class TForm_help : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void Show(bool windows);
+  void FitHeight();
 };

@@ -105,8 +105,7 @@ bool ChartSaveActions::eventFilter(QObject* watched, QEvent* event) {
   if (watched != form_ || event->type() != QEvent::ContextMenu) return false;
   // On the chart band only, not on a control standing over it.
   const auto* click = static_cast<QContextMenuEvent*>(event);
-  const QRect chart(5, 0, std::min(form_->width() - 15, kChartWidth), kChartVisibleHeight);
-  if (!chart.contains(click->pos()) || form_->childAt(click->pos())) return false;
+  if (!form_->ChartBand().contains(click->pos()) || form_->childAt(click->pos())) return false;
   menu->popup(click->globalPos());
   return true;
 }

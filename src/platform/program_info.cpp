@@ -19,11 +19,22 @@ std::string VersionText(std::string_view program) {
          "\n\nWritten by the Drawlyze Pick 3 developers.\n";
 }
 
+std::string AboutText() {
+  // The licence paragraph is written for the Debian copyright file: its lines start with a blank.
+  std::string licence = DRAWLYZE_LICENSE_TEXT;
+  licence.erase(0, licence.find_first_not_of(' '));
+  return std::string(kProductName) + " " + Version() +
+         "\n\nAn exact analyser of pick-3 lottery draws: views, reports, backtests and randomness tests of a "
+         "history, an updater and an importer of results.\n\nLicence: " +
+         DRAWLYZE_LICENSE + ". " + licence;
+}
+
 std::string FilesHelp() {
   return "Files:\n" + HelpEntry("3x10.txt", "the draw history, one draw a line, oldest first") +
          HelpEntry("stats_pick_3.txt", "the State dialog's twelve thresholds") +
          HelpEntry("3x10.txt.bak, 3x10.txt[1].bak, ...", "the draw files that updates replaced") +
-         HelpEntry("temp.zip", "the downloaded archive, while an update runs") + "\n" +
+         HelpEntry("temp.zip", "the downloaded archive, while an update runs") +
+         HelpEntry("recent_files.txt", "the draw files opened last, for the window's File menu") + "\n" +
          WrapText(
              "A copy that may write its own folder (a build folder, a portable copy) keeps these files beside its "
              "executable. An installed copy keeps them in $XDG_DATA_HOME/drawlyze, by default "

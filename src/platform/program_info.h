@@ -20,6 +20,9 @@ const char* Version();
 // lines after it.
 std::string VersionText(std::string_view program);
 
+// The About box: the name, the version, what the program does and its licence.
+std::string AboutText();
+
 // The "Files:" section: which files the program keeps and where they live.
 std::string FilesHelp();
 
