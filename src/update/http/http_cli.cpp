@@ -90,6 +90,12 @@ void THttpCli::StartRequest(THttpRequest request) {
   if (!QCoreApplication::instance())
     throw EHttpException("HTTP component needs a running application event loop", kHttpTransportFailure);
 
+  // Only what the client speaks is fetched: an ftp:// or gopher:// address
+  // sent as HTTP to port 80 would reach whatever listens there.
+  if (const std::string scheme = AsciiLower(SplitUrl(URL).scheme); scheme != "http" && scheme != "https")
+    throw EHttpException("refused to fetch " + WithoutUserInfo(URL) + ": only http and https are fetched",
+                         kHttpBadUrl);
+
   request_ = request;
   ResetResponse();
   failure_.reset();
@@ -325,6 +331,15 @@ void THttpCli::FollowRedirection() {
   if (scheme != "http" && scheme != "https") {
     failure_ = Failure{"refused to follow the redirection to " + WithoutUserInfo(header.location) +
                            ": only http and https are followed",
+                       header.status};
+    Finish();
+    return;
+  }
+  // What came over TLS never continues in the clear, where anyone on the
+  // way could read the request and answer in the server's place.
+  if (IsSecureScheme(target_.scheme) && !IsSecureScheme(scheme)) {
+    failure_ = Failure{"refused to follow the redirection from " + WithoutUserInfo(JoinUrl(target_)) + " to " +
+                           WithoutUserInfo(JoinUrl(next)) + ": it leaves https for plain http",
                        header.status};
     Finish();
     return;

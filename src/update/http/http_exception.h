@@ -15,6 +15,7 @@ inline constexpr int kHttpLineTooLong = 4;         // a header line past the lin
 inline constexpr int kHttpBadResponse = 5;         // no complete header, no HTTP/1.x status line, a short body
 inline constexpr int kHttpWriteFailed = 6;         // the receive stream refused the body
 inline constexpr int kHttpTooLarge = 7;            // the body is larger than MaxBodySize
+inline constexpr int kHttpBadUrl = 8;              // the URL's scheme is neither http nor https
 inline constexpr int kHttpTransportFailure = 404;  // name lookup, connect, silence, TLS
 
 class EHttpException : public std::runtime_error {

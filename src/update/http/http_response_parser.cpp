@@ -11,17 +11,28 @@ namespace {
 
 bool StartsWithHtmlTag(std::string_view text) { return text.size() >= 6 && AsciiLower(text.substr(0, 6)) == "<html>"; }
 
-// The leading decimal digits after optional blanks; `fallback` when there are none.
-long long LeadingNumber(std::string_view text, long long fallback) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  if (i == text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return fallback;
+// A Content-Length value: decimal digits only, blanks around them allowed,
+// at most 18 of them (below 10^18); -1 for anything else ("-5", "1e3", "",
+// 10^23), which the response is refused for.
+long long ContentLengthValue(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  if (text.empty() || text.size() > 18) return -1;
   long long value = 0;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    if (value > (1LL << 55)) return fallback;
-    value = value * 10 + (text[i] - '0');
+  for (const char c : text) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return -1;
+    value = value * 10 + (c - '0');
   }
   return value;
+}
+
+// At most 40 characters of a header value, each control or non-ASCII byte
+// as "?": safe to show in a message.
+std::string Excerpt(std::string_view value) {
+  std::string out;
+  for (const char c : value.substr(0, 40)) out += c >= ' ' && c < 127 ? c : '?';
+  if (value.size() > 40) out += "...";
+  return out;
 }
 
 // "HTTP/1.x NNN[ reason]" with a status from 100 to 599.
@@ -120,6 +131,10 @@ void ResponseParser::HeaderLine(const std::string& line, std::vector<ResponseEve
   }
   header_.lines.push_back(line);
   events.push_back({ResponseEvent::Kind::HeaderLine, line});
+  if (!badLength_.empty()) {
+    Refuse(ResponseEvent::Kind::Malformed, badLength_, events);
+    return;
+  }
   if (header_.status >= 400 && !stopSent_) {
     stopSent_ = true;
     events.push_back({ResponseEvent::Kind::StopReading, {}});
@@ -131,7 +146,12 @@ void ResponseParser::HeaderField(std::string_view name, std::string_view value, 
     header_.locationPending = true;
     header_.location = std::string(value);
   } else if (name == "content-length") {
-    header_.contentLength = LeadingNumber(value, -1);
+    // A length that cannot be read would let a cut body pass for a whole one.
+    const long long length = ContentLengthValue(value);
+    if (length < 0 || (header_.contentLength >= 0 && length != header_.contentLength))
+      badLength_ = "the server sent an unreadable Content-Length: " + Excerpt(value);
+    else
+      header_.contentLength = length;
   } else if (name == "content-range") {
     // "bytes 100-199/1000": the range begins at the 7th character.
     const std::string_view range = value.size() > 6 ? value.substr(6) : std::string_view();

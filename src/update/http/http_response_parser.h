@@ -20,7 +20,8 @@ struct ResponseEvent {
     Body,         // text: a part of the body
     LineTooLong,  // text: empty when a header line did not fit the line buffer, else why the header
                   // is too long (past kMaxHeaderSize); nothing follows
-    Malformed,    // text: why the response cannot be read (no HTTP/1.x status line); nothing follows
+    Malformed,    // text: why the response cannot be read (no HTTP/1.x status line, a
+                  // Content-Length that is no length); nothing follows
   };
   Kind kind;
   std::string text;
@@ -75,6 +76,7 @@ class ResponseParser {
   std::size_t headerSize_ = 0;  // header bytes taken so far
   bool expectStatus_ = true;    // the next line must be a status line
   bool stopSent_ = false;
+  std::string badLength_;  // why the Content-Length just read is refused
 };
 
 }  // namespace drawlyze::http

@@ -160,6 +160,35 @@ TEST_F(HttpCliTest, IncompleteOrUnexpectedResponsesFail) {
   }
 }
 
+// An address of another scheme is refused before any connection, as its
+// redirections are: it was sent as HTTP to the host's port 80 (or the port
+// it named, here the test server's, which answered).
+TEST_F(HttpCliTest, OnlyHttpAndHttpsAddressesAreFetched) {
+  const std::string port = std::to_string(server_.Port());
+  const struct {
+    std::string url;
+    std::string reason;
+  } cases[] = {
+      {"ftp://127.0.0.1:" + port + "/echo", "refused to fetch ftp://127.0.0.1:" + port + "/echo"},
+      {"gopher://127.0.0.1:" + port + "/echo", "refused to fetch gopher://127.0.0.1:" + port + "/echo"},
+      {"FTP://u:p@127.0.0.1:" + port + "/echo", "refused to fetch FTP://127.0.0.1:" + port + "/echo"},
+      {"file:///etc/passwd", "refused to fetch file:///etc/passwd"},
+      {"javascript://127.0.0.1:" + port + "/", "refused to fetch javascript://127.0.0.1:" + port + "/"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.url);
+    const auto error = Get(c.url);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Reason(), c.reason + ": only http and https are fetched");
+    EXPECT_EQ(error->Status(), kHttpBadUrl);
+    EXPECT_EQ(Body(), "");
+    EXPECT_EQ(cli_.State(), THttpState::httpReady);
+  }
+  // Without a scheme an address is http, in any case of its letters.
+  EXPECT_FALSE(Get("127.0.0.1:" + port + "/echo"));
+  EXPECT_FALSE(Get("HTTP://127.0.0.1:" + port + "/echo"));
+}
+
 // The user information of the URL goes to the host and port it names, and
 // never into a Referer; a redirection elsewhere gets neither.
 TEST_F(HttpCliTest, CredentialsStayWithTheHostTheUserNamed) {

@@ -112,6 +112,54 @@ TEST(ResponseParser, HeaderFields) {
   }
 }
 
+// A body shorter than its Content-Length is a failed download, so a length
+// that cannot be read (negative, past 10^18, not digits, two that differ)
+// refuses the response at once instead of passing for "no length given".
+TEST(ResponseParser, AContentLengthThatIsNoLengthIsRefused) {
+  const struct {
+    const char* value;
+    long long length;  // -1: refused
+  } cases[] = {
+      {"5", 5},
+      {" 17000 ", 17000},
+      {"3000000000", 3000000000LL},
+      {"999999999999999999", 999999999999999999LL},
+      {"-5", -1},
+      {"-0", -1},
+      {"+5", -1},
+      {"100000000000000000000000", -1},
+      {"1000000000000000000", -1},
+      {"12abc", -1},
+      {"1e3", -1},
+      {"0x10", -1},
+      {"", -1},
+      {"5, 5", -1},
+      {"5\r\nContent-Length: 6", -1},
+  };
+  for (const auto& c : cases) {
+    const std::string input = "HTTP/1.0 200 OK\r\nContent-Length: " + std::string(c.value) + "\r\n\r\nshort";
+    for (std::size_t piece : {input.size(), std::size_t{1}, std::size_t{7}}) {
+      SCOPED_TRACE(std::string(c.value) + ", pieces of " + std::to_string(piece));
+      const Outcome out = Parse(input, piece);
+      if (c.length >= 0) {
+        EXPECT_EQ(out.trace, "HHEB");
+        EXPECT_EQ(out.parser.header().contentLength, c.length);
+        EXPECT_EQ(out.parser.phase(), Phase::Body);
+      } else {
+        EXPECT_EQ(out.trace.back(), 'M');
+        EXPECT_EQ(out.body, "");
+        EXPECT_EQ(out.parser.phase(), Phase::Failed);
+      }
+    }
+  }
+  // The reason quotes a safe excerpt of the value.
+  std::vector<ResponseEvent> events;
+  ResponseParser parser;
+  parser.Feed("HTTP/1.0 200 OK\r\nContent-Length: -5\x1b[2J\r\n\r\n", events);
+  ASSERT_EQ(events.back().kind, Kind::Malformed);
+  EXPECT_EQ(events.back().text, "the server sent an unreadable Content-Length: -5?[2J");
+}
+
 TEST(ResponseParser, ContentTypeOfAPageWithoutHeader) {
   EXPECT_EQ(Parse("<html>x", 100).parser.header().contentType, "text/html");
   EXPECT_EQ(Parse("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n<html>x", 100).parser.header().contentType,

@@ -105,5 +105,30 @@ TEST_F(HttpsTest, RedirectionOverTls) {
   EXPECT_EQ(stream_.data().left(20), "GET /echo HTTP/1.0\r\n");
 }
 
+// A redirection from https to plain http is refused, naming both addresses:
+// the request (with its Referer) never goes out in the clear.
+TEST_F(HttpsTest, ARedirectionToPlainHttpIsRefused) {
+  TrustTestAuthority();
+  drawlyze::testing::TestServer plain;
+  ASSERT_TRUE(plain.Ok());
+  const std::string to = plain.Url("/echo");
+  cli_.Reference = "https://localhost";
+  const std::string from = server_->Url("/redirect-to/" + to, "localhost", "https");
+  cli_.URL = from;
+  try {
+    cli_.Get();
+    FAIL() << "followed " << from << " to " << to;
+  } catch (const EHttpException& e) {
+    EXPECT_EQ(e.Reason(), "refused to follow the redirection from " + from + " to " + to +
+                              ": it leaves https for plain http");
+    EXPECT_EQ(e.Status(), 302);
+  }
+  EXPECT_TRUE(stream_.data().isEmpty());
+  // https to https is still followed.
+  cli_.URL = server_->Url("/redirect-to/" + server_->Url("/echo", "localhost", "https"), "localhost", "https");
+  cli_.Get();
+  EXPECT_EQ(stream_.data().left(20), "GET /echo HTTP/1.0\r\n");
+}
+
 }  // namespace
 }  // namespace drawlyze::http
