@@ -1,4 +1,7 @@
 // Extraction of every member whose name matches the mask into a folder.
+#include <sys/statvfs.h>
+
+#include <filesystem>
 #include <iterator>
 #include <map>
 
@@ -47,6 +50,55 @@ std::optional<std::pair<std::int64_t, std::int64_t>> EntryRange(const ZipDirecto
       start, start + kLocalHeaderSize + Get16(header + 26) + Get16(header + 28) + std::int64_t{dir.compressedSize});
 }
 
+// The free bytes of the file system folder is (or will be) on: its nearest
+// existing folder is asked. Nothing when the system cannot tell.
+std::optional<std::uint64_t> SystemFreeSpace(const std::string& folder) {
+  std::filesystem::path at = folder;
+  std::error_code ec;
+  while (!at.empty() && !std::filesystem::exists(at, ec) && at.has_parent_path() && at.parent_path() != at)
+    at = at.parent_path();
+  struct statvfs fs {};
+  if (::statvfs(at.empty() ? "." : at.c_str(), &fs) != 0) return std::nullopt;
+  return std::uint64_t{fs.f_bavail} * fs.f_frsize;
+}
+
+// Looks at every member to be extracted before the first byte is written:
+// overlapping data, a member past the size limit, or members that would
+// fill the disk stop the extraction while the folder is still as it was.
+// kZipOk, or the code the extraction ends with (reported as it stops).
+int CheckBeforeWriting(ZipDirectory& dir, const std::string& archivePath, const std::string& folder,
+                       const std::string& mask, const ZipOptions& options,
+                       const std::function<void(int, const ZipReport&)>& report) {
+  MemberRanges ranges;
+  ReportTotals matched;
+  std::uint64_t total = 0;
+  do {
+    if (!ZipMatchMask(dir.name, mask)) continue;
+    matched.Add(dir);
+    const std::optional<std::string> output = MemberOutputPath(folder, dir.name);
+    ZipReport r = EntryReport(dir, kZipStatusExtracting, output && IsFolderPath(*output));
+    const auto range = EntryRange(dir);
+    int code = kZipOk;
+    if (range && !ranges.Take(range->first, range->second))
+      code = kZipOverlap;
+    else if (dir.size > options.memberSizeLimit)
+      code = kZipTooLarge;
+    if (code != kZipOk) {
+      r.status = code;
+      report(kZipStopped, r);
+      return code;
+    }
+    if (!r.isFolder) total += dir.size;
+  } while (ZipNextEntry(dir) == kZipOk);
+  const std::optional<std::uint64_t> free = options.freeSpace ? options.freeSpace(folder) : SystemFreeSpace(folder);
+  if (free && (*free < options.freeSpaceReserve || total > *free - options.freeSpaceReserve)) {
+    report(kZipStopped, matched.Summary(archivePath, kZipNoSpace));
+    return kZipNoSpace;
+  }
+  RewindDirectory(dir);
+  return kZipOk;
+}
+
 }  // namespace
 
 int ZipExtract(const std::string& archivePath, const std::string& folder, const std::string& mask,
@@ -68,8 +120,11 @@ int ZipExtract(const std::string& archivePath, const std::string& folder, const 
     RewindDirectory(dir);
   }
 
+  if (const int checked = CheckBeforeWriting(dir, archivePath, folder, mask, options, report); checked != kZipOk) {
+    ZipCloseDirectory(dir);
+    return checked;
+  }
   ReportTotals matched;
-  MemberRanges ranges;
   int extracted = 0;
   do {
     if (!ZipMatchMask(dir.name, mask)) continue;
@@ -78,13 +133,6 @@ int ZipExtract(const std::string& archivePath, const std::string& folder, const 
     ZipReport r = EntryReport(dir, kZipStatusExtracting, output && IsFolderPath(*output));
     report(0, r);
 
-    const auto range = EntryRange(dir);
-    if (range && !ranges.Take(range->first, range->second)) {
-      r.status = kZipOverlap;
-      report(kZipStopped, r);
-      ZipCloseDirectory(dir);
-      return kZipOverlap;
-    }
     // A name that would leave the folder, or reach outside it through a
     // link already there, is never written.
     int result = kZipWriteError;

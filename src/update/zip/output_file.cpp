@@ -72,6 +72,11 @@ bool IsFolderPath(const std::string& outputPath) {
 
 bool PendingFile::Create(const fs::path& target) {
   Discard();
+  // A FIFO, a device or a socket standing where the member goes stays as it
+  // is (a link there is replaced, never followed).
+  std::error_code ec;
+  const fs::file_status there = fs::symlink_status(target, ec);
+  if (fs::exists(there) && !fs::is_regular_file(there) && !fs::is_symlink(there)) return false;
   target_ = target;
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   static std::mt19937 random{std::random_device{}()};
@@ -85,7 +90,6 @@ bool PendingFile::Create(const fs::path& target) {
       if (errno != EEXIST) break;
     }
     // The folder may be missing: make its whole chain, then try once more.
-    std::error_code ec;
     if (attempt == 0 && !fs::is_directory(folder, ec) && !fs::create_directories(folder, ec)) break;
   }
   temp_.clear();

@@ -50,6 +50,10 @@ std::string ZipErrorText(int code) {
       return "the archive could not be opened for extraction";
     case kZipOverlap:
       return "overlapping members: two members share their data (a possible ZIP bomb)";
+    case kZipTooLarge:
+      return "a member is larger than an extraction allows (a possible ZIP bomb)";
+    case kZipNoSpace:
+      return "the members need more space than the folder's disk has free";
     case kZipMissingArgument:
       return "a required argument (archive path or target folder) is empty";
     default:

@@ -30,6 +30,8 @@ inline constexpr int kZipFileError = -11;          // archive unreadable while l
 inline constexpr int kZipNotArchive = -12;         // the file is not a ZIP archive
 inline constexpr int kZipCannotOpenArchive = -14;  // the archive could not be opened for extraction
 inline constexpr int kZipOverlap = -15;            // two members share their data (an "overlap bomb")
+inline constexpr int kZipTooLarge = -16;           // a member is larger than an extraction allows
+inline constexpr int kZipNoSpace = -17;            // the members need more than the folder's free space
 inline constexpr int kZipMissingArgument = -500;   // archive path or target folder is empty
 
 // Status codes carried in a ZipReport.
@@ -71,6 +73,12 @@ struct ZipOptions {
   // Members whose sizes follow their data (flag bit 3) have no declared size:
   // their output is bounded by this many bytes instead.
   std::uint64_t unknownSizeLimit = std::uint64_t{1} << 30;
+  // ZipExtract: no member may be larger than this, and all of them together
+  // must leave freeSpaceReserve bytes of the folder's free space free.
+  std::uint64_t memberSizeLimit = std::uint64_t{1} << 30;
+  std::uint64_t freeSpaceReserve = std::uint64_t{64} << 20;
+  // The bytes the folder's file system has free; the system's answer when empty.
+  std::function<std::optional<std::uint64_t>(const std::string& folder)> freeSpace;
 };
 
 // The longest member name kept; longer names are cut.
@@ -121,9 +129,11 @@ std::string ZipNameFromCp437(const std::string& bytes);
 int ZipList(const std::string& archivePath, const std::string& mask, const ZipReportCallback& onReport);
 
 // Extracts every member whose name matches mask into folder (overwriting
-// existing files, never writing through a link already in the folder).
-// Members whose data overlap stop it with kZipOverlap. Returns the number of
-// members extracted or an error code.
+// existing files, never writing through a link already in the folder, never
+// replacing what is no regular file). Before anything is written, members
+// whose data overlap stop it with kZipOverlap, a member past the size limit
+// with kZipTooLarge, and members that need more than the free space with
+// kZipNoSpace. Returns the number of members extracted or an error code.
 int ZipExtract(const std::string& archivePath, const std::string& folder, const std::string& mask,
                const ZipReportCallback& onReport = {}, const ZipOptions& options = {});
 

@@ -269,7 +269,7 @@ TEST(Extract, DataDescriptorsWithAndWithoutSignature) {
 }
 
 // Central directory entries whose members share archive bytes: the second
-// one is refused with its own code, whatever the first wrote.
+// one is refused with its own code before the first is written.
 TEST(Extract, OverlappingMembersStopTheExtraction) {
   // The bytes of a stored member "b.txt", kept whole inside the data of "a.txt".
   Archive inner;
@@ -304,9 +304,60 @@ TEST(Extract, OverlappingMembersStopTheExtraction) {
     EXPECT_EQ(ZipExtract(t / "in.zip", t / "out", "*.*", r.callback()), kZipOverlap);
     EXPECT_EQ(r.reports.back().argument, kZipStopped);
     EXPECT_EQ(r.reports.back().report.name, "b.txt");
-    EXPECT_EQ(t.Files(), (std::vector<std::string>{"in.zip", "out/a.txt"}));
+    EXPECT_EQ(t.Files(), (std::vector<std::string>{"in.zip"}));
   }
   EXPECT_EQ(ZipErrorText(kZipOverlap), "overlapping members: two members share their data (a possible ZIP bomb)");
+}
+
+// What the members would write is weighed before the first byte: a member
+// past the size limit, or members that need more than the folder's free
+// space (keeping its reserve), stop the extraction with nothing written.
+TEST(Extract, SizeLimitAndFreeSpaceAreCheckedBeforeWriting) {
+  constexpr std::uint64_t kMiB = std::uint64_t{1} << 20;
+  const struct {
+    const char* what;
+    std::optional<std::uint32_t> declared;  // the second member's size as the archive claims it
+    std::uint64_t free;
+    int result;
+  } cases[] = {
+      {"fits", std::nullopt, 1024 * kMiB, 2},
+      {"a_member_of_four_gib", 0xFFFFFFF0u, 1024 * kMiB, kZipTooLarge},
+      {"more_than_the_free_space", 40 * kMiB, 100 * kMiB, kZipNoSpace},
+      {"inside_the_reserve", std::nullopt, 64 * kMiB, kZipNoSpace},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Archive a;
+    a.members = {Text("small.txt", "first"), Text("big.txt", RandomText(5000, 9))};
+    a.members[1].size = c.declared;
+    TempFolder t;
+    WriteBytes(t / "in.zip", BuildZip(a));
+    ZipOptions options;
+    options.freeSpace = [&](const std::string&) { return std::optional<std::uint64_t>(c.free); };
+    Recorder r;
+    EXPECT_EQ(ZipExtract(t / "in.zip", t / "out", "*.*", r.callback(), options), c.result);
+    if (c.result < 0) {
+      EXPECT_EQ(t.Files(), std::vector<std::string>{"in.zip"});
+      EXPECT_EQ(r.reports.back().argument, kZipStopped);
+      EXPECT_EQ(r.reports.back().report.status, c.result);
+    }
+  }
+  EXPECT_EQ(ZipErrorText(kZipNoSpace), "the members need more space than the folder's disk has free");
+}
+
+// A FIFO or a device where a member goes is no file to replace: the member
+// fails, the FIFO stays, the other members are written.
+TEST(Extract, WhatIsNoRegularFileAtTheTargetStays) {
+  TempFolder t;
+  fs::create_directories(t.path / "out");
+  ASSERT_EQ(::mkfifo((t / "out/loto3.txt").c_str(), 0600), 0);
+  Archive a;
+  a.members = {Text("loto3.txt", "draws"), Text("readme.txt", "hello")};
+  WriteBytes(t / "in.zip", BuildZip(a));
+  Recorder r;
+  EXPECT_EQ(ZipExtract(t / "in.zip", t / "out", "*.*", r.callback()), 1);
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(t.path / "out/loto3.txt")));
+  EXPECT_EQ(ReadBytes(t.path / "out/readme.txt"), ToBytes("hello"));
 }
 
 // A local header that claims more than the central directory: the
