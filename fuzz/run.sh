@@ -38,9 +38,11 @@ options=""
 case $target in
   draw_file) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp" ;;
   sieve_pattern) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp
-      src/core/sieve/sieve_patterns.cpp src/core/sieve/sieve_pattern_file.cpp src/core/files/whole_file.cpp" ;;
+      src/core/sieve/sieve_patterns.cpp src/core/sieve/sieve_pattern_file.cpp src/core/files/whole_file.cpp
+      src/core/files/save_target.cpp src/core/error/error.cpp" ;;
   state_settings) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp
-      src/core/table/column_runs.cpp src/core/table/state_settings.cpp src/core/files/whole_file.cpp" ;;
+      src/core/table/column_runs.cpp src/core/table/state_settings.cpp src/core/files/whole_file.cpp
+      src/core/files/save_target.cpp src/core/error/error.cpp" ;;
   zip) sources=$(echo src/update/zip/*.cpp) ;;
   # Inputs past 16 KiB mostly repeat what shorter ones reach, only slower.
   inflate) sources=$(echo src/update/zip/*.cpp) libs="-lz" options="-max_len=16384" ;;

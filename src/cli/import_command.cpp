@@ -72,8 +72,10 @@ int RunImportCommand(Context& ctx) {
     ctx.out.flush();
     return ctx.out ? kOk : kFailure;
   }
-  if (!WriteFileWhole(*ctx.options.out, text)) {
-    ctx.err << "Error - cannot write " << *ctx.options.out << '\n';
+  if (const Status saved = WriteFileWhole(*ctx.options.out, text); !saved) {
+    const Error& failure = saved.Failure();
+    ctx.err << "Error - cannot write " << *ctx.options.out << (failure.detail.empty() ? "" : ": " + failure.detail)
+            << '\n';
     return kFailure;
   }
   return kOk;

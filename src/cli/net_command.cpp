@@ -17,6 +17,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/files/save_target.h"
 #include "core/files/whole_file.h"
 #include "platform/data_folder.h"
 #include "update/http/http_cli.h"
@@ -78,16 +79,19 @@ void NoteUpdateStop(int sig) { g_updateStopSignal = sig; }
 
 // Where get writes. A regular file (or a new one) is written as a fresh file
 // beside it that replaces it only once the whole body is there and flushed;
-// a device or a FIFO (/dev/stdout, /dev/null) is written directly.
+// a device or a FIFO (/dev/stdout, /dev/null) is written directly, and a
+// folder or a socket is refused.
 class Output {
  public:
   explicit Output(const std::string& target) : target_(target) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-      if (!fs::is_directory(status)) fd_ = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
-    } else {
+    const SaveTarget kind = InspectSaveTarget(target);
+    if (kind.kind == SaveTargetKind::Replaceable) {
       fd_ = CreateTemporaryBeside(target, ".part", temporary_);
+      if (fd_ < 0) failure_ = std::strerror(errno);
+    } else if (Result<int> fd = OpenStraightTarget(target, kind); fd) {
+      fd_ = *fd;
+    } else {
+      failure_ = fd.Failure().detail;
     }
     if (fd_ >= 0) file_.open(fd_, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
   }
@@ -101,6 +105,8 @@ class Output {
 
   QFile* Stream() { return file_.isOpen() ? &file_ : nullptr; }
   const std::string& Temporary() const { return temporary_; }
+  // Why there is no stream.
+  const std::string& Failure() const { return failure_; }
 
   // Flushes what was written and puts it in place.
   bool Commit() {
@@ -119,6 +125,7 @@ class Output {
  private:
   std::string target_;
   std::string temporary_;
+  std::string failure_;
   int fd_ = -1;
   QFile file_;
 };
@@ -145,7 +152,8 @@ int RunGetCommand(Context& ctx) {
   }
   ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
   if (!out.Stream()) {
-    ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1]) << '\n';
+    ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1])
+            << (out.Failure().empty() ? "" : ": " + out.Failure()) << '\n';
     return kFailure;
   }
   // The body goes to the file as it arrives: no size limit, no memory held.

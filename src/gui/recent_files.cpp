@@ -10,7 +10,9 @@
 namespace drawlyze::gui {
 namespace {
 
+// Empty without a data folder: then nothing is remembered.
 std::string ListPath(const QString& folder) {
+  if (folder.isEmpty()) return {};
   return QFile::encodeName(QDir(folder).filePath(QString::fromLatin1(kRecentFilesName))).toStdString();
 }
 
@@ -22,7 +24,7 @@ std::vector<std::string> ReadList(const QString& folder) {
 
 void WriteList(const QString& folder, const std::vector<std::string>& paths) {
   // A list that cannot be written costs only the menu's memory, never a message.
-  WriteFileWhole(ListPath(folder), RecentFilesText(paths));
+  if (!folder.isEmpty()) static_cast<void>(WriteFileWhole(ListPath(folder), RecentFilesText(paths)));
 }
 
 std::string Bytes(const QString& path) { return QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString(); }

@@ -59,8 +59,12 @@ SaveTarget AskSaveTarget(const QString& name, const QStringList& types, int type
 
 bool WriteSavedFile(const QString& path, std::string_view bytes, QWidget* parent, bool mayBeEmpty) {
   // An image is never empty: no bytes means its encoder failed.
-  if ((bytes.empty() && !mayBeEmpty) || !WriteFileWhole(QFile::encodeName(path).toStdString(), bytes)) {
-    ShowMessage("Error - file " + QDir::toNativeSeparators(path) + " cannot be written!", parent);
+  const Status saved = bytes.empty() && !mayBeEmpty ? Status(Error{ErrorKind::CannotWrite, {}, {}})
+                                                    : WriteFileWhole(QFile::encodeName(path).toStdString(), bytes);
+  if (!saved) {
+    Error failure = saved.Failure();
+    failure.subject = QDir::toNativeSeparators(path).toStdString();
+    ShowMessage(QString::fromStdString(ErrorText(failure)), parent);
     return false;
   }
   LastFolder() = QFileInfo(path).absolutePath();

@@ -43,8 +43,13 @@ std::string ChartSvg(const Chart& chart, const std::string& title, int height) {
 }
 
 bool WriteChartFile(const std::string& path, const std::string& bytes, std::string& error) {
-  if (!bytes.empty() && WriteFileWhole(path, bytes)) return true;
-  error = "cannot write " + path;
+  if (bytes.empty()) {
+    error = "cannot write " + path;
+    return false;
+  }
+  const Status saved = WriteFileWhole(path, bytes);
+  if (saved) return true;
+  error = "cannot write " + path + (saved.Failure().detail.empty() ? "" : ": " + saved.Failure().detail);
   return false;
 }
 

@@ -21,7 +21,8 @@ std::string PngBytes(const QImage& image);
 // text, its lines as lines, so it scales without blur. title names the view.
 std::string ChartSvg(const Chart& chart, const std::string& title, int height = kChartVisibleHeight);
 
-// Writes bytes whole (never half a file); false with error "cannot write PATH".
+// Writes bytes whole (never half a file), or straight into a device or FIFO;
+// false with error "cannot write PATH: why".
 bool WriteChartFile(const std::string& path, const std::string& bytes, std::string& error);
 
 // Painting text needs a QGuiApplication: this makes an offscreen one when

@@ -4,7 +4,11 @@
 #include "gui/save_actions.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <filesystem>
+#include <thread>
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -256,11 +260,53 @@ TEST_F(SaveActionsTest, AFailedSaveNamesTheFileAndLeavesNothing) {
       SCOPED_TRACE(path.toStdString());
       messages.clear();
       Save(save.action, path, save.type);
-      EXPECT_EQ(messages, QStringList("Error - file " + QDir::toNativeSeparators(path) + " cannot be written!"));
+      ASSERT_EQ(messages.size(), 1);
+      // A folder in the way is named as such; the others say why they failed.
+      if (path == dir.filePath("folder"))
+        EXPECT_EQ(messages[0], "Error - " + QDir::toNativeSeparators(path) + ": it is a folder, not a file");
+      else
+        EXPECT_TRUE(messages[0].startsWith("Error - file " + QDir::toNativeSeparators(path) + " cannot be written! "))
+            << messages[0].toStdString();
       EXPECT_EQ(QFileInfo(path).isFile(), false);
     }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
   EXPECT_TRUE(QDir(dir.filePath("folder")).isEmpty());
+  forms->Form_Table->hide();
+}
+
+// Every save of the windows writes straight into a FIFO standing at its
+// target (another program reading it) and leaves it a FIFO.
+TEST_F(SaveActionsTest, AFifoAtTheTargetTakesEverySave) {
+  TForm_memo* memo = forms->Form_memo;
+  memo->SetLines({"a\tb"});
+  forms->Form_Table->show();
+  const struct {
+    const char* name;
+    int type;
+    const char* start;
+    std::function<void()> action;
+  } saves[] = {
+      {"chart.png", 0, "\x89PNG", [&] { form->ChartMenu->SaveImage1->trigger(); }},
+      {"chart.svg", 1, "<?xml", [&] { form->ChartMenu->SaveImage1->trigger(); }},
+      {"chart.txt", 0, "", [&] { form->ChartMenu->SaveText1->trigger(); }},
+      {"report.txt", 0, "a\tb", [&] { memo->SaveAs1->trigger(); }},
+      {"report.csv", 1, "a,b", [&] { memo->SaveAs1->trigger(); }},
+      {"table.csv", 0, "", [&] { forms->Form_Table->SaveAsCsv1->trigger(); }},
+  };
+  for (const auto& save : saves) {
+    SCOPED_TRACE(save.name);
+    const QString path = dir.filePath(save.name);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QByteArray got;
+    std::thread reader([&] { got = Read(path); });
+    messages.clear();
+    Save(save.action, path, save.type);
+    reader.join();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_TRUE(got.startsWith(save.start)) << got.left(40).toStdString();
+    EXPECT_FALSE(got.isEmpty());
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(QFile::encodeName(path).toStdString())));
+  }
   forms->Form_Table->hide();
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/error/error.h"
+
 namespace drawlyze {
 
 // Reads a regular file as bytes. False when it is missing, not a regular file
@@ -14,16 +16,27 @@ namespace drawlyze {
 bool ReadWholeFile(const std::string& path, std::string& out);
 
 // Replaces (or creates) path with bytes as described above. A link at path is
-// replaced, never followed. False, the target untouched and no temporary file
-// left behind, when any step fails.
-bool WriteFileWhole(const std::string& path, std::string_view bytes);
+// replaced, never followed. A device or a FIFO there (or a link to one, or
+// /dev/stdout) is never replaced: the bytes go straight into it; a folder, a
+// socket or a disk there is refused. On failure the target is untouched and
+// no temporary file is left behind.
+Status WriteFileWhole(const std::string& path, std::string_view bytes);
 
 // Creates path as a new file for writing (never an existing file or link);
 // the descriptor, or -1.
 int CreateFreshFile(const std::string& path);
-// A new file named target + "." + random hex + suffix beside target; its name
-// in temporary, the descriptor, or -1 (temporary empty).
+// A new file beside target named target + "." + this process's id + "-" +
+// random hex + suffix (a target's name too long for that is shortened, with a
+// hash of it kept); its name in temporary, the descriptor, or -1 (temporary
+// empty, errno set). Temporaries of the same target and suffix whose process
+// is gone (one killed while saving) are removed first.
 int CreateTemporaryBeside(const std::string& target, const char* suffix, std::string& temporary);
+// The name CreateTemporaryBeside's temporaries of target start with, up to
+// the "." before the process id.
+std::string TemporaryStem(const std::string& target, std::size_t suffixSize);
+// Removes target's temporaries with suffix left by processes that are gone;
+// how many it removed.
+int RemoveStaleTemporaries(const std::string& target, const char* suffix);
 // Writes bytes as the new file path and flushes it to the disk; false, with
 // no file left, on failure.
 bool WriteFreshFile(const std::string& path, std::string_view bytes);

@@ -30,8 +30,12 @@ PatternLists SplitPatternFile(std::string_view text) {
 }
 
 bool WritePatternFile(const std::string& path, const PatternLists& lists, std::string& error) {
-  if (WriteFileWhole(path, FormatPatternFile(lists))) return true;
-  error = "Error - file " + path + " cannot be written!";
+  const Status saved = WriteFileWhole(path, FormatPatternFile(lists));
+  if (saved) return true;
+  // A missing folder keeps the short message; a target that is no file says what it is.
+  Error failure = saved.Failure();
+  if (failure.kind == ErrorKind::CannotWrite) failure.detail.clear();
+  error = ErrorText(failure);
   return false;
 }
 

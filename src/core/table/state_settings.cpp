@@ -49,7 +49,7 @@ bool LoadStateSettings(const std::string& path, Thresholds& thresholds) {
 }
 
 bool SaveStateSettings(const std::string& path, const Thresholds& thresholds) {
-  return WriteFileWhole(path, FormatStateSettings(thresholds));
+  return WriteFileWhole(path, FormatStateSettings(thresholds)).Ok();
 }
 
 }  // namespace drawlyze

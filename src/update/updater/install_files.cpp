@@ -11,6 +11,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "core/files/save_target.h"
 #include "core/files/whole_file.h"
 #include "update/updater/update_steps.h"
 
@@ -68,6 +69,12 @@ Replacement ReplaceDrawFile(const std::string& candidate, const std::string& fol
   const fs::path dir(folder);
   const fs::path draw = dir / drawName;
   Replacement r;
+  // A history is a regular file; whatever else stands there stays.
+  if (const SaveTarget target = InspectSaveTarget(draw.string()); target.kind != SaveTargetKind::Replaceable) {
+    r.status = ReplaceStatus::NotAFile;
+    r.what = target.kind == SaveTargetKind::Unusable ? target.what : "it is no regular file";
+    return r;
+  }
   std::error_code ec;
   fs::path backup;
   if (fs::exists(fs::symlink_status(draw, ec))) {
@@ -99,6 +106,14 @@ Replacement ReplaceDrawFile(const std::string& candidate, const std::string& fol
 
 SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text) {
   SavedDrawFile saved;
+  const std::string path = (fs::path(folder) / drawName).string();
+  if (const SaveTarget target = InspectSaveTarget(path); target.kind != SaveTargetKind::Replaceable) {
+    const Status written = target.kind == SaveTargetKind::Unusable ? Status(NotAFileError(path, target))
+                                                                   : WriteStraightInto(path, target, text);
+    saved.saved = written.Ok();
+    if (!written) saved.failure = drawName + " cannot be written in " + folder + ": " + written.Failure().detail;
+    return saved;
+  }
   // An update running in the folder owns its working folder and the draw file.
   const FolderLock lock(folder);
   if (!lock.Ok()) {
@@ -116,6 +131,8 @@ SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawNam
     saved.failure = drawName + " could not be kept as a backup; it stays in place";
   else if (r.status == ReplaceStatus::RenameFailed)
     saved.failure = drawName + " could not be replaced; it stays in place";
+  else if (r.status == ReplaceStatus::NotAFile)
+    saved.failure = drawName + " in " + folder + " stays as it is: " + r.what;
   saved.saved = r.status == ReplaceStatus::Replaced;
   saved.backupName = r.backupName;
   return saved;

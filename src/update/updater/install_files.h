@@ -57,18 +57,21 @@ class StagingFolder {
 // system has them, else a flushed copy. False (no backup left) on failure.
 bool KeepAsBackup(const std::string& draw, const std::string& backup);
 
-enum class ReplaceStatus { Replaced, BackupFailed, RenameFailed };
+enum class ReplaceStatus { Replaced, BackupFailed, RenameFailed, NotAFile };
 
 struct Replacement {
   ReplaceStatus status = ReplaceStatus::Replaced;
   std::string backupName;  // empty when there was no file to keep
+  std::string what;        // NotAFile: what stands there instead ("it is a folder, not a file")
 };
 
 // Puts candidate (flushed, on the folder's file system) in the place of
 // folder/drawName with one rename, after keeping the file there under the
 // next free backup name (3x10.txt.bak, 3x10.txt[1].bak, ...). Whenever it
-// stops, the folder holds the old file or the new one, each whole. step hears
-// "backup made", "draw file replaced" and "folder flushed".
+// stops, the folder holds the old file or the new one, each whole. A draw
+// file that is no regular file (a FIFO, a device, a folder, a link to one)
+// is never replaced: NotAFile. step hears "backup made", "draw file
+// replaced" and "folder flushed".
 Replacement ReplaceDrawFile(const std::string& candidate, const std::string& folder, const std::string& drawName,
                             const std::function<void(std::string_view)>& step = {});
 
@@ -80,7 +83,9 @@ struct SavedDrawFile {
 
 // Writes text as folder/drawName the way an update installs a draw file:
 // into a working folder, flushed, the file in place kept as a backup, then
-// one rename. On failure the folder is as it was.
+// one rename. On failure the folder is as it was. A device or a FIFO there
+// (/dev/stdout) takes the text straight, with no backup; a folder or a
+// socket there is refused.
 SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text);
 
 }  // namespace drawlyze::updater

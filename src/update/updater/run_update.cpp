@@ -78,6 +78,8 @@ class Update {
   }
 
   bool MakeStaging() {
+    // No home to keep the draw file in: nothing is written under "/" or the current folder.
+    if (folder_.empty()) return Fail("there is no data folder to install the draw file in");
     lock_.emplace(folder_.string());
     if (!lock_->Ok()) return Fail("another update is running in " + folder_.string());
     staging_.emplace(folder_.string());
@@ -272,6 +274,7 @@ class Update {
       return Fail(s_.drawName + " could not be kept as a backup; it stays in place");
     if (r.status == ReplaceStatus::RenameFailed)
       return Fail(result_.chosen + " could not be renamed to " + s_.drawName);
+    if (r.status == ReplaceStatus::NotAFile) return Fail(s_.drawName + " stays as it is: " + r.what);
     std::error_code ec;
     staging_.reset();
     Step("working folder removed");

@@ -3,6 +3,7 @@
 #include "update/updater/run_update.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDate>
 #include <QDir>
@@ -11,6 +12,9 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <thread>
 
 #include "../http/test_server.h"
 #include "../zip/zip_test_util.h"
@@ -283,6 +287,50 @@ TEST_F(RunUpdateTest, OneUpdateAtATimeInAFolder) {
   const UpdateResult r = Run("/zip/loto3.txt");  // the lock went with the first update
   EXPECT_TRUE(r.installed) << r.failure;
   EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak"}));
+}
+
+// A draw file that is no regular file is never replaced: the update is
+// refused and it stays; the import window's save writes straight into a FIFO
+// (no backup) and refuses a folder.
+TEST_F(RunUpdateTest, ADrawFileThatIsNoRegularFileStays) {
+  const std::string draw = InFolder("3x10.txt").toStdString();
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    std::string why;
+  } cases[] = {
+      {"fifo", [&] { ASSERT_EQ(::mkfifo(draw.c_str(), 0600), 0); }, "it is no regular file"},
+      {"folder", [&] { std::filesystem::create_directories(draw + "/inside"); }, "it is a folder, not a file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(draw);
+    c.make();
+    const auto kind = std::filesystem::symlink_status(draw).type();
+    const UpdateResult r = Run("/zip/loto3.txt");
+    EXPECT_FALSE(r.installed);
+    EXPECT_EQ(r.failure, "Error - update failed: 3x10.txt stays as it is: " + c.why);
+    EXPECT_EQ(std::filesystem::symlink_status(draw).type(), kind);
+    EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
+  }
+  const SavedDrawFile refused = SaveDrawFile(folder_.path().toStdString(), "3x10.txt", kNewDraws);
+  EXPECT_FALSE(refused.saved);
+  EXPECT_EQ(refused.failure, "3x10.txt cannot be written in " + folder_.path().toStdString() +
+                                 ": it is a folder, not a file");
+  std::filesystem::remove_all(draw);
+  ASSERT_EQ(::mkfifo(draw.c_str(), 0600), 0);
+  std::string got;
+  std::thread reader([&] {
+    std::ifstream in(draw, std::ios::binary);
+    got.assign(std::istreambuf_iterator<char>(in), {});
+  });
+  const SavedDrawFile saved = SaveDrawFile(folder_.path().toStdString(), "3x10.txt", kNewDraws);
+  reader.join();
+  EXPECT_TRUE(saved.saved) << saved.failure;
+  EXPECT_EQ(saved.backupName, "");
+  EXPECT_EQ(got, kNewDraws);
+  EXPECT_TRUE(std::filesystem::is_fifo(draw));
+  EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
 }
 
 // A results export goes through the importer with the columns it proposes,
