@@ -19,6 +19,11 @@ SeparationLayout LayoutOption(const std::string& layout) {
 }  // namespace
 
 bool LoadModel(Context& ctx, DrawModel& model) {
+  // No home: DataFolder() said why on stderr; no draw file is looked for in the current folder.
+  if (!ctx.options.file && platform::DataFolder().empty()) {
+    ctx.err << "drawlyze-cli: there is no data folder; name the draw file with --file\n";
+    return false;
+  }
   const std::string path =
       ctx.options.file ? *ctx.options.file : (std::filesystem::path(platform::DataFolder()) / DrawFileName()).string();
   std::string text;

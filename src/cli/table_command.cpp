@@ -42,6 +42,10 @@ int RunStateCommand(Context& ctx) {
     const ColumnRuns runs = CountColumnRuns(DerivedColumnValues(history, kFirstDerivedColumn + k), *threshold);
     ctx.out << runs.above << '\t' << runs.below << '\n';
   }
+  if (ctx.options.save && platform::DataFolder().empty()) {
+    ctx.err << "drawlyze-cli: there is no data folder to keep the thresholds in\n";
+    return kFailure;
+  }
   if (ctx.options.save) {
     Thresholds thresholds;
     std::copy(ctx.args.begin(), ctx.args.end(), thresholds.begin());

@@ -69,7 +69,8 @@ void TForm_Stat::FormCreate() {
   drawlyze::gui::StyleButtons({xpButton_Calculate});
   connect(xpButton_Calculate, &QPushButton::clicked, this, [this] { Button_CalculateClick(); });
 
-  settingsPath_ = QDir(model_.Folder()).filePath(Latin1(kStateSettingsFileName));
+  // Without a data folder there is no settings file (never one in the current folder).
+  if (!model_.Folder().isEmpty()) settingsPath_ = QDir(model_.Folder()).filePath(Latin1(kStateSettingsFileName));
   remembered_.fill(Latin1(kDefaultThreshold));
 }
 

@@ -15,7 +15,11 @@ QString Model::Folder() const {
   return folder_.isEmpty() ? QFile::decodeName(platform::DataFolder().c_str()) : folder_;
 }
 
-QString Model::DrawFilePath() const { return QDir(Folder()).filePath(QString::fromStdString(DrawFileName())); }
+QString Model::DrawFilePath() const {
+  // No data folder (no home): no draw file of its own, never one in the current folder.
+  if (Folder().isEmpty()) return {};
+  return QDir(Folder()).filePath(QString::fromStdString(DrawFileName()));
+}
 
 bool Model::LoadDrawFile(const QString& path, QWidget* messageParent) {
   std::string text;

@@ -2,9 +2,8 @@
 
 #include <unistd.h>
 
-#include <QFile>
-#include <QStandardPaths>
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -26,7 +25,24 @@ fs::path ExecutableFolder() {
 
 bool MayWrite(const fs::path& folder) { return !folder.empty() && ::access(folder.c_str(), W_OK) == 0; }
 
+bool IsAbsolute(const char* path) { return path && path[0] == '/'; }
+
 }  // namespace
+
+std::string PersonalDataFolder(const char* xdgDataHome, const char* home, std::string& problem) {
+  problem.clear();
+  if (IsAbsolute(xdgDataHome)) return (fs::path(xdgDataHome) / "drawlyze").lexically_normal().string();
+  // HOME "/" (a system account's) is no home either: its data would land in /.local/share.
+  if (IsAbsolute(home) && fs::path(home).lexically_normal() != "/")
+    return (fs::path(home) / ".local/share/drawlyze").lexically_normal().string();
+  problem = std::string("there is no home folder to keep the draw file in: HOME is ") +
+            (home && *home ? "\"" + std::string(home) + "\", not a home folder" : "not set") +
+            (xdgDataHome && *xdgDataHome ? " and XDG_DATA_HOME \"" + std::string(xdgDataHome) + "\" is not an absolute path"
+                                         : " and XDG_DATA_HOME is not set") +
+            "; set HOME (the files then go to $HOME/.local/share/drawlyze) or an absolute XDG_DATA_HOME (to "
+            "$XDG_DATA_HOME/drawlyze), or name the draw file on the command line";
+  return {};
+}
 
 DataFolderChoice LocateDataFolder() {
   const fs::path exe = ExecutableFolder();
@@ -40,13 +56,14 @@ DataFolderChoice LocateDataFolder() {
     return choice;
   }
   choice.personal = true;
-  choice.folder = QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).toStdString();
+  choice.folder = PersonalDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), choice.problem);
   if (installedLayout) choice.sample = sample.string();
   return choice;
 }
 
 std::string PrepareDataFolder(const DataFolderChoice& choice) {
   if (!choice.personal) return {};
+  if (choice.folder.empty()) return choice.problem;
   const fs::path folder = choice.folder;
   std::error_code ec;
   if (fs::exists(folder, ec) || ec) return {};  // not the first start

@@ -16,10 +16,17 @@
 namespace drawlyze::platform {
 
 struct DataFolderChoice {
-  std::string folder;     // where the files live
+  std::string folder;     // where the files live; empty when there is no home to keep them in
   bool personal = false;  // the user's data folder, not the executable's
   std::string sample;     // the installed sample history (personal only; may be missing)
+  std::string problem;    // why there is no folder (folder empty), for the user
 };
+
+// The personal data folder as XDG says: $XDG_DATA_HOME/drawlyze when that is
+// an absolute path (a relative one is ignored), else $HOME/.local/share/drawlyze
+// when HOME is an absolute path. Empty, with problem saying so, when neither
+// is: the files then go nowhere rather than under "/" or the current folder.
+std::string PersonalDataFolder(const char* xdgDataHome, const char* home, std::string& problem);
 
 // Decides from the executable's folder and the file system; changes nothing.
 // Needs SetApplicationNames() first, which names the personal folder.
@@ -34,6 +41,7 @@ std::string PrepareDataFolder(const DataFolderChoice& choice);
 // The folder of this run: located and prepared on the first call, the same
 // answer afterwards. A preparation failure is printed on stderr; the folder
 // is still returned, so reads and writes fail later with their own messages.
+// Empty when there is no home (the problem printed): callers refuse then.
 const std::string& DataFolder();
 
 }  // namespace drawlyze::platform

@@ -2,7 +2,7 @@
 // device, a folder, a socket, a link to one, one of its own descriptors) is
 // written straight into or refused, never replaced; a name near the longest
 // a folder takes still saves; temporaries a killed run left behind go with
-// the next run of the same command.
+// the next run of the same command; and the data folder follows XDG.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -223,6 +223,53 @@ TEST_F(SaveTargets, TheNextRunRemovesItsOwnStaleTemporaries) {
   EXPECT_EQ(run.status, 1);
   EXPECT_FALSE(fs::exists(dir / ("page." + gone + "-0123abcd.part")));
   EXPECT_FALSE(fs::exists(dir / "page"));
+}
+
+// An installed copy (its sample history under ../share/drawlyze) keeps its
+// files in the XDG data folder: an absolute XDG_DATA_HOME, else
+// $HOME/.local/share. A relative XDG_DATA_HOME is ignored; with no home at
+// all nothing is made, under "/" or the current folder, and it says why.
+TEST_F(SaveTargets, TheDataFolderFollowsXdg) {
+  fs::create_directories(dir / "prefix/bin");
+  fs::create_directories(dir / "prefix/share/drawlyze");
+  fs::copy_file(DRAWLYZE_CLI, dir / "prefix/bin/drawlyze-cli");
+  fs::copy_file(std::string(DRAWLYZE_SOURCE_DIR) + "/data/3x10.txt", dir / "prefix/share/drawlyze/3x10.txt");
+  fs::create_directories(dir / "work");
+  const std::string cli = (dir / "prefix/bin/drawlyze-cli").string();
+  const std::string home = (dir / "home").string();
+  const std::string xdg = (dir / "xdg").string();
+  const bool rootHadIt = fs::exists("/.local/share/drawlyze");
+  const struct {
+    const char* what;
+    std::string env;
+    std::string folder;  // where the sample lands; empty: nowhere
+  } cases[] = {
+      {"absolute XDG_DATA_HOME", "env HOME='" + home + "' XDG_DATA_HOME='" + xdg + "'", xdg + "/drawlyze"},
+      {"relative XDG_DATA_HOME is ignored", "env HOME='" + home + "' XDG_DATA_HOME=rel", home + "/.local/share/drawlyze"},
+      {"empty XDG_DATA_HOME", "env HOME='" + home + "' XDG_DATA_HOME=", home + "/.local/share/drawlyze"},
+      {"no HOME, relative XDG_DATA_HOME", "env -u HOME XDG_DATA_HOME=rel", ""},
+      {"no HOME, no XDG_DATA_HOME", "env -u HOME -u XDG_DATA_HOME", ""},
+      {"relative HOME", "env -u XDG_DATA_HOME HOME=rel", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(dir / "home");
+    fs::remove_all(dir / "xdg");
+    const CliRun run = Shell("cd work && '" + cli + "' --last 5 view Skips", c.env);
+    EXPECT_TRUE(fs::is_empty(dir / "work"));
+    if (!c.folder.empty()) {
+      EXPECT_EQ(run.status, 0) << run.err;
+      EXPECT_TRUE(fs::is_regular_file(c.folder + "/3x10.txt"));
+    } else {
+      EXPECT_EQ(run.status, 1);
+      EXPECT_NE(run.err.find("drawlyze-cli: there is no home folder to keep the draw file in: HOME is "),
+                std::string::npos)
+          << run.err;
+      EXPECT_NE(run.err.find("$HOME/.local/share/drawlyze"), std::string::npos) << run.err;
+      EXPECT_FALSE(fs::exists(dir / "home"));
+      EXPECT_EQ(fs::exists("/.local/share/drawlyze"), rootHadIt);
+    }
+  }
 }
 
 }  // namespace
