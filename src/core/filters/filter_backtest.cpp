@@ -85,6 +85,19 @@ std::string Fixed(double v, const char* format = "%.2f") {
   return text;
 }
 
+// Where the list stands among lists picked at random, said plainly.
+std::string PercentileWords(double percentile) {
+  const std::string rank = Fixed(percentile, "%.0f");
+  if (percentile >= 95)
+    return "your list did better than " + rank + "% of random lists; one random list in 20 does that well, so "
+           "see the verdict before you believe it";
+  if (percentile <= 5)
+    return "your list did worse than " + Fixed(100 - percentile, "%.0f") + "% of random lists: one random list in "
+           "20 does that badly too";
+  return "your list did better than " + rank + "% of random lists of the same size: an ordinary result, what a "
+         "list picked at random does";
+}
+
 void Judge(FilterBacktestResult& r) {
   r.testNames = {"the exact test of the hits", "the random lists' net"};
   r.rawP = {r.pValue, r.randomP};
@@ -241,6 +254,7 @@ std::vector<std::string> FilterBacktestReport(const FilterBacktestResult& r, con
                     CountText(r.randomBelow) + " of the " + CountText(lists) + " random lists, as well as " +
                     CountText(r.randomTies) + " and worse than " + CountText(r.randomAbove));
     lines.push_back("Random lists p-value (two-sided)\t" + PText(r.randomP));
+    lines.push_back("In a player's words\t" + PercentileWords(r.percentile));
   }
   std::string counted;
   for (std::size_t i = 0; i < r.testNames.size(); ++i)
