@@ -82,6 +82,8 @@ int RunBacktestCommand(Context& ctx);
 // "report": the Statistics window's reports, and "Randomness" besides them.
 int RunReportOrRandomnessCommand(Context& ctx);
 int RunImportCommand(Context& ctx);
+// "filter": the Filters window's count, list and backtest.
+int RunFilterCommand(Context& ctx);
 // A report's lines, each ended by LF, or with --csv as CSV.
 void PrintReport(Context& ctx, const std::vector<std::string>& lines);
 
