@@ -47,6 +47,7 @@ struct Options {
   std::optional<std::string> out, date, time;
   std::vector<std::string> results;
   std::optional<bool> dayFirst;
+  std::optional<std::string> prizes;  // --prizes FILE (plays): the prize table
 };
 
 struct Context {
@@ -81,6 +82,8 @@ int RunBacktestCommand(Context& ctx);
 // "report": the Statistics window's reports, and "Randomness" besides them.
 int RunReportOrRandomnessCommand(Context& ctx);
 int RunImportCommand(Context& ctx);
+// "plays check PLAYSFILE" and "plays odds".
+int RunPlaysCommand(Context& ctx);
 // A report's lines, each ended by LF, or with --csv as CSV.
 void PrintReport(Context& ctx, const std::vector<std::string>& lines);
 
