@@ -48,6 +48,7 @@ struct Options {
   std::optional<std::string> out, date, time;
   std::vector<std::string> results;
   std::optional<bool> dayFirst;
+  std::optional<std::string> prizes;  // --prizes FILE (plays): the prize table
 };
 
 struct Context {
@@ -84,6 +85,8 @@ int RunReportOrRandomnessCommand(Context& ctx);
 int RunImportCommand(Context& ctx);
 // "filter": the Filters window's count, list and backtest.
 int RunFilterCommand(Context& ctx);
+// "plays check PLAYSFILE" and "plays odds".
+int RunPlaysCommand(Context& ctx);
 // A report's lines, each ended by LF, or with --csv as CSV.
 void PrintReport(Context& ctx, const std::vector<std::string>& lines);
 
