@@ -85,6 +85,49 @@ const std::vector<CommandEntry>& Commands() {
         {"--draws M", "how many of the newest draws to test (default: every draw that has N older draws)"},
         {"--png FILE", "also save the chart of the running hit rates"}},
        RunBacktestCommand},
+      {"filter",
+       {"[OPTIONS] filter [FILTER OPTIONS] [--bet straight|box] [--amount A] [--list] [--backtest M [--csv]] "
+        "[--set FILE]"},
+       "Narrows the 1,000 numbers with filters, AND-combined, as the Filters window does. Without --list or "
+       "--backtest it prints how many numbers are kept, what each filter removes alone and in the chain, and the "
+       "list's cost a draw, its exact chance of a hit and its expected return under the prize table (prizes.csv in "
+       "the data folder, else the bundled default). History-based filters read the draw at --row and older draws "
+       "only; a ranking's window is its own or --last. Lists and patterns are comma-separated, a range A-B is "
+       "inclusive.",
+       {"--file", "--row", "--last", "--sieve"},
+       {{"--sum A-B", "the sum of the digits in A..B (0..27)"},
+        {"--root-sum LIST", "the digital root of the sum (0 for 0, else 1..9) one of LIST"},
+        {"--spread A-B", "the largest digit minus the smallest in A..B (0..9)"},
+        {"--odd-even PATTERNS", "odd/even by position (OEO) or a count of odd digits (2odd), one of PATTERNS"},
+        {"--high-low PATTERNS", "high (5..9) / low by position (HLH) or a count of high digits (1high)"},
+        {"--contains DIGITS", "at least one of the digits"},
+        {"--contains-all DIGITS", "every one of the digits"},
+        {"--excludes DIGITS", "none of the digits"},
+        {"--position P:DIGITS", "the digit at A1, A2 or A3 (P = 1, 2, 3) one of DIGITS; repeatable"},
+        {"--pair KIND:PAIRS", "contains one of the pairs at the front (A1 A2), back (A2 A3) or any two positions"},
+        {"--no-pair KIND:PAIRS", "contains none of the pairs, KIND front, back or any"},
+        {"--kind LIST", "singles (three different digits), doubles, triples"},
+        {"--not-last N", "not among the last N draws, the selected one included, as drawn"},
+        {"--not-last-box N", "not among the last N draws in any order"},
+        {"--near MATCH", "the selected draw's digits and their neighbours (+/-1): any, all or none of the number's"},
+        {"--near-position MATCH", "the same, each position against the selected draw's digit at that position"},
+        {"--sieve-digits MATCH", "the Sieve view's candidates for the selected draw: any, all or none"},
+        {"--sieve-position MATCH", "the same, each position against its own three candidates"},
+        {"--hot RULE:K[:N][:MATCH]",
+         "the first K digits of a view's ranking (longest-skip, lowest-median, most-frequent, least-frequent, "
+         "longest-since-hit, position-skip, position-frequent) over its last N draws (or all)"},
+        {"--cold RULE:K[:N][:MATCH]", "the last K digits of that ranking"},
+        {"--bet straight|box", "play the list straight (default) or boxed: one play a set of digits, no triple"},
+        {"--amount A", "the amount a play, a multiple of 0.50 (default 1.00)"},
+        {"--list", "print the kept plays, one a line, ascending (box plays: digits ascending)"},
+        {"--backtest M",
+         "play the list on the M draws up to the selected one, each predicted from the draws older than it, "
+         "beside random lists of the same size; prints hits, the exact p-value, money and the verdict"},
+        {"--csv", "with --backtest: the header date,draw,drawn,kept,hit,cost,prize and one record a tested draw"},
+        {"--set FILE", "read filters (and bet, amount) from a filter set file the Filters window saved"},
+        {"--seed S", "the random lists' seed (default 1)"},
+        {"--lists R", "how many random lists (default 1000)"}},
+       RunFilterCommand},
       {"table",
        {"[OPTIONS] table [--csv]"},
        "Prints the Table window's \"Copy All\" text: every draw with its derived columns.",
@@ -148,6 +191,24 @@ const std::vector<CommandEntry>& Commands() {
         {"--day-first", "dates like 03/04/2020 are day first (3 April)"},
         {"--month-first", "dates like 03/04/2020 are month first (4 March)"}},
        RunImportCommand},
+      {"plays",
+       {"[OPTIONS] plays check PLAYSFILE [--prizes FILE] [--csv]", "plays odds [--prizes FILE]"},
+       "Checks the player's plays against the draws: PLAYSFILE is CSV with the header "
+       "date,draw,bet,number,amount,draws, one play a row (bet straight, box, straight/box, combo, front pair or "
+       "back pair). Prints each play with the draws it covers, won, lost or pending, then the cost, the winnings, "
+       "the net and the return per 1.00 beside their exact expectation, and how lucky the result is against "
+       "chance; rows that cannot be read are listed on stderr with their line and reason and the others are "
+       "checked. \"plays odds\" prints every bet's exact chance and expected return under the prize table. "
+       "Prize tables differ between lotteries and some pay pari-mutuel: check yours.",
+       {"--file"},
+       {{"--prizes FILE",
+         "the prize table, CSV bet,match,prize for a 1.00 play (default: prizes.csv in the data folder, else the "
+         "installed one, else the New York, Ohio, Maryland and Florida schedule)"},
+        {"--csv",
+         "plays check: print the header play,date,draw,bet,number,amount,drawn,prize and one record per covered "
+         "draw, pending ones included (date, draw and drawn empty, prize 0.00); play is the row's line in "
+         "PLAYSFILE"}},
+       RunPlaysCommand},
   };
   return commands;
 }

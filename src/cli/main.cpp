@@ -74,6 +74,9 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--svg") {
       if (!value(v)) return "--svg needs a file";
       o.svg = v;
+    } else if (arg == "--prizes") {
+      if (!value(v)) return "--prizes needs a prize table file";
+      o.prizes = v;
     } else if (arg == "--csv") {
       o.csv = true;
     } else if (arg == "--save") {
@@ -100,6 +103,10 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--day-first" || arg == "--month-first") {
       if (o.dayFirst && *o.dayFirst != (arg == "--day-first")) return "give --day-first or --month-first, not both";
       o.dayFirst = arg == "--day-first";
+    } else if (ctx.command == "filter" && arg.size() > 2 && arg.rfind("--", 0) == 0) {
+      // The filter command's own options, each with its value but --list: it reads them itself.
+      ctx.args.push_back(arg);
+      if (arg != "--list" && i + 1 < argc) ctx.args.push_back(argv[++i]);
     } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
       return "unknown option " + arg;
     } else if (ctx.command.empty()) {

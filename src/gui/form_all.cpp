@@ -5,6 +5,7 @@
 #include "gui/form_import.h"
 #include "gui/form_help.h"
 #include "gui/form_memo.h"
+#include "gui/form_plays.h"
 #include "gui/form_sieve.h"
 #include "gui/form_stat.h"
 #include "gui/form_statistics.h"
@@ -27,6 +28,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
   Form_import = new TForm_import(model, Form1);
+  Form_plays = new TForm_plays(model, Form1);
   Form_help = new TForm_help(Form1);
   // F1 in every window of the set (menus aside), whoever made it.
   QList<QWidget*> windows{Form1};

@@ -14,6 +14,7 @@
 #include "forms_test.h"
 #include "gui/form_help.h"
 #include "gui/form_import.h"
+#include "gui/form_plays.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
 #include "gui/form_table.h"
@@ -85,6 +86,7 @@ TEST_F(Form1MenuTest, EveryEntryRunsItsHandler) {
       {"Statistics1", {}, [&](QWidget* modal) { return modal == forms->Form_statistics; }},
       {"Table1", {}, [&](QWidget* modal) { return modal == forms->Form_Table; }},
       {"Sieve1", {}, [&](QWidget* modal) { return modal == forms->Form_Sieve; }},
+      {"Plays1", {}, [&](QWidget* modal) { return modal == forms->Form_plays; }},
       {"Update1", {}, [&](QWidget* modal) { return modal == forms->Form_updater; }},
       {"UpdateSource1_0",
        {},
