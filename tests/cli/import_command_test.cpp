@@ -7,13 +7,12 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <vector>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli_run.h"
 

@@ -51,7 +51,8 @@ TEST(HostileInput, ADrawFileIsReadByTheLoadersRules) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
-    const std::string text = "1 31.12.2020 Thu Eve 4 5 6 x\r\n" + std::string(c.line) + "\r\n3 02.01.2021 Sat Mid 7 8 9 x\r\n";
+    const std::string text =
+        "1 31.12.2020 Thu Eve 4 5 6 x\r\n" + std::string(c.line) + "\r\n3 02.01.2021 Sat Mid 7 8 9 x\r\n";
     const ImportedInput input = ReadInput("3x10.txt", text);
     ASSERT_EQ(input.kind, InputKind::DrawFile);
     EXPECT_EQ(Compact(input.draws), "31.12.2020 Eve 456\n" + std::string(c.draws) + "02.01.2021 Mid 789\n");
@@ -66,12 +67,12 @@ TEST(HostileInput, ADrawFileIsReadByTheLoadersRules) {
 TEST(HostileInput, DatesAfterTomorrowAreRefusedAndTwoDigitYearsLookBack) {
   const FixedToday today(20260115);
   EXPECT_EQ(LatestDrawDay(), 20260116);
-  for (const auto& [yy, year] : std::vector<std::pair<int, int>>{
-           {26, 2026}, {27, 1927}, {49, 1949}, {65, 1965}, {0, 2000}, {99, 1999}})
+  for (const auto& [yy, year] :
+       std::vector<std::pair<int, int>>{{26, 2026}, {27, 1927}, {49, 1949}, {65, 1965}, {0, 2000}, {99, 1999}})
     EXPECT_EQ(YearOfTwoDigits(yy), year) << yy;
 
-  const ImportedInput csv = ReadInput(
-      "d.csv", "Date,Result\n12/31/2199,111\n01/15/2026,222\n01/16/2026,333\n01/17/2026,444\n1/2/49,555\n");
+  const ImportedInput csv =
+      ReadInput("d.csv", "Date,Result\n12/31/2199,111\n01/15/2026,222\n01/16/2026,333\n01/17/2026,444\n1/2/49,555\n");
   EXPECT_EQ(Compact(csv.draws), "15.01.2026 - 222\n16.01.2026 - 333\n02.01.1949 - 555\n");
   EXPECT_EQ(Reasons(csv),
             "2: the date \"12/31/2199\" lies after tomorrow (16.01.2026)\n"
@@ -94,7 +95,8 @@ TEST(HostileInput, MessagesQuoteShortEscapedExcerpts) {
   const std::string excerpt = "\\x1B[2J" + std::string(36, 'x') + "\xE2\x80\xA6";
   EXPECT_EQ(Reasons(input), "3: the result \"" + excerpt +
                                 "\" in \"Result\" is not a pick-3 result\n"
-                                "4: the date \"" + std::string(40, 'x') + "\xE2\x80\xA6\" is not a day\n");
+                                "4: the date \"" +
+                                std::string(40, 'x') + "\xE2\x80\xA6\" is not a day\n");
   EXPECT_EQ(Excerpt("caf\xC3\xA9"), "caf\xC3\xA9");
   EXPECT_EQ(Excerpt(std::string(39, 'a') + "\xC3\xA9\xC3\xA9"), std::string(39, 'a') + "\xC3\xA9\xE2\x80\xA6");
   EXPECT_EQ(Excerpt("\x07\xFF"), "\\x07\\xFF");
@@ -132,9 +134,9 @@ TEST(HostileInput, AnUnbalancedQuoteSwallowsNoRow) {
     std::string text;
     std::string cells;  // "line:cell|cell" a row
   } cases[] = {
-      {"a,b\n\"two\nlines\",z\n", "2:two\nlines|z"},                          // a note over two lines
-      {"a,b\n\"x,1\n2020-04-01,2\n", "3:2020-04-01|2"},                       // the next line is a row
-      {"a,b\n\"x,1\nno\nrow\nhere\n", "3:no| 4:row| 5:here|"},                   // never closed
+      {"a,b\n\"two\nlines\",z\n", "2:two\nlines|z"},            // a note over two lines
+      {"a,b\n\"x,1\n2020-04-01,2\n", "3:2020-04-01|2"},         // the next line is a row
+      {"a,b\n\"x,1\nno\nrow\nhere\n", "3:no| 4:row| 5:here|"},  // never closed
       {"a,b\n\"1\n2\n3\n4\n5\n6\n7\n8\n9\n10\"\nz,y\n", "3:2| 4:3| 5:4| 6:5| 7:6| 8:7| 9:8| 10:9| 11:10\"| 12:z|y"},
   };
   for (const auto& c : cases) {
@@ -155,8 +157,8 @@ TEST(HostileInput, ResultsAreDigitsOnly) {
     const char* cell;
     const char* result;  // empty: refused
   } cases[] = {
-      {"-5", ""},     {"-0", ""},      {"12.", ""},    {".5", ""},      {"1-2-3-", ""}, {"+7", ""},
-      {"5", "005"},   {"81", "081"},   {"123", "123"}, {"1-2-3", "123"}, {"1 2 3", "123"}, {" 4, 5, 6 ", "456"},
+      {"-5", ""},   {"-0", ""},    {"12.", ""},    {".5", ""},       {"1-2-3-", ""},   {"+7", ""},
+      {"5", "005"}, {"81", "081"}, {"123", "123"}, {"1-2-3", "123"}, {"1 2 3", "123"}, {" 4, 5, 6 ", "456"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.cell);

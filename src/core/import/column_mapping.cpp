@@ -1,9 +1,9 @@
 #include "core/import/column_mapping.h"
 
-#include "core/history/escaped_text.h"
-
 #include <algorithm>
 #include <utility>
+
+#include "core/history/escaped_text.h"
 
 namespace drawlyze::import {
 

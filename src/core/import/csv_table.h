@@ -47,7 +47,7 @@ class CsvTable {
   bool hasHeader = true;  // false when the first row already holds a date
 
   int Rows() const { return static_cast<int>(rows_.size()); }  // data rows, header excluded
-  int Columns() const { return columns_; }  // the widest row, header included, at most kMaxColumns
+  int Columns() const { return columns_; }                     // the widest row, header included, at most kMaxColumns
   // Columns past kMaxColumns that some row holds: read over, never examined.
   int ColumnsNotRead() const { return columnsNotRead_; }
   // Rows the reader refused (a quote that never closes, far more fields than

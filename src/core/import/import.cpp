@@ -105,7 +105,7 @@ DayKey RowDay(const CsvTable& table, int row, const Mapping& m, DayKey latest, s
   const DayKey key = MakeDayKey(ReadYear(year), ReadDayOrMonth(month), ReadDayOrMonth(day));
   if (key == 0 || key > latest) {
     const std::string written = Quoted(std::string(month) + "/" + std::string(day) + "/" + std::string(year));
-    reason = key > latest                                 ? FutureReason(written, latest)
+    reason = key > latest                                   ? FutureReason(written, latest)
              : month.empty() && day.empty() && year.empty() ? "no date"
                                                             : "the date " + written + " (month/day/year) is not a day";
   }
@@ -225,8 +225,7 @@ void Convert(ImportedInput& input, const StopCheck& stop) {
   refusedBefore(std::numeric_limits<int>::max());
 }
 
-ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice,
-                        const StopCheck& stop) {
+ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice, const StopCheck& stop) {
   ImportedInput input;
   input.name = std::move(name);
   std::string narrowed;
@@ -238,7 +237,7 @@ ImportedInput ReadInput(std::string name, std::string_view text, const MappingCh
     return input;
   }
   input.table = ReadCsv(text, stop);
-  narrowed = std::string();  // the table holds what it needs of the text
+  narrowed = std::string();                                // the table holds what it needs of the text
   if (input.table.Rows() == 0 || input.table.Stopped()) {  // a header alone, or nothing: no draws, nothing unclear
     Convert(input, stop);
     return input;

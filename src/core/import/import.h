@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "core/error/error.h"
-
 #include "core/import/cell_values.h"
 #include "core/import/column_mapping.h"
 #include "core/import/csv_table.h"

@@ -165,8 +165,8 @@ std::vector<std::string> ColumnLines(const ImportedInput& input) {
   const std::vector<ColumnUse>& uses = input.mapping.columns;
   for (std::size_t c = 0; c < uses.size(); ++c) {
     const std::string_view header = input.table.Header(static_cast<int>(c));
-    lines.push_back("  column " + std::to_string(c + 1) + (header.empty() ? "" : " \"" + Excerpt(header) + '"') +
-                    ": " + uses[c].reason);
+    lines.push_back("  column " + std::to_string(c + 1) + (header.empty() ? "" : " \"" + Excerpt(header) + '"') + ": " +
+                    uses[c].reason);
   }
   if (input.table.ColumnsNotRead() > 0)
     lines.push_back("  columns " + std::to_string(kMaxColumns + 1) + " to " +

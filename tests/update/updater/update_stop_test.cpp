@@ -36,7 +36,9 @@ TEST(UpdateStop, AStopDuringTheConversionLeavesTheFolderAsItWas) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(old);
   }
-  const auto entries = [&] { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); };
+  const auto entries = [&] {
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  };
   for (const int sig : {SIGTERM, SIGINT}) {
     SCOPED_TRACE(sig);
     QProcess p;
