@@ -9,12 +9,12 @@ namespace drawlyze::http {
 
 namespace {
 
-bool StartsWithHtmlTag(std::string_view text) { return text.size() >= 6 && AsciiLower(text.substr(0, 6)) == "<html>"; }
+bool StartsWithHtmlTag(std::string_view text) { return text.size() >= 6 && LowerCase(text.substr(0, 6)) == "<html>"; }
 
 // The leading decimal digits after optional blanks; `fallback` when there are none.
 long long LeadingNumber(std::string_view text, long long fallback) {
+  text = Trim(text);
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   if (i == text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return fallback;
   long long value = 0;
   for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
@@ -114,9 +114,8 @@ void ResponseParser::HeaderLine(const std::string& line, std::vector<ResponseEve
     phase_ = header_.locationPending && header_.status < 400 ? Phase::Redirect : Phase::Body;
     return;
   } else if (const auto colon = line.find(':'); colon != std::string::npos) {
-    std::string_view value = std::string_view(line).substr(colon + 1);
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
-    HeaderField(AsciiLower(std::string_view(line).substr(0, colon)), value, events);
+    const std::string_view value = Trim(std::string_view(line).substr(colon + 1));
+    HeaderField(LowerCase(std::string_view(line).substr(0, colon)), value, events);
   }
   header_.lines.push_back(line);
   events.push_back({ResponseEvent::Kind::HeaderLine, line});
@@ -148,7 +147,7 @@ void ResponseParser::HeaderField(std::string_view name, std::string_view value, 
   } else if (name == "accept-ranges") {
     header_.acceptRanges = std::string(value);
   } else if (name == "content-type") {
-    header_.contentType = AsciiLower(value);
+    header_.contentType = LowerCase(value);
   } else if (name == "www-authenticate") {
     header_.authChallenges.emplace_back(value);
   } else if (name == "set-cookie") {
