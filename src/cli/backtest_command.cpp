@@ -1,11 +1,11 @@
 // "backtest": how each digit ranking would have fared on the history; and the
 // "Randomness" report beside the Statistics window's twelve.
-#include <cctype>
 #include <ostream>
 
 #include "cli/cli.h"
 #include "core/backtest/backtest.h"
 #include "core/backtest/randomness.h"
+#include "core/history/text_helpers.h"
 #include "render/backtest_chart.h"
 
 namespace drawlyze::cli {
@@ -16,12 +16,7 @@ void ListRules(std::ostream& err) {
   err << '\n';
 }
 
-bool IsRandomness(const std::string& name) {
-  std::string folded;
-  for (const unsigned char c : name)
-    if (std::isalnum(c)) folded += static_cast<char>(std::tolower(c));
-  return folded == "randomness";
-}
+bool IsRandomness(const std::string& name) { return NameKey(name) == "randomness"; }
 
 }  // namespace
 

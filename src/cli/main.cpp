@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "cli/command_table.h"
+#include "core/chart/grid_ranges.h"
 #include "core/views/views.h"
 #include "platform/data_folder.h"
 #include "platform/program_info.h"
@@ -52,7 +53,7 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
       if (!value(v)) return "--grid needs STEP:BIAS";
       const auto at = v.find(':');
       if (at == std::string::npos || !ParseInt(v.substr(0, at), g.step) || !ParseInt(v.substr(at + 1), g.bias) ||
-          g.step < 1 || g.step > 20 || g.bias < 0 || g.bias > 19)
+          g.step < kGridStepMin || g.step > kGridStepMax || g.bias < kGridBiasMin || g.bias > kGridBiasMax)
         return "--grid needs STEP:BIAS with STEP 1..20 and BIAS 0..19";
       o.grid = g;
     } else if (arg == "--find") {

@@ -22,6 +22,8 @@ TEST(MultipleTests, HolmStepDownKeepsTheInputOrder) {
       // smaller than the one before it.
       {"step-down with monotone result", {0.01, 0.04, 0.03, 0.005}, {0.03, 0.06, 0.06, 0.02}},
       {"ties share their value", {0.02, 0.02, 0.5}, {0.06, 0.06, 0.5}},
+      {"the filters' two tests", {0.02, 0.9}, {0.04, 0.9}},
+      {"three tests", {0.01, 0.04, 0.03}, {0.03, 0.06, 0.06}},
       {"capped at 1", {0.5, 0.6}, {1.0, 1.0}},
       {"outside 0..1 counts as 1", {-0.1, nan, 1.5, 0.001}, {1.0, 1.0, 1.0, 0.004}},
       // Fifteen lines, one at 0.047 and the rest above it: 0.047 * 15 = 0.705.

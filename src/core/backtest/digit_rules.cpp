@@ -1,8 +1,9 @@
 #include "core/backtest/digit_rules.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
+
+#include "core/history/text_helpers.h"
 
 namespace drawlyze {
 namespace {
@@ -22,13 +23,6 @@ const std::vector<DigitRule> kRules = {
     {"position-frequent", "Most frequent at the position", M::PositionCount, M::None, false, true},
     {"position-random", "Random at the position (baseline)", M::Random, M::None, false, true},
 };
-
-std::string Folded(std::string_view text) {
-  std::string out;
-  for (const unsigned char c : text)
-    if (std::isalnum(c)) out += static_cast<char>(std::tolower(c));
-  return out;
-}
 
 const std::array<int, 10>* Values(M measure, const DigitMeasures& m, int position) {
   const auto p = static_cast<std::size_t>(position);
@@ -82,9 +76,9 @@ void Shuffle(DigitOrder& order, std::uint64_t seed, int time, int salt) {
 const std::vector<DigitRule>& AllDigitRules() { return kRules; }
 
 int FindDigitRule(std::string_view name) {
-  const std::string wanted = Folded(name);
+  const std::string wanted = NameKey(name);
   for (std::size_t i = 0; i < kRules.size(); ++i)
-    if (wanted == Folded(kRules[i].name) || wanted == Folded(kRules[i].caption)) return static_cast<int>(i);
+    if (wanted == NameKey(kRules[i].name) || wanted == NameKey(kRules[i].caption)) return static_cast<int>(i);
   return -1;
 }
 

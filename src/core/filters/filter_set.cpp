@@ -1,20 +1,10 @@
 #include "core/filters/filter_set.h"
 
-#include <cctype>
-
 #include "core/filters/filter_text.h"
 #include "core/history/draw_history.h"
+#include "core/history/text_helpers.h"
 
 namespace drawlyze::filters {
-namespace {
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
 
 std::optional<plays::BetType> ReadListBet(std::string_view text) {
   const std::optional<plays::BetType> bet = plays::ReadBetType(text);

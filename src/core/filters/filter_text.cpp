@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "core/backtest/digit_rules.h"
+#include "core/history/text_helpers.h"
 
 namespace drawlyze::filters {
 namespace {
@@ -15,24 +16,12 @@ const std::vector<std::string_view> kNames = {
     "excludes", "position", "pair",   "no-pair",      "kind",        "not-last",      "not-last-box",
     "near",   "near-position", "sieve-digits", "sieve-position", "hot", "cold"};
 
-std::string Trim(std::string_view s) {
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return std::string(s);
-}
-
-std::string Lower(std::string_view s) {
-  std::string out;
-  for (const unsigned char c : s) out += static_cast<char>(std::tolower(c));
-  return out;
-}
-
 std::vector<std::string> Split(std::string_view s, char by) {
   std::vector<std::string> parts;
   std::size_t from = 0;
   while (true) {
     const std::size_t at = s.find(by, from);
-    parts.push_back(Trim(s.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from)));
+    parts.emplace_back(Trim(s.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from)));
     if (at == std::string_view::npos) break;
     from = at + 1;
   }
@@ -40,7 +29,7 @@ std::vector<std::string> Split(std::string_view s, char by) {
 }
 
 bool ReadInt(std::string_view text, int& value) {
-  const std::string t = Trim(text);
+  const std::string t(Trim(text));
   if (t.empty() || t.size() > 6) return false;
   auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
   return ec == std::errc() && ptr == t.data() + t.size();
@@ -95,7 +84,7 @@ Result<DigitSet> ReadDigits(std::string_view name, std::string_view value, int m
 }
 
 Result<SetMatch> ReadMatch(std::string_view name, std::string_view value) {
-  const std::string v = Lower(Trim(value));
+  const std::string v = LowerCase(Trim(value));
   if (v == "any") return SetMatch::Any;
   if (v == "all") return SetMatch::All;
   if (v == "none") return SetMatch::None;
@@ -112,7 +101,7 @@ Result<Filter> ReadPatterns(std::string_view name, std::string_view value, Patte
                            countWord + "), comma-separated";
   PatternFilter f{kind, 0, 0};
   for (const std::string& raw : Split(value, ',')) {
-    std::string part = Lower(raw);
+    std::string part = LowerCase(raw);
     part.erase(std::remove(part.begin(), part.end(), ' '), part.end());
     if (part.empty()) continue;
     if (std::isdigit(static_cast<unsigned char>(part[0]))) {
@@ -143,7 +132,7 @@ Result<Filter> ReadPairs(std::string_view name, std::string_view value, bool con
   const std::string need = "needs front, back or any, a colon and two-digit pairs, comma-separated (front:12,34)";
   const std::size_t colon = value.find(':');
   if (colon == std::string_view::npos) return Wrong(name, need + ": " + Quoted(value) + " has no colon");
-  const std::string place = Lower(Trim(value.substr(0, colon)));
+  const std::string place = LowerCase(Trim(value.substr(0, colon)));
   PairFilter f;
   f.contain = contain;
   if (place == "front") f.place = PairPlace::Front;
@@ -166,7 +155,7 @@ Result<Filter> ReadPairs(std::string_view name, std::string_view value, bool con
 Result<Filter> ReadKinds(std::string_view name, std::string_view value) {
   KindFilter f;
   for (const std::string& raw : Split(value, ',')) {
-    const std::string part = Lower(raw);
+    const std::string part = LowerCase(raw);
     if (part.empty()) continue;
     if (part == "singles" || part == "single") f.kinds |= 1;
     else if (part == "doubles" || part == "double") f.kinds |= 2;
@@ -200,7 +189,7 @@ Result<Filter> ReadRanking(std::string_view name, std::string_view value, bool c
   f.window = defaultWindow;
   if (parts.size() >= 3) {
     int n = 0;
-    if (Lower(parts[2]) == "all") f.window.reset();
+    if (LowerCase(parts[2]) == "all") f.window.reset();
     else if (ReadInt(parts[2], n) && n >= 1 && n <= MAX_DRAWS) f.window = n;
     else return Wrong(name, need + ": " + Quoted(parts[2]) + " is not a count of draws 1..10000 nor all");
   }

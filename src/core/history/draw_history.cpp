@@ -61,21 +61,12 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Control characters and blanks count as white space for the line grammar.
-bool IsLowCode(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string_view TrimLow(std::string_view s) {
-  while (!s.empty() && IsLowCode(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsLowCode(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 // Control characters become blanks and every run of blanks becomes one.
 std::string CollapseLowCodes(std::string_view in) {
   std::string out;
   out.reserve(in.size());
   for (char c : in) {
-    const char ch = IsLowCode(c) ? ' ' : c;
+    const char ch = IsWhiteSpace(c) ? ' ' : c;
     if (ch == ' ' && !out.empty() && out.back() == ' ') continue;
     out += ch;
   }
@@ -101,7 +92,7 @@ bool ToInt32(std::string_view digits, long long& value) {
 
 ParsedLine ParseDrawLine(std::string_view line) {
   ParsedLine result;
-  std::string s = " " + std::string(TrimLow(line));
+  std::string s = " " + std::string(Trim(line));
   s = CollapseLowCodes(s);
 
   // Counting pass: blank k stands before token k. The field runs from the last
@@ -120,10 +111,10 @@ ParsedLine ParseDrawLine(std::string_view line) {
     }
   }
 
-  std::string_view rest = TrimBlanks(s);
+  std::string_view rest = Trim(s);
   std::size_t blank = rest.find(' ');
   result.number = blank == std::string_view::npos ? std::string() : std::string(rest.substr(0, blank));
-  rest = blank == std::string_view::npos ? std::string_view() : TrimBlanks(rest.substr(blank + 1));
+  rest = blank == std::string_view::npos ? std::string_view() : Trim(rest.substr(blank + 1));
   blank = rest.find(' ');
   result.date = blank == std::string_view::npos ? std::string() : std::string(rest.substr(0, blank));
   // Token 4 follows the date and token 3.
@@ -142,7 +133,7 @@ ParsedLine ParseDrawLine(std::string_view line) {
 
 int ParseNumberList(std::string_view text, std::uint8_t* out, int maxOut, std::string* badToken) {
   const std::string cleaned = DigitsAndSingleBlanks(text);
-  std::string_view rest = TrimBlanks(cleaned);
+  std::string_view rest = Trim(cleaned);
   int written = 0;
   while (!rest.empty() && written < maxOut) {
     const std::size_t blank = rest.find(' ');
@@ -205,7 +196,7 @@ namespace {
 // so that no view ever counts past digit 9.
 bool ReadNumbers(const std::string& field, DrawNumbers& numbers) {
   const std::string cleaned = DigitsAndSingleBlanks(field);
-  std::string_view rest = TrimBlanks(cleaned);
+  std::string_view rest = Trim(cleaned);
   for (int k = 0; k < DRAW_SIZE; ++k) {
     if (rest.empty()) return false;
     const std::size_t blank = rest.find(' ');

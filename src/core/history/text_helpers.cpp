@@ -26,6 +26,13 @@ std::string LowerCase(std::string_view text) {
   return lower;
 }
 
+std::string NameKey(std::string_view text) {
+  std::string key;
+  for (const char c : LowerCase(text))
+    if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) key += c;
+  return key;
+}
+
 std::string DigitsAndSingleBlanks(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -37,9 +44,11 @@ std::string DigitsAndSingleBlanks(std::string_view text) {
   return out;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+bool IsWhiteSpace(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);
   return text;
 }
 

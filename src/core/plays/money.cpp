@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/history/text_helpers.h"
+
 namespace drawlyze::plays {
 
 namespace {
@@ -24,8 +26,7 @@ std::string MoneyText(double cents) { return MoneyText(static_cast<Cents>(std::l
 std::string SignedMoneyText(double cents) { return SignedMoneyText(static_cast<Cents>(std::llround(cents))); }
 
 bool ReadMoney(std::string_view text, Cents& cents) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  text = Trim(text);
   const std::size_t point = text.find('.');
   const std::string_view whole = text.substr(0, point);
   const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);

@@ -1,5 +1,7 @@
 #include "core/plays/play.h"
 
+#include "core/history/text_helpers.h"
+
 namespace drawlyze::plays {
 
 namespace {
@@ -11,7 +13,7 @@ std::string Quoted(std::string_view cell) { return '"' + std::string(cell) + '"'
 }  // namespace
 
 Result<DayKey> ReadPlayDate(std::string_view cell) {
-  cell = import::Trim(cell);
+  cell = Trim(cell);
   const import::DateParts parts = import::ReadDateParts(cell);
   const bool iso = parts.kind == import::DateKind::YearFirst && parts.separator == '-';
   const bool dotted = parts.kind == import::DateKind::Dotted && !parts.twoDigitYear;
@@ -23,7 +25,7 @@ Result<DayKey> ReadPlayDate(std::string_view cell) {
 }
 
 Result<DrawTime> ReadPlayTime(std::string_view cell) {
-  cell = import::Trim(cell);
+  cell = Trim(cell);
   if (cell == "-") return DrawTime::Unknown;
   DrawTime time = DrawTime::Unknown;
   // Words only: a clock time or a letter would be a guess.
@@ -37,12 +39,12 @@ Result<DrawTime> ReadPlayTime(std::string_view cell) {
 
 Result<BetType> ReadPlayBet(std::string_view cell) {
   if (const std::optional<BetType> bet = ReadBetType(cell)) return *bet;
-  return Bad("the bet " + Quoted(import::Trim(cell)) +
+  return Bad("the bet " + Quoted(Trim(cell)) +
              " is none of straight, box, straight/box, combo, front pair, back pair");
 }
 
 Result<int> ReadPlayNumber(std::string_view cell, BetType bet) {
-  cell = import::Trim(cell);
+  cell = Trim(cell);
   const std::size_t digits = static_cast<std::size_t>(NumberDigits(bet));
   bool ok = cell.size() == digits;
   int number = 0;
@@ -59,7 +61,7 @@ Result<int> ReadPlayNumber(std::string_view cell, BetType bet) {
 }
 
 Result<Cents> ReadPlayAmount(std::string_view cell) {
-  cell = import::Trim(cell);
+  cell = Trim(cell);
   Cents amount = 0;
   if (!ReadMoney(cell, amount) || amount <= 0 || amount % kAmountStep != 0 || amount > kMaxAmount)
     return Bad("the amount " + Quoted(cell) + " is not a multiple of 0.50 from 0.50 to 10000.00");
@@ -67,7 +69,7 @@ Result<Cents> ReadPlayAmount(std::string_view cell) {
 }
 
 Result<int> ReadPlayDraws(std::string_view cell) {
-  cell = import::Trim(cell);
+  cell = Trim(cell);
   if (cell.empty()) return 1;
   int draws = 0;
   bool ok = cell.size() <= 5;

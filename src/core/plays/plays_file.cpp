@@ -46,7 +46,7 @@ Result<PlaysFile> ReadPlays(std::string_view text, const std::string& subject) {
   std::array<int, kColumns.size()> column;
   column.fill(-1);
   for (int c = 0; csv.hasHeader && c < csv.Columns(); ++c) {
-    const std::string name = LowerCase(import::Trim(csv.Header(c)));
+    const std::string name = LowerCase(Trim(csv.Header(c)));
     for (std::size_t k = 0; k < kColumns.size(); ++k)
       if (name == kColumns[k] && column[k] < 0) column[k] = c;
   }

@@ -1,5 +1,4 @@
 // The reports by their button captions, for the window and the command line.
-#include <cctype>
 
 #include "core/history/text_helpers.h"
 #include "core/reports/reports.h"
@@ -13,14 +12,6 @@ ReportLines Run(const ReportInput& in) {
 }
 
 ReportLines RunFind(const ReportInput& in) { return FindReport(*in.history, in.findText); }
-
-// Letters and digits only, lower case: the part of a name that tells reports apart.
-std::string Key(std::string_view name) {
-  std::string key;
-  for (char c : LowerCase(name))
-    if (std::isalnum(static_cast<unsigned char>(c))) key += c;
-  return key;
-}
 
 }  // namespace
 
@@ -43,10 +34,10 @@ const std::vector<ReportInfo>& AllReports() {
 }
 
 const ReportInfo* FindReportByName(std::string_view name) {
-  const std::string key = Key(name);
+  const std::string key = NameKey(name);
   if (key.empty()) return nullptr;
   for (const ReportInfo& report : AllReports())
-    if (Key(report.caption) == key) return &report;
+    if (NameKey(report.caption) == key) return &report;
   return nullptr;
 }
 

@@ -8,7 +8,7 @@ namespace drawlyze {
 std::vector<std::string> MoreStartLines() { return {"1 3 5", "0 2 4"}; }
 std::vector<std::string> LessStartLines() { return {"5 7 9", "4 6 8"}; }
 
-std::string CleanPatternLine(const std::string& line) { return std::string(TrimBlanks(DigitsAndSingleBlanks(line))); }
+std::string CleanPatternLine(const std::string& line) { return std::string(Trim(DigitsAndSingleBlanks(line))); }
 
 SieveParseResult ParsePatternMemo(std::vector<std::string>& memo, SievePatterns::List& list) {
   std::vector<std::string> kept;

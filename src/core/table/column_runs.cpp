@@ -1,5 +1,6 @@
 #include "core/table/column_runs.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -56,7 +57,9 @@ long long DecimalMagnitude(std::string_view digits) {
 }  // namespace
 
 std::optional<double> ParseThreshold(std::string_view text) {
-  text = TrimBlanks(text);
+  // Blanks, the number, blanks: a control character (a tab) is never part of a threshold.
+  if (std::any_of(text.begin(), text.end(), [](char c) { return IsWhiteSpace(c) && c != ' '; })) return std::nullopt;
+  text = Trim(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
     negative = text.front() == '-';

@@ -1,5 +1,7 @@
 #include "core/table/table_text.h"
 
+#include "core/history/text_helpers.h"
+
 namespace drawlyze {
 
 namespace {
@@ -26,17 +28,10 @@ std::vector<TableRow> BuildTableRows(const DrawHistory& history, std::string_vie
   return rows;
 }
 
-std::string_view TrimCell(std::string_view cell) {
-  auto isCut = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  while (!cell.empty() && isCut(cell.front())) cell.remove_prefix(1);
-  while (!cell.empty() && isCut(cell.back())) cell.remove_suffix(1);
-  return cell;
-}
-
 std::string ColumnCopyText(const std::vector<TableRow>& rows, int column) {
   std::string text;
   for (const TableRow& row : rows) {
-    text += TrimCell(row[static_cast<std::size_t>(column)]);
+    text += Trim(row[static_cast<std::size_t>(column)]);
     text += kLineEnd;
   }
   return text;
@@ -46,7 +41,7 @@ std::string CopyAllText(const std::vector<TableRow>& rows) {
   std::string text;
   for (std::size_t r = 0; r < rows.size(); ++r) {
     for (int c = 0; c < kTableColumnCount; ++c) {
-      text += TrimCell(rows[r][static_cast<std::size_t>(c)]);
+      text += Trim(rows[r][static_cast<std::size_t>(c)]);
       if (c < kTableColumnCount - 1) text += kSeparator;
       if (c == kDateColumn && r == 0) text += kSeparator;
       if (c == kEvenMoreColumn && r > 0) text += kSeparator;

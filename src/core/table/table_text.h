@@ -24,9 +24,6 @@ inline constexpr std::string_view kDateHeader = "Date";
 std::vector<TableRow> BuildTableRows(const DrawHistory& history, std::string_view numberHeader,
                                      std::string_view dateHeader);
 
-// A cell as the copies take it: blanks and control characters cut from both ends.
-std::string_view TrimCell(std::string_view cell);
-
 // One cell of the column per line, header first; every line ends with CR LF.
 std::string ColumnCopyText(const std::vector<TableRow>& rows, int column);
 

@@ -248,7 +248,7 @@ void THttpCli::Feed(std::string_view bytes) {
             Fail("the document is larger than " + SizeText(MaxBodySize), kHttpTooLarge);
           // A body in a transfer coding (chunked) is not the document: saved
           // as it comes, its framing would be taken for the file's bytes.
-          else if (!header.transferEncoding.empty() && AsciiLower(header.transferEncoding) != "identity" &&
+          else if (!header.transferEncoding.empty() && LowerCase(header.transferEncoding) != "identity" &&
                    request_ != THttpRequest::httpHEAD && header.status < 400)
             Fail("the server sent the document in the \"" + header.transferEncoding +
                      "\" transfer coding, which an HTTP/1.0 client does not read",
@@ -297,8 +297,8 @@ void THttpCli::TakeBody(std::string_view data) {
 }
 
 bool THttpCli::SameOriginAsUrl() const {
-  return AsciiLower(target_.scheme) == AsciiLower(origin_.scheme) &&
-         AsciiLower(target_.host) == AsciiLower(origin_.host) && target_.port == origin_.port;
+  return LowerCase(target_.scheme) == LowerCase(origin_.scheme) &&
+         LowerCase(target_.host) == LowerCase(origin_.host) && target_.port == origin_.port;
 }
 
 void THttpCli::SessionClosed(int error) {
@@ -327,7 +327,7 @@ void THttpCli::FollowRedirection() {
     return;
   }
   const UrlParts next = ResolveLocation(target_, header.location);
-  const std::string scheme = AsciiLower(next.scheme);
+  const std::string scheme = LowerCase(next.scheme);
   if (scheme != "http" && scheme != "https") {
     failure_ = Failure{"refused to follow the redirection to " + WithoutUserInfo(header.location) +
                            ": only http and https are followed",

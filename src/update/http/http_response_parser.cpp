@@ -9,14 +9,13 @@ namespace drawlyze::http {
 
 namespace {
 
-bool StartsWithHtmlTag(std::string_view text) { return text.size() >= 6 && AsciiLower(text.substr(0, 6)) == "<html>"; }
+bool StartsWithHtmlTag(std::string_view text) { return text.size() >= 6 && LowerCase(text.substr(0, 6)) == "<html>"; }
 
 // A Content-Length value: decimal digits only, blanks around them allowed,
 // at most 18 of them (below 10^18); -1 for anything else ("-5", "1e3", "",
 // 10^23), which the response is refused for.
 long long ContentLengthValue(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  text = Trim(text);
   if (text.empty() || text.size() > 18) return -1;
   long long value = 0;
   for (const char c : text) {
@@ -125,9 +124,8 @@ void ResponseParser::HeaderLine(const std::string& line, std::vector<ResponseEve
     phase_ = header_.locationPending && header_.status < 400 ? Phase::Redirect : Phase::Body;
     return;
   } else if (const auto colon = line.find(':'); colon != std::string::npos) {
-    std::string_view value = std::string_view(line).substr(colon + 1);
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
-    HeaderField(AsciiLower(std::string_view(line).substr(0, colon)), value, events);
+    const std::string_view value = Trim(std::string_view(line).substr(colon + 1));
+    HeaderField(LowerCase(std::string_view(line).substr(0, colon)), value, events);
   }
   header_.lines.push_back(line);
   events.push_back({ResponseEvent::Kind::HeaderLine, line});
@@ -168,7 +166,7 @@ void ResponseParser::HeaderField(std::string_view name, std::string_view value, 
   } else if (name == "accept-ranges") {
     header_.acceptRanges = std::string(value);
   } else if (name == "content-type") {
-    header_.contentType = AsciiLower(value);
+    header_.contentType = LowerCase(value);
   } else if (name == "www-authenticate") {
     header_.authChallenges.emplace_back(value);
   } else if (name == "set-cookie") {

@@ -32,14 +32,7 @@ void SplitHostPort(std::string_view hostPort, UrlParts& parts) {
 
 }  // namespace
 
-std::string AsciiLower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
-
-bool IsSecureScheme(std::string_view scheme) { return AsciiLower(scheme) == "https"; }
+bool IsSecureScheme(std::string_view scheme) { return LowerCase(scheme) == "https"; }
 
 std::string DefaultPort(std::string_view scheme) { return IsSecureScheme(scheme) ? "443" : "80"; }
 
@@ -103,7 +96,7 @@ UrlParts ResolveLocation(const UrlParts& current, std::string_view value) {
     next = SplitUrl(value);
     if (next.host.empty()) {
       next.host = current.host;
-      if (!next.hasPort && AsciiLower(next.scheme) == AsciiLower(current.scheme)) next.port = current.port;
+      if (!next.hasPort && LowerCase(next.scheme) == LowerCase(current.scheme)) next.port = current.port;
     }
     return next;
   }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/history/text_helpers.h"  // LowerCase: schemes, hosts and header names compare without case
+
 namespace drawlyze::http {
 
 struct UrlParts {
@@ -29,10 +31,6 @@ std::string WithoutUserInfo(std::string_view url);
 // The port used when a URL names none: "443" for https, "80" otherwise.
 std::string DefaultPort(std::string_view scheme);
 bool IsSecureScheme(std::string_view scheme);
-
-// ASCII lower case, whatever the locale: schemes, hosts and header names
-// compare without regard to case.
-std::string AsciiLower(std::string_view text);
 
 // scheme://host[:port]path, the port only when it is not the scheme's default.
 std::string JoinUrl(const UrlParts& parts);
