@@ -92,7 +92,7 @@ void THttpCli::StartRequest(THttpRequest request) {
 
   // Only what the client speaks is fetched: an ftp:// or gopher:// address
   // sent as HTTP to port 80 would reach whatever listens there.
-  if (const std::string scheme = AsciiLower(SplitUrl(URL).scheme); scheme != "http" && scheme != "https")
+  if (const std::string scheme = LowerCase(SplitUrl(URL).scheme); scheme != "http" && scheme != "https")
     throw EHttpException("refused to fetch " + WithoutUserInfo(URL) + ": only http and https are fetched",
                          kHttpBadUrl);
 
