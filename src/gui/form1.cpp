@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -444,6 +445,14 @@ void TForm1::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect band = ChartBand();
   painter.drawImage(band, surface_, QRect(0, 0, band.width(), band.height()));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (forms_.Form_plays && !forms_.Form_plays->LeaveChanges(TForm_plays::Leaving::Program)) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

@@ -108,6 +108,8 @@ class TForm1 : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;    // FormPaint
   void resizeEvent(QResizeEvent* event) override;  // FormResize
+  // Plays typed and not saved are offered for saving before the program ends.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate(const char* drawFileArgument);

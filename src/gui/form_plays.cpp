@@ -571,17 +571,19 @@ bool TForm_plays::SavePlaysFile(const QString& path) {
   return true;
 }
 
-bool TForm_plays::LeaveChanges() {
+bool TForm_plays::LeaveChanges(Leaving leaving) {
   if (!modified_) return true;
-  if (!gui::AskYesNo("The plays have changed. Save them to " + QDir::toNativeSeparators(path_) +
-                         "?\n(No keeps them in this window, unsaved, until the program ends.)",
-                     this))
+  const QString no = leaving == Leaving::Window  ? "No keeps them in this window, unsaved, until the program ends."
+                     : leaving == Leaving::Plays ? "No drops them for the file you open."
+                                                 : "No drops them.";
+  if (!gui::AskYesNo("The plays have changed. Save them to " + QDir::toNativeSeparators(path_) + "?\n(" + no + ")",
+                     leaving == Leaving::Program ? parentWidget() : static_cast<QWidget*>(this)))
     return true;
   return SavePlaysFile(path_);
 }
 
 void TForm_plays::xpButton_OpenClick() {
-  if (!LeaveChanges()) return;
+  if (!LeaveChanges(Leaving::Plays)) return;
   const QString path = gui::OpenFileName(path_, kPlaysFilter, this);
   if (!path.isEmpty()) OpenPlaysFile(path);
 }
@@ -594,5 +596,5 @@ void TForm_plays::xpButton_SaveAsClick() {
 }
 
 void TForm_plays::reject() {
-  if (LeaveChanges()) QDialog::reject();
+  if (LeaveChanges(Leaving::Window)) QDialog::reject();
 }

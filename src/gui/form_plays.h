@@ -92,6 +92,11 @@ class TForm_plays : public QDialog {
   void xpButton_SaveAsClick();
   // Esc, Close and the close box: plays changed since the last save are offered for saving first.
   void reject() override;
+  // Offers plays changed since the last save for saving before they are left:
+  // the window closes, another file is opened, or the program ends. False
+  // when they should stay (the save failed).
+  enum class Leaving { Window, Plays, Program };
+  bool LeaveChanges(Leaving leaving);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -109,8 +114,6 @@ class TForm_plays : public QDialog {
   void FillDraws();
   void ShowFile();
   void ShowNote();
-  // Asks before plays changed since the last save are left; false: stay.
-  bool LeaveChanges();
   // The wins of the report not announced yet: announced (when announce) or
   // only remembered (the user's own edits), then kept in the announced file.
   void NoteWins(bool announce);

@@ -283,6 +283,16 @@ TEST_F(FormPlaysTest, ClosingWithChangesOffersToSave) {
   EXPECT_EQ(Read("plays.csv"), "date,draw,bet,number,amount,draws\r\n2020-04-02,Eve,straight,555,1.00,1\r\n");
   form->reject();  // saved: no question
   EXPECT_EQ(questions.size(), 1);
+
+  // Quitting the program with a play not saved: Yes saves it first.
+  Type("2020-04-02", "Mid", "front pair", "12");
+  form->xpButton_AddClick();
+  main->show();
+  main->close();
+  ASSERT_EQ(questions.size(), 2);
+  EXPECT_TRUE(questions[1].endsWith("(No drops them.)"));
+  EXPECT_FALSE(main->isVisible());
+  EXPECT_TRUE(Read("plays.csv").endsWith("2020-04-02,Mid,front pair,12,1.00,1\r\n"));
 }
 
 TEST_F(FormPlaysTest, AnEditedPrizeTableIsUsedAndABrokenOneSaidSo) {
