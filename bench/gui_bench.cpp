@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <fstream>
 #include <string>
@@ -73,6 +74,50 @@ void BM_StartUpToFirstPaintedView(benchmark::State& state) {
   state.counters["rss_MiB"] = ResidentMiB();
 }
 BENCHMARK(BM_StartUpToFirstPaintedView)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Loading the 10,000-draw file again (Ctrl+O): the model's draws replaced,
+// then the table of draws (a model reset), the "Use Last Draws" list and the view.
+void BM_ReloadDrawFile(benchmark::State& state) {
+  App();
+  gui::g_messageHook = [](const QString&) {};
+  gui::Model model;
+  const gui::Forms forms(model, FullDrawFile().c_str());
+  forms.Form1->show();
+  const QString path = QString::fromStdString(FullDrawFile());
+  for (auto _ : state) {
+    forms.Form1->LoadDrawFile(path);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_ReloadDrawFile)->Unit(benchmark::kMillisecond);
+
+// The yardstick of the table of draws as a model: what a load cost when the
+// table held an item per cell, 10,000 rows of seven items filled anew.
+void BM_ItemTableRefill(benchmark::State& state) {
+  App();
+  QTableWidget table(1, 7);
+  const DrawHistory history = [] {
+    DrawHistory h;
+    h.Assign(ParseDrawFile(bench::RandomDrawFile(MAX_DRAWS)).draws);
+    return h;
+  }();
+  for (auto _ : state) {
+    table.clearContents();
+    table.setRowCount(history.Count());
+    for (int k = 0; k < history.Count(); ++k) {
+      const DrawNumbers a = history.GetDraw(k);
+      const QString texts[7] = {QString::fromStdString(history.NumberText(k)),
+                                QString::fromStdString(history.DateText(k)),
+                                QString::number(a[0]),
+                                QString::number(a[1]),
+                                QString::number(a[2]),
+                                QString(),
+                                QString::number(a[0] + a[1] + a[2])};
+      for (int c = 0; c < 7; ++c) table.setItem(k, c, new QTableWidgetItem(texts[c]));
+    }
+  }
+}
+BENCHMARK(BM_ItemTableRefill)->Unit(benchmark::kMillisecond);
 
 // A click on an option: the dispatcher, the view, painting the chart surface.
 void BM_OptionClick(benchmark::State& state) {

@@ -1,12 +1,13 @@
 #!/bin/sh
-# Builds one libFuzzer target, fuzz/TARGET_fuzz.cpp, with clang and the
-# project sources it needs, seeds its corpus and runs it for SECONDS.
+# Builds one libFuzzer target, fuzz/TARGET_fuzz.cpp, with clang through CMake
+# (the project's libraries, instrumented), seeds its corpus and runs it for SECONDS.
 # "all" runs every target in turn, one at a time.
 # usage: fuzz/run.sh TARGET|all SECONDS [BUILD_FOLDER]
 # Each target keeps its corpus in BUILD_FOLDER/TARGET/corpus (it grows from run
 # to run) and writes the inputs that fail to BUILD_FOLDER/TARGET/findings.
-# Needs clang++ with its libFuzzer runtime, zlib's headers (the Deflate target
-# checks against zlib) and python3 (cuts the seed members out of the archives).
+# Needs clang++ with its libFuzzer runtime, what the build needs (scripts/setup.sh),
+# zlib's headers (the Deflate target checks against zlib) and python3 (cuts the
+# seed members out of the archives). Every ordinary build replays the seeds as tests.
 set -eu
 repo=$(cd "$(dirname "$0")/.." && pwd)
 targets="draw_file sieve_pattern state_settings inflate explode unshrink zip http_parser import"
@@ -33,22 +34,11 @@ if [ "$target" = all ]; then
 fi
 
 cd "$repo"
-libs=""
 options=""
 case $target in
-  draw_file) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp" ;;
-  sieve_pattern) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp
-      src/core/sieve/sieve_patterns.cpp src/core/sieve/sieve_pattern_file.cpp src/core/files/whole_file.cpp
-      src/core/files/save_target.cpp src/core/error/error.cpp" ;;
-  state_settings) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp
-      src/core/table/column_runs.cpp src/core/table/state_settings.cpp src/core/files/whole_file.cpp
-      src/core/files/save_target.cpp src/core/error/error.cpp" ;;
-  zip) sources=$(echo src/update/zip/*.cpp) ;;
+  draw_file | sieve_pattern | state_settings | zip | http_parser | import) ;;
   # Inputs past 16 KiB mostly repeat what shorter ones reach, only slower.
-  inflate) sources=$(echo src/update/zip/*.cpp) libs="-lz" options="-max_len=16384" ;;
-  explode | unshrink) sources=$(echo src/update/zip/*.cpp) options="-max_len=16384" ;;
-  http_parser) sources="src/update/http/http_response_parser.cpp src/update/http/http_url.cpp" ;;
-  import) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp src/core/history/escaped_text.cpp $(echo src/core/import/*.cpp)" ;;
+  inflate | explode | unshrink) options="-max_len=16384" ;;
   *)
     echo "fuzz: unknown target '$target'; targets: $targets" >&2
     exit 2
@@ -57,17 +47,13 @@ esac
 
 work="$build/$target"
 mkdir -p "$work/corpus" "$work/findings"
-binary="$work/${target}_fuzz"
-# Built again when a file in fuzz/ or in a folder of its sources is newer.
-# shellcheck disable=SC2086 # the source lists split into words on purpose
-folders=$(for s in $sources; do dirname "$s"; done | sort -u)
-# shellcheck disable=SC2086
-if [ ! -x "$binary" ] || [ -n "$(find fuzz $folders -newer "$binary" -type f | head -n 1)" ]; then
-  echo "fuzz: building $target" >&2
-  # shellcheck disable=SC2086
-  "$cxx" -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$repo/src" "fuzz/${target}_fuzz.cpp" $sources $libs -o "$binary"
-fi
+# The targets build from CMake with the project's libraries (fuzz/CMakeLists.txt),
+# instrumented for libFuzzer; only the target asked for and what it links.
+cmake -S "$repo" -B "$build/cmake" -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DDRAWLYZE_FUZZ=ON -DDRAWLYZE_TESTS=OFF -DDRAWLYZE_BENCH=OFF > /dev/null
+echo "fuzz: building $target" >&2
+cmake --build "$build/cmake" -j"$(nproc)" --target "${target}_fuzz" > /dev/null
+binary="$build/cmake/bin/${target}_fuzz"
 
 # Seeds: the files under fuzz/seeds/TARGET, plus those cut from the fixtures.
 if [ -d "fuzz/seeds/$target" ]; then cp fuzz/seeds/"$target"/* "$work/corpus/"; fi
@@ -117,5 +103,5 @@ echo "fuzz: running $target for $seconds s; corpus $work/corpus" >&2
 cd "$work"
 # -print_final_stats=1 reports the executions done.
 # shellcheck disable=SC2086
-exec "./${target}_fuzz" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 $options \
+exec "$binary" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 $options \
   -artifact_prefix="$work/findings/" corpus

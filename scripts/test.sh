@@ -7,7 +7,7 @@ scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAWLYZE_WERROR=ON > /dev/null
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test --output-on-failure -j"$jobs"
 

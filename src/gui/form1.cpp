@@ -7,15 +7,17 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyleOptionGroupBox>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "core/chart/grid_ranges.h"
 #include "core/history/repeat_marks.h"
 #include "core/model/draw_model.h"
-#include "core/table/table_text.h"
 #include "core/views/views.h"
 #include "gui/count_combo.h"
+#include "gui/draw_grid.h"
 #include "gui/form_import.h"
 #include "gui/form_plays.h"
 #include "gui/form_sieve.h"
@@ -48,6 +50,12 @@ constexpr int kNumberColumnWidth = 30;
 // this margin lies inside the window.
 constexpr int kBottomMargin = 8;
 constexpr int kTableHeight = 296;
+// The chart band: from this column of the window, this far below the menu
+// bar, to this many pixels short of the window's right edge (at most the
+// surface's width), kChartVisibleHeight rows high.
+constexpr int kChartBandLeft = 5;
+constexpr int kChartBandTop = 0;
+constexpr int kChartBandRightMargin = 15;
 
 // The row of the option group a control stands beside: the option that reads it.
 int OptionRow(bool OptionControls::*control) {
@@ -123,7 +131,7 @@ class TForm1::GridDelegate : public QStyledItemDelegate {
 TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileArgument, QWidget* parent)
     : QWidget(parent), model_(model), forms_(forms) {
   setObjectName("Form1");
-  StringGrid1 = new QTableWidget(this);
+  StringGrid1 = new gui::DrawGrid(model_.history, this);
   RadioGroup1 = new QGroupBox("Select Option:", this);
   RadioGroup1Buttons = new QButtonGroup(this);
   Label1 = new QLabel("Use Last Draws:", this);
@@ -194,10 +202,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   setMinimumSize(kDesignWidth, ChartBand().bottom() + 1 + kTableHeight + kBottomMargin);
   drawlyze::gui::PlaceAtTop(this, kDesignWidth, minimumHeight());
 
-  // The table of draws.
-  StringGrid1->setColumnCount(7);
-  const auto utf8 = [](std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); };
-  StringGrid1->setHorizontalHeaderLabels({utf8(kNumberHeader), utf8(kDateHeader), "A1", "A2", "A3", "", " S"});
+  // The table of draws: its model reads the model's history.
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
   StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
@@ -211,7 +216,6 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* delegate = new GridDelegate(this);
   StringGrid1->setItemDelegate(delegate);
-  StringGrid1->setRowCount(1);
 
   drawlyze::gui::AcceptTypedCount(ComboBox_last_draws);
 
@@ -223,15 +227,17 @@ void TForm1::FormCreate(const char* drawFileArgument) {
 
   // The controls show the model's selection: step 3, bias 0, grid and Median off.
   const Selection& selection = model_.selection;
-  for (int i = 1; i <= 20; ++i) xpComboBox_grid->addItem(QString::number(i));
-  xpComboBox_grid->setCurrentIndex(selection.grid.step - 1);
-  for (int i = 0; i <= 19; ++i) xpComboBox_grid_bias->addItem(QString::number(i));
-  xpComboBox_grid_bias->setCurrentIndex(selection.grid.bias);
+  for (int i = kGridStepMin; i <= kGridStepMax; ++i) xpComboBox_grid->addItem(QString::number(i));
+  xpComboBox_grid->setCurrentIndex(selection.grid.step - kGridStepMin);
+  for (int i = kGridBiasMin; i <= kGridBiasMax; ++i) xpComboBox_grid_bias->addItem(QString::number(i));
+  xpComboBox_grid_bias->setCurrentIndex(selection.grid.bias - kGridBiasMin);
   xpCheckBox_grid->setChecked(selection.grid.on);
   xpCheckBox_median->setChecked(selection.median);
   ShowSeparationCaptions();
 
-  connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this] { StringGrid1Click(); });
+  connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+    if (!fillingGrid_) StringGrid1Click();
+  });
   connect(RadioGroup1Buttons, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
   connect(ComboBox_last_draws, &QComboBox::currentIndexChanged, this, [this] { ComboBox_last_drawsChange(); });
   connect(Button_Copy, &QPushButton::clicked, this, [this] { Button_copyClick(); });
@@ -270,8 +276,11 @@ const DrawHistory& TForm1::History() const { return model_.history; }
 
 int TForm1::SelectedRow() const { return model_.selection.row; }
 
+int TForm1::SelectedOption() const { return model_.selection.option; }
+
 QRect TForm1::ChartBand() const {
-  return QRect(5, MenuBar1->height(), std::min(width() - 15, surface_.width()), kChartVisibleHeight);
+  return QRect(kChartBandLeft, MenuBar1->height() + kChartBandTop,
+               std::min(width() - kChartBandRightMargin, surface_.width()), kChartVisibleHeight);
 }
 
 void TForm1::SelectRow(int row) {
@@ -323,25 +332,13 @@ void TForm1::ShowFileInTitle() {
 }
 
 void TForm1::FillGrid() {
-  const QSignalBlocker block(StringGrid1);
-  const DrawHistory& history = History();
-  const int count = history.Count();
-  StringGrid1->clearContents();
-  StringGrid1->setRowCount(std::max(count, 1));
-  for (int k = 0; k < count; ++k) {
-    const DrawNumbers a = history.GetDraw(k);
-    const QString texts[7] = {Latin1(history.NumberText(k)),
-                              Latin1(history.DateText(k)),
-                              QString::number(a[0]),
-                              QString::number(a[1]),
-                              QString::number(a[2]),
-                              QString(),
-                              QString::number(a[0] + a[1] + a[2])};
-    for (int c = 0; c < 7; ++c) StringGrid1->setItem(k, c, new QTableWidgetItem(texts[c]));
-  }
+  // The current cell moves without a click: DrawsLoaded redraws once after.
+  const QScopedValueRollback filling(fillingGrid_, true);
+  const int column = std::max(StringGrid1->currentColumn(), 0);
+  StringGrid1->Model()->HistoryReplaced();
   drawlyze::gui::FitColumnToTexts(StringGrid1, 0, kNumberColumnWidth);  // numbers run to 25,000 and more
   // The model kept the selected row where it still exists.
-  StringGrid1->setCurrentCell(model_.selection.row - 1, std::max(StringGrid1->currentColumn(), 0));
+  StringGrid1->setCurrentCell(model_.selection.row - 1, column);
 }
 
 void TForm1::FillLastDrawsCombo() {

@@ -14,11 +14,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QWidget>
 
 #include "core/chart/chart.h"
 #include "core/history/draw_history.h"
+#include "gui/draw_grid.h"
 
 namespace drawlyze::gui {
 class ChartSaveActions;
@@ -37,7 +37,8 @@ class TForm1 : public QWidget {
   ~TForm1() override;
 
   const drawlyze::DrawHistory& History() const;
-  int SelectedRow() const;  // R, 1-based; 1 when the table has no draws
+  int SelectedRow() const;     // R, 1-based; 1 when the table has no draws
+  int SelectedOption() const;  // the model's option, the one the view shows
   const QString& CopyText() const { return copyText_; }
   const drawlyze::Chart& CurrentChart() const { return chart_; }
   const QImage& ChartSurface() const { return surface_; }
@@ -52,7 +53,7 @@ class TForm1 : public QWidget {
   void SelectOption(int option);
 
   // Controls, named as in the design.
-  QTableWidget* StringGrid1;
+  drawlyze::gui::DrawGrid* StringGrid1;  // a view on the model's draws
   QGroupBox* RadioGroup1;
   QButtonGroup* RadioGroup1Buttons;
   QLabel* Label1;
@@ -134,6 +135,7 @@ class TForm1 : public QWidget {
   QImage surface_;
   QString copyText_;
   QString openDialogFileName_;
+  bool fillingGrid_ = false;  // a load moves the current cell: no click
   class GridDelegate;
   friend class GridDelegate;
 };

@@ -114,7 +114,7 @@ bool ChartSaveActions::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-QString ChartSaveActions::Caption() const { return OptionCaption(std::max(0, form_->RadioGroup1Buttons->checkedId())); }
+QString ChartSaveActions::Caption() const { return OptionCaption(form_->SelectedOption()); }
 
 void ChartSaveActions::CopyText() const { QGuiApplication::clipboard()->setText(form_->CopyText()); }
 

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 
@@ -135,12 +135,12 @@ void PlaceAtTop(QWidget* window, int width, int minHeight) {
   if (!window->findChild<QObject*>(KeepOnScreen::kName, Qt::FindDirectChildrenOnly)) new KeepOnScreen(window);
 }
 
-void FitColumnToTexts(QTableWidget* table, int column, int designedWidth) {
+void FitColumnToTexts(QTableView* table, int column, int designedWidth) {
   const QFontMetrics metrics(table->font());
   int widest = 0;
-  for (int r = 0; r < table->rowCount(); ++r)
-    if (const QTableWidgetItem* item = table->item(r, column))
-      widest = std::max(widest, metrics.horizontalAdvance(item->text()));
+  const QAbstractItemModel* model = table->model();
+  for (int r = 0; model && r < model->rowCount(); ++r)
+    widest = std::max(widest, metrics.horizontalAdvance(model->index(r, column).data().toString()));
   // An item view keeps the focus frame's margin and one pixel on each side of a text.
   const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
   table->setColumnWidth(column, std::max(designedWidth, widest + margins));

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <initializer_list>
 
-class QTableWidget;
+class QTableView;
 
 namespace drawlyze::gui {
 
@@ -54,6 +54,6 @@ void PlaceAtTop(QWidget* window, int width, int minHeight);
 
 // The column as designed, or as wide as its widest text needs with the
 // table's cell margins (a number column of 25,000 draws).
-void FitColumnToTexts(QTableWidget* table, int column, int designedWidth);
+void FitColumnToTexts(QTableView* table, int column, int designedWidth);
 
 }  // namespace drawlyze::gui

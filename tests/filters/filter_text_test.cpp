@@ -67,8 +67,11 @@ TEST(FilterText, WhatAPlayerGetsWrongIsSaid) {
     Result<Filter> f = ParseFilter(name, value);
     ASSERT_FALSE(f);
     EXPECT_EQ(f.Failure().subject, std::string("--") + name);
-    if (std::string(name) != "contains") EXPECT_NE(f.Failure().detail.find(says), std::string::npos) << f.Failure().detail;
-    else EXPECT_NE(f.Failure().detail.find("\"a\" is not a digit"), std::string::npos) << f.Failure().detail;
+    if (std::string(name) != "contains") {
+      EXPECT_NE(f.Failure().detail.find(says), std::string::npos) << f.Failure().detail;
+    } else {
+      EXPECT_NE(f.Failure().detail.find("\"a\" is not a digit"), std::string::npos) << f.Failure().detail;
+    }
   }
 }
 

@@ -85,7 +85,9 @@ TEST(StaticFilters, EachKeepsWhatHandAndNaiveCountsSay) {
     const Filter f = FilterOf(c.name, c.value);
     const int kept = static_cast<int>(KeptByStatic(f).count());
     EXPECT_EQ(kept, CountNaively(c.naive));
-    if (c.byHand >= 0) EXPECT_EQ(kept, c.byHand);
+    if (c.byHand >= 0) {
+      EXPECT_EQ(kept, c.byHand);
+    }
   }
 }
 

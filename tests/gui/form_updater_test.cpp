@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "../update/http/test_server.h"
 #include "forms_test.h"
@@ -25,6 +26,26 @@ using testing::kFourDraws;
 const QByteArray kTwoDraws =
     "1 01.01.2011 Sat Day 4 9 1 x\r\n"
     "2 01.01.2011 Sat Eve 9 1 5 x\r\n";
+
+// Runs `then` on each message box as it is shown (from the box's own event
+// loop), the event a test waits for instead of looking every few milliseconds.
+class ShownMessageBoxes : public QObject {
+ public:
+  explicit ShownMessageBoxes(std::function<void(QMessageBox*)> then) : then_(std::move(then)) {
+    QApplication::instance()->installEventFilter(this);
+  }
+  ~ShownMessageBoxes() override { QApplication::instance()->removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
+      QTimer::singleShot(0, box, [this, box] { then_(box); });
+    return false;
+  }
+
+ private:
+  std::function<void(QMessageBox*)> then_;
+};
 
 class FormUpdaterTest : public testing::FormsTest {
  protected:
@@ -143,16 +164,12 @@ TEST_F(FormUpdaterTest, TheServersWordsAreShownAsPlainText) {
   gui::g_messageHook = nullptr;
   std::vector<Qt::TextFormat> formats;
   QString shown;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-        formats.push_back(box->textFormat());
-        shown = box->text();
-        box->accept();
-      }
+  // The box is read and closed once it is shown, not found by polling.
+  ShownMessageBoxes boxes([&](QMessageBox* box) {
+    formats.push_back(box->textFormat());
+    shown = box->text();
+    box->accept();
   });
-  poll.start(10);
   form->Edit1_url->setText(QString::fromStdString(server_->Url("/reason-html")));
   form->xpButton_Update->click();
   EXPECT_EQ(formats, std::vector<Qt::TextFormat>{Qt::PlainText});
@@ -179,7 +196,7 @@ TEST_F(FormUpdaterTest, CloseOrEscapeStopsAStalledDownload) {
     form->show();
     form->Edit1_url->setText(QString::fromStdString(server_->Url("/stall-body")));
     QStringList duringDownload;
-    QTimer::singleShot(300, form, [&] {
+    const QMetaObject::Connection stalled = server_->OnStalled(form, [&] {
       duringDownload = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
       if (escape)
         QTest::keyClick(form, Qt::Key_Escape);
@@ -190,6 +207,7 @@ TEST_F(FormUpdaterTest, CloseOrEscapeStopsAStalledDownload) {
     clock.start();
     form->xpButton_Update->click();
     EXPECT_LT(clock.elapsed(), 10000);
+    QObject::disconnect(stalled);
     EXPECT_EQ(duringDownload.size(), 2);  // the draw file and the working folder
     EXPECT_TRUE(form->LastResult().stopped);
     EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();

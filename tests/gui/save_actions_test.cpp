@@ -25,6 +25,7 @@
 
 #include "core/backtest/randomness.h"
 #include "core/reports/reports.h"
+#include "core/views/views.h"
 #include "gui/form1.h"
 #include "gui/form_memo.h"
 #include "gui/form_table.h"
@@ -170,6 +171,17 @@ TEST_F(SaveActionsTest, TheChartMenuCopiesAndSavesWhatTheWindowShows) {
   EXPECT_TRUE(rightClick(QPoint(100, 100)));
   EXPECT_FALSE(rightClick(form->StringGrid1->geometry().topLeft() + QPoint(10, 30)));
   EXPECT_FALSE(rightClick(QPoint(100, 450)));
+}
+
+// The chart's file is named after the option the model holds, the one its
+// view shows, whoever chose it: the option group's buttons are not asked.
+TEST_F(SaveActionsTest, TheChartIsNamedAfterTheModelsOption) {
+  form->show();
+  model.selection.option = 4;  // as a window other than the option group would choose it
+  form->RunSelectedView();
+  Save([&] { form->ChartMenu->SaveImage1->trigger(); }, "chart.png");
+  EXPECT_EQ(proposedNames.last(), gui::FileNameOf(QString::fromUtf8(OptionCaption(4))) + ".png");
+  EXPECT_NE(proposedNames.last(), "Skips.png");
 }
 
 TEST_F(SaveActionsTest, TheReportWindowSavesItsLinesAsTextOrCsv) {

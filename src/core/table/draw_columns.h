@@ -12,6 +12,7 @@ namespace drawlyze {
 
 inline constexpr int kTableColumnCount = 14;
 inline constexpr int kFirstDerivedColumn = 2;  // "First"; columns 0 and 1 hold number and date
+inline constexpr int kSumColumn = 4;           // "Sum": the three numbers added
 inline constexpr int kDerivedColumnCount = 12;
 
 // Columns 2..13 of one draw, in table order: First, Last, Sum, Min, Max,

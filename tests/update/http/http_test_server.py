@@ -19,7 +19,7 @@ Paths:
   /status/CODE          CODE "Custom Reason" with a short body
   /html                 no header at all: "<hTmL>..." then close
   /stall                reads the request and sends nothing
-  /stall-body           a header and part of the body, then nothing
+  /stall-body           a header and part of the body, then nothing ("STALLED /stall-body" on stdout)
   /longline             a header line of 9000 characters
   /fields               cookies, ranges, type, length and authentication headers
   /reset                closes without answering
@@ -161,6 +161,8 @@ def serve(conn, port):
         wait_for_close(conn, 60)
     elif path == "/stall-body":
         conn.sendall(b"HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nonly the start")
+        # A test that must act mid-download waits for this line, not for a clock.
+        print("STALLED %s" % path, flush=True)
         wait_for_close(conn, 60)
     elif path == "/longline":
         conn.sendall(b"HTTP/1.0 200 OK\r\nX-Long: " + b"a" * 9000 + b"\r\n\r\nbody")

@@ -50,6 +50,16 @@ class TestServer {
   TestServer& operator=(const TestServer&) = delete;
 
   bool Ok() const { return port_ > 0; }
+  // Runs `then` each time the server has sent the start of a response and
+  // stalls ("STALLED path" on its output), inside whatever event loop runs:
+  // a test acts mid-download on that event instead of after a guessed time.
+  template <class Then>
+  QMetaObject::Connection OnStalled(QObject* context, Then then) {
+    return QObject::connect(&process_, &QProcess::readyReadStandardOutput, context, [this, then] {
+      while (process_.canReadLine())
+        if (process_.readLine().startsWith("STALLED")) then();
+    });
+  }
   int Port() const { return port_; }
   int SecondPort() const { return secondPort_; }
   std::string Url(const std::string& path, const std::string& host = "127.0.0.1",

@@ -4,11 +4,14 @@
 #include <signal.h>
 #include <sys/stat.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThread>
+#include <functional>
 
 #include "../http/test_server.h"
 
@@ -27,6 +30,17 @@ CliRun Cli(const QStringList& args) {
   p.waitForFinished(60000);
   return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
           QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+// Waits (10 s at most) until `done` holds, woken by each change of the folder
+// rather than polling it on a clock; false when it never held.
+bool WaitForFolder(const QString& folder, const std::function<bool()>& done) {
+  QFileSystemWatcher watcher({folder});
+  QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
+  const QDeadlineTimer deadline(10000);
+  while (!done())
+    if (deadline.hasExpired() || !changed.wait(static_cast<int>(deadline.remainingTime()))) return done();
+  return true;
 }
 
 QByteArray Read(const QString& path) {
@@ -120,8 +134,7 @@ TEST_F(CliNetTest, GetEscapesTheServersWordsAndLeavesNothingWhenStopped) {
     QProcess p;
     p.start(QCoreApplication::applicationDirPath() + "/drawlyze-cli", {"get", Url("/drip"), dir.filePath("out.bin")});
     ASSERT_TRUE(p.waitForStarted());
-    for (int i = 0; i < 100 && QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty(); ++i)
-      QThread::msleep(20);
+    EXPECT_TRUE(WaitForFolder(dir.path(), [&] { return !QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty(); }));
     ::kill(static_cast<pid_t>(p.processId()), sig);
     ASSERT_TRUE(p.waitForFinished(10000));
     EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
@@ -145,7 +158,7 @@ TEST_F(CliNetTest, AStoppedUpdateLeavesTheFolderAsItWas) {
     const auto entries = [&] {
       return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     };
-    for (int i = 0; i < 200 && entries().size() < 2; ++i) QThread::msleep(20);
+    EXPECT_TRUE(WaitForFolder(dir.path(), [&] { return entries().size() >= 2; }));
     ::kill(static_cast<pid_t>(p.processId()), sig);
     ASSERT_TRUE(p.waitForFinished(10000));
     EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
