@@ -15,6 +15,7 @@
 #include "core/table/table_text.h"
 #include "core/views/views.h"
 #include "gui/count_combo.h"
+#include "gui/form_filters.h"
 #include "gui/form_import.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
@@ -136,6 +137,7 @@ TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileA
   xpComboBox_grid = new QComboBox(this);
   xpComboBox_grid_bias = new QComboBox(this);
   xpButton_statistics = new QPushButton("Statistics", this);
+  xpButton_Filters = new QPushButton("Filters", this);
   ChartMenu = new gui::ChartSaveActions(this);
   FormCreate(drawFileArgument);
 }
@@ -166,9 +168,11 @@ void TForm1::FormCreate(const char* drawFileArgument) {
       {xpComboBox_grid, "xpComboBox_grid", 296, 568, 49, 22},
       {xpComboBox_grid_bias, "xpComboBox_grid_bias", 352, 568, 49, 22},
       {xpButton_statistics, "xpButton_statistics", 448, 560, 65, 20},
+      {xpButton_Filters, "xpButton_Filters", 472, 356, 57, 20},
   });
   drawlyze::gui::StyleButtons(
-      {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics});
+      {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics,
+       xpButton_Filters});
   xpCheckBox_grid->setToolTip("Grid ON/OFF");
   xpComboBox_grid->setToolTip("Grid's step");
   xpComboBox_grid_bias->setToolTip("Grid's bias");
@@ -233,6 +237,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   connect(Button_Copy, &QPushButton::clicked, this, [this] { Button_copyClick(); });
   connect(xpButton_Update, &QPushButton::clicked, this, [this] { xpButton_UpdateClick(); });
   connect(xpButton_statistics, &QPushButton::clicked, this, [this] { xpButton_statisticsClick(); });
+  connect(xpButton_Filters, &QPushButton::clicked, this, [this] { xpButton_FiltersClick(); });
   connect(xpButton_Sieve, &QPushButton::clicked, this, [this] { xpButton_SieveClick(); });
   connect(Button_left_right, &QPushButton::clicked, this, [this] { Button_left_rightClick(); });
   connect(Button_center, &QPushButton::clicked, this, [this] { Button_centerClick(); });
@@ -390,6 +395,7 @@ void TForm1::Button_copyClick() {
 void TForm1::xpButton_UpdateClick() { forms_.Form_updater->exec(); }
 
 void TForm1::xpButton_statisticsClick() { forms_.Form_statistics->exec(); }
+void TForm1::xpButton_FiltersClick() { forms_.Form_filters->exec(); }
 
 void TForm1::xpButton_SieveClick() { forms_.Form_Sieve->exec(); }
 
@@ -464,6 +470,7 @@ void TForm1::FormResize() {
   top(xpButton_Sieve, OptionRow(&OptionControls::sieveButton) * h + RadioGroup1->y() + 5);
   top(xpButton_Update, RadioGroup1->y());
   top(xpButton_statistics, xpCheckBox_grid->y());
+  top(xpButton_Filters, xpButton_Update->y() + 52);  // below Update, above the Separation buttons
   update();
 }
 

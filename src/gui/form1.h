@@ -67,6 +67,7 @@ class TForm1 : public QWidget {
   QComboBox* xpComboBox_grid;
   QComboBox* xpComboBox_grid_bias;
   QPushButton* xpButton_statistics;
+  QPushButton* xpButton_Filters;
   // The chart's menu (a right click on the chart): Copy Text, Copy Image, Save Image..., Save Text...
   drawlyze::gui::ChartSaveActions* ChartMenu;
   // The menu bar: File, Analysis, Update, Help. Each entry is an action named
@@ -86,6 +87,7 @@ class TForm1 : public QWidget {
   void Button_copyClick();
   void xpButton_UpdateClick();
   void xpButton_statisticsClick();
+  void xpButton_FiltersClick();
   void xpButton_SieveClick();
   void Button_left_rightClick();
   void Button_centerClick();

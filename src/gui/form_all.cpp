@@ -2,6 +2,7 @@
 
 #include "gui/form1.h"
 #include "gui/form_backtest_chart.h"
+#include "gui/form_filters.h"
 #include "gui/form_import.h"
 #include "gui/form_help.h"
 #include "gui/form_memo.h"
@@ -27,6 +28,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
   Form_import = new TForm_import(model, Form1);
+  Form_filters = new TForm_filters(model, Form1);
   Form_help = new TForm_help(Form1);
   // F1 in every window of the set (menus aside), whoever made it.
   QList<QWidget*> windows{Form1};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/backtest/digit_tracker.h"
 #include "core/plays/bet_types.h"
 #include "core/views/sieve_candidates.h"
 
@@ -46,21 +47,22 @@ NumberSet Matching(const std::array<DigitSet, 3>& sets, SetMatch match) {
 }  // namespace
 
 MeasuresAlong::MeasuresAlong(const DrawHistory& history, int upTo) : history_(&history), upTo_(upTo) {}
+MeasuresAlong::~MeasuresAlong() = default;
 
 void MeasuresAlong::Advance() {
   if (upTo_ <= 0) return;
   --upTo_;
-  for (Tracked& t : tracked_) t.tracker.Push(history_->GetDraw(upTo_));
+  for (Tracked& t : tracked_) t.tracker->Push(history_->GetDraw(upTo_));
 }
 
 DigitMeasures MeasuresAlong::For(LastDraws window) {
   const int n = TrackerWindow(window);
   for (Tracked& t : tracked_)
-    if (t.window == n) return t.tracker.Measures();
-  Tracked t{n, DigitTracker(n)};
-  for (int i = history_->Count() - 1; i >= upTo_ && i >= 0; --i) t.tracker.Push(history_->GetDraw(i));
+    if (t.window == n) return t.tracker->Measures();
+  Tracked t{n, std::make_unique<DigitTracker>(n)};
+  for (int i = history_->Count() - 1; i >= upTo_ && i >= 0; --i) t.tracker->Push(history_->GetDraw(i));
   tracked_.push_back(std::move(t));
-  return tracked_.back().tracker.Measures();
+  return tracked_.back().tracker->Measures();
 }
 
 std::array<DigitSet, 3> HistoryDigits(const HistoryDigitsFilter& f, const FilterContext& c) {
