@@ -203,7 +203,10 @@ TForm_filters::TForm_filters(drawlyze::gui::Model& model, QWidget* parent) : QDi
   connect(Button_save_list, &QPushButton::clicked, this, [this] { Button_save_listClick(); });
   connect(Button_save_set, &QPushButton::clicked, this, [this] { Button_save_setClick(); });
   connect(Button_open_set, &QPushButton::clicked, this, [this] { Button_open_setClick(); });
-  connect(&model_, &drawlyze::gui::Model::drawsLoaded, this, [this] { Recount(); });
+  connect(&model_, &drawlyze::gui::Model::drawsLoaded, this, [this] {
+    measures_.reset();
+    Recount();
+  });
   LoadPrizes();
   connect(&model_, &drawlyze::gui::Model::patternsChanged, this, [this] { Recount(); });
   Recount();
@@ -407,7 +410,12 @@ void TForm_filters::Recount() {
     problems += QString(problems.isEmpty() ? "" : "\n") + "Amount: a multiple of 0.50 (1.00); 1.00 is counted";
     amount = drawlyze::plays::kOneUnit;
   }
-  const drawlyze::filters::FilterContext context{&model_.history, model_.selection.row - 1, &model_.sieve, nullptr};
+  const int selected = model_.selection.row - 1;
+  if (!measures_ || measuresRow_ != selected) {
+    measures_ = std::make_unique<drawlyze::filters::MeasuresAlong>(model_.history, selected);
+    measuresRow_ = selected;
+  }
+  const drawlyze::filters::FilterContext context{&model_.history, selected, &model_.sieve, measures_.get()};
   const drawlyze::filters::ChainResult chain = drawlyze::filters::EvaluateChain(filters_, context);
   const drawlyze::plays::BetType bet =
       ComboBox_bet->currentIndex() == 1 ? drawlyze::plays::BetType::Box : drawlyze::plays::BetType::Straight;
@@ -482,5 +490,6 @@ QString TForm_filters::BacktestText() const { return Memo_backtest->toPlainText(
 void TForm_filters::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   LoadPrizes();
-  Recount();  // the selected row may have moved since the last time
+  measures_.reset();  // the selected row or the draws may have changed since the last time
+  Recount();
 }

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/filters/filter_backtest.h"
@@ -88,6 +89,9 @@ class TForm_filters : public QDialog {
   drawlyze::filters::ListSummary list_;
   drawlyze::plays::PrizeTable table_ = drawlyze::plays::DefaultPrizeTable();
   QString tableProblem_;  // why prizes.csv could not be used, empty when it could
+  // The views' measures up to the selected draw, kept while the row and the draws stay.
+  std::unique_ptr<drawlyze::filters::MeasuresAlong> measures_;
+  int measuresRow_ = 0;
   bool showing_ = false;  // ShowFilterSet is setting controls: one count at its end
 
   QLabel* Label_count = nullptr;

@@ -31,17 +31,19 @@ NumberSet NotLast(const NotLastFilter& f, const FilterContext& c) {
   return kept;
 }
 
+// A union of at most ten sets a position, so the backtest can afford it at every draw.
 NumberSet Matching(const std::array<DigitSet, 3>& sets, SetMatch match) {
-  NumberSet kept;
-  const auto& all = AllNumberDigits();
-  for (int n = 0; n < kNumbers; ++n) {
-    const NumberDigits& x = all[static_cast<std::size_t>(n)];
-    int in = 0;
-    for (int p = 0; p < 3; ++p) in += (sets[static_cast<std::size_t>(p)] >> x.d[p]) & 1;
-    const bool keep = match == SetMatch::Any ? in > 0 : match == SetMatch::All ? in == 3 : in == 0;
-    if (keep) kept.set(static_cast<std::size_t>(n));
+  const auto& at = NumbersWithDigitAt();
+  std::array<NumberSet, 3> in{};
+  for (std::size_t p = 0; p < 3; ++p)
+    for (int d = 0; d < 10; ++d)
+      if ((sets[p] >> d) & 1) in[p] |= at[p][static_cast<std::size_t>(d)];
+  switch (match) {
+    case SetMatch::Any: return in[0] | in[1] | in[2];
+    case SetMatch::All: return in[0] & in[1] & in[2];
+    case SetMatch::None: break;
   }
-  return kept;
+  return ~(in[0] | in[1] | in[2]);
 }
 
 }  // namespace
