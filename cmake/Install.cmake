@@ -102,8 +102,11 @@ derived columns, a sieve of digit patterns, and an updater that downloads
 new results, from a results archive or a lottery's CSV export. It imports
 CSV exports, backtests how the digit rankings would have predicted the
 next draw, tests the draws for randomness, and saves charts as PNG or SVG
-and reports and tables as text or CSV. drawlyze-cli prints every view,
-report and table as text.")
+and reports and tables as text or CSV. Its Plays window checks the
+player's own plays (straight, box, straight/box, combo, pairs) against
+every draw, prices them by an editable prize table and sets cost and
+winnings beside their exact expectation. drawlyze-cli prints every view,
+report and table as text, and checks a plays file.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

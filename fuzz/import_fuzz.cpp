@@ -36,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (MakeDayKey(d.day / 10000, d.day / 100 % 100, d.day % 100) != d.day) Fail("a draw on no day");
     if (d.numbers[0] > 9 || d.numbers[1] > 9 || d.numbers[2] > 9) Fail("a number above 9");
     if (d.line < 1 || d.line > lines) Fail("a draw on no line of the file");
+    if (d.day > LatestDrawDay()) Fail("a draw after tomorrow");
   }
   for (std::size_t k = 1; k < input.skipped.size(); ++k)
     if (input.skipped[k].line <= input.skipped[k - 1].line) Fail("skipped lines out of order");
@@ -45,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fail("draws lost in the merge");
   (void)SummaryLines(inputs, merged);
   const std::string file = FormatDrawFile(merged.draws);
+  if (DrawFileBytes(merged.draws) != file.size()) Fail("the draw file's size counted wrong");
   const LoadResult loaded = ParseDrawFile(file);
   if (!loaded.incorrectLines.empty()) Fail("the loader rejects a written line");
   if (loaded.draws.size() != std::min<std::size_t>(merged.draws.size(), MAX_DRAWS)) Fail("draws lost on loading");

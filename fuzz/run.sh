@@ -46,7 +46,7 @@ case $target in
   inflate) sources=$(echo src/update/zip/*.cpp) libs="-lz" options="-max_len=16384" ;;
   explode | unshrink) sources=$(echo src/update/zip/*.cpp) options="-max_len=16384" ;;
   http_parser) sources="src/update/http/http_response_parser.cpp src/update/http/http_url.cpp" ;;
-  import) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp $(echo src/core/import/*.cpp)" ;;
+  import) sources="src/core/history/draw_history.cpp src/core/history/text_helpers.cpp src/core/history/escaped_text.cpp $(echo src/core/import/*.cpp)" ;;
   *)
     echo "fuzz: unknown target '$target'; targets: $targets" >&2
     exit 2

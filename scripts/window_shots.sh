@@ -165,4 +165,24 @@ wait_for Import
 shot Import import_window
 xdotool key Escape  # cancels: nothing is written
 sleep 1
+click "$title" 500 $((group + 36))  # Plays
+wait_for Plays
+click Plays 52 580  # Open…: the example plays on the bundled history
+for ((i = 0; i < 80; i++)); do
+  [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" != Plays ] && break
+  sleep 0.25
+done
+sleep 1
+xdotool key ctrl+a
+xdotool type --delay 20 "$PWD/docs/plays_example.csv"
+xdotool key Return
+# Its wins are announced, unless an earlier run announced them already.
+if wait_for "Drawlyze 3x10" 5 2>/dev/null; then
+  xdotool key Return
+  sleep 1
+fi
+click Plays 150 $((96 + 20 + 4 * 20 + 10))  # the fifth play: its draws
+shot Plays plays
+xdotool key Escape
+sleep 1
 ls -l "$out"

@@ -10,6 +10,7 @@
 
 #include "core/chart/view_helpers.h"
 #include "core/history/draw_history.h"
+#include "core/history/escaped_text.h"
 #include "core/model/draw_model.h"
 
 namespace drawlyze::cli {
@@ -47,6 +48,7 @@ struct Options {
   std::optional<std::string> out, date, time;
   std::vector<std::string> results;
   std::optional<bool> dayFirst;
+  std::optional<std::string> prizes;  // --prizes FILE (plays): the prize table
 };
 
 struct Context {
@@ -66,9 +68,9 @@ bool LoadModel(Context& ctx, DrawModel& model);
 // The same for the draws alone.
 bool LoadHistory(Context& ctx, DrawHistory& history);
 
-// Names from archives as a terminal may show them: control characters
-// (C0, DEL, C1) and bytes that are not UTF-8 written as \xHH.
-std::string EscapeControls(const std::string& text);
+// Names from archives and cells of exports as a terminal may show them:
+// the core's one escaping of control characters.
+using drawlyze::EscapeControls;
 
 int RunViewCommand(Context& ctx);
 int RunReportCommand(Context& ctx);
@@ -83,6 +85,8 @@ int RunReportOrRandomnessCommand(Context& ctx);
 int RunImportCommand(Context& ctx);
 // "filter": the Filters window's count, list and backtest.
 int RunFilterCommand(Context& ctx);
+// "plays check PLAYSFILE" and "plays odds".
+int RunPlaysCommand(Context& ctx);
 // A report's lines, each ended by LF, or with --csv as CSV.
 void PrintReport(Context& ctx, const std::vector<std::string>& lines);
 

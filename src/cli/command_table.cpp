@@ -191,6 +191,24 @@ const std::vector<CommandEntry>& Commands() {
         {"--day-first", "dates like 03/04/2020 are day first (3 April)"},
         {"--month-first", "dates like 03/04/2020 are month first (4 March)"}},
        RunImportCommand},
+      {"plays",
+       {"[OPTIONS] plays check PLAYSFILE [--prizes FILE] [--csv]", "plays odds [--prizes FILE]"},
+       "Checks the player's plays against the draws: PLAYSFILE is CSV with the header "
+       "date,draw,bet,number,amount,draws, one play a row (bet straight, box, straight/box, combo, front pair or "
+       "back pair). Prints each play with the draws it covers, won, lost or pending, then the cost, the winnings, "
+       "the net and the return per 1.00 beside their exact expectation, and how lucky the result is against "
+       "chance; rows that cannot be read are listed on stderr with their line and reason and the others are "
+       "checked. \"plays odds\" prints every bet's exact chance and expected return under the prize table. "
+       "Prize tables differ between lotteries and some pay pari-mutuel: check yours.",
+       {"--file"},
+       {{"--prizes FILE",
+         "the prize table, CSV bet,match,prize for a 1.00 play (default: prizes.csv in the data folder, else the "
+         "installed one, else the New York, Ohio, Maryland and Florida schedule)"},
+        {"--csv",
+         "plays check: print the header play,date,draw,bet,number,amount,drawn,prize and one record per covered "
+         "draw, pending ones included (date, draw and drawn empty, prize 0.00); play is the row's line in "
+         "PLAYSFILE"}},
+       RunPlaysCommand},
   };
   return commands;
 }

@@ -1,13 +1,19 @@
 // drawlyze-cli import INPUT... [--out FILE] [--date COLUMN] [--result COLUMN]...
 //                              [--time COLUMN] [--day-first|--month-first]
+#include <csignal>
+#include <filesystem>
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/stop_signals.h"
 #include "core/files/whole_file.h"
 #include "core/import/import.h"
+#include "update/updater/install_files.h"
 
 namespace drawlyze::cli {
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr const char* kImportUsage =
     "usage: drawlyze-cli import INPUT... [--out FILE] [--date COLUMN] [--result COLUMN]... [--time COLUMN]"
@@ -29,54 +35,109 @@ const char* Hint(import::Choice needs) {
   return "";
 }
 
-import::MappingChoice ChoiceOf(const Options& o){import::MappingChoice choice;
-choice.date = o.date;
-choice.results = o.results;
-choice.time = o.time;
-if (o.dayFirst) choice.dayOrder = *o.dayFirst ? import::DayOrder::DayFirst : import::DayOrder::MonthFirst;
-return choice;
-}  // namespace
+import::MappingChoice ChoiceOf(const Options& o) {
+  import::MappingChoice choice;
+  choice.date = o.date;
+  choice.results = o.results;
+  choice.time = o.time;
+  if (o.dayFirst) choice.dayOrder = *o.dayFirst ? import::DayOrder::DayFirst : import::DayOrder::MonthFirst;
+  return choice;
+}
 
-}  // namespace drawlyze::cli
+// A stop signal ends the conversion at its next rows; the command then
+// leaves everything as it was and the process stops by that signal.
+volatile std::sig_atomic_t g_importStopSignal = 0;
+
+void NoteImportStop(int sig) { g_importStopSignal = sig; }
+
+bool StopNoted() { return g_importStopSignal != 0; }
+
+// Every line of the import's messages reaches the terminal escaped: headers
+// and cells are the export's bytes.
+void Say(Context& ctx, const std::string& line) { ctx.err << EscapeControls(line) << '\n'; }
+
+// A history in place is replaced as the Updater replaces the draw file: under
+// the folder's lock, the old file kept as the next backup. Any other target
+// (a new file, a device, a FIFO) takes the text as a whole-file write.
+int Save(Context& ctx, const std::string& target, const std::string& text) {
+  std::error_code ec;
+  if (fs::is_regular_file(fs::symlink_status(target, ec))) {
+    const fs::path path = fs::absolute(target, ec);
+    const updater::SavedDrawFile saved =
+        updater::SaveDrawFile(path.parent_path().string(), path.filename().string(), text);
+    if (!saved.saved) {
+      Say(ctx, "Error - " + saved.failure);
+      return kFailure;
+    }
+    if (!saved.backupName.empty()) Say(ctx, "the previous " + target + " is kept as " + saved.backupName);
+    return kOk;
+  }
+  if (!WriteFileWhole(target, text)) {
+    Say(ctx, "Error - cannot write " + target);
+    return kFailure;
+  }
+  return kOk;
+}
+
+int Import(Context& ctx) {
+  const import::MappingChoice choice = ChoiceOf(ctx.options);
+  const import::StopCheck stop = StopNoted;
+  std::vector<import::ImportedInput> inputs;
+  for (const std::string& path : ctx.args) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+      Say(ctx, "Error - file " + path + " not found!");
+      return kFailure;
+    }
+    inputs.push_back(import::ReadInput(path, text, choice, stop));
+    text = std::string();  // only the table of its rows stays
+    const import::ImportedInput& input = inputs.back();
+    if (StopNoted()) return kFailure;
+    if (input.failure) {
+      Say(ctx, ErrorText(*input.failure));
+      return kFailure;
+    }
+    if (!input.mapping.Ready()) {
+      Say(ctx, "drawlyze-cli: " + path + ": " + input.mapping.problem + "; " + Hint(input.mapping.needs));
+      for (const std::string& line : import::ColumnLines(input)) Say(ctx, line);
+      return kUsage;
+    }
+  }
+  const import::MergedHistory merged = import::MergeDraws(inputs);
+  if (StopNoted()) return kFailure;
+  for (const std::string& line : import::SummaryLines(inputs, merged)) Say(ctx, line);
+  if (merged.draws.empty()) {
+    Say(ctx, "drawlyze-cli: no readable draw in the input");
+    return kFailure;
+  }
+  if (const Status size = import::CheckDrawFileSize(merged.draws); !size) {
+    Say(ctx, ErrorText(size.Failure()));
+    return kFailure;
+  }
+  const std::string text = import::FormatDrawFile(merged.draws);
+  if (StopNoted()) return kFailure;
+  if (!ctx.options.out) {
+    ctx.out << text;
+    ctx.out.flush();
+    return ctx.out ? kOk : kFailure;
+  }
+  return Save(ctx, *ctx.options.out, text);
+}
+
+}  // namespace
 
 int RunImportCommand(Context& ctx) {
   if (ctx.args.empty()) {
     ctx.err << "drawlyze-cli: import needs at least one input file\n" << kImportUsage;
     return kUsage;
   }
-  const import::MappingChoice choice = ChoiceOf(ctx.options);
-  std::vector<import::ImportedInput> inputs;
-  for (const std::string& path : ctx.args) {
-    std::string text;
-    if (!ReadWholeFile(path, text)) {
-      ctx.err << "Error - file " << path << " not found!\n";
-      return kFailure;
-    }
-    inputs.push_back(import::ReadInput(path, text, choice));
-    const import::ImportedInput& input = inputs.back();
-    if (!input.mapping.Ready()) {
-      ctx.err << "drawlyze-cli: " << path << ": " << input.mapping.problem << "; " << Hint(input.mapping.needs) << '\n';
-      for (const std::string& line : import::ColumnLines(input)) ctx.err << line << '\n';
-      return kUsage;
-    }
+  int status = kFailure;
+  {
+    const StopHandler handler(NoteImportStop);
+    status = Import(ctx);
   }
-  const import::MergedHistory merged = import::MergeDraws(inputs);
-  for (const std::string& line : import::SummaryLines(inputs, merged)) ctx.err << line << '\n';
-  if (merged.draws.empty()) {
-    ctx.err << "drawlyze-cli: no readable draw in the input\n";
-    return kFailure;
-  }
-  const std::string text = import::FormatDrawFile(merged.draws);
-  if (!ctx.options.out) {
-    ctx.out << text;
-    ctx.out.flush();
-    return ctx.out ? kOk : kFailure;
-  }
-  if (!WriteFileWhole(*ctx.options.out, text)) {
-    ctx.err << "Error - cannot write " << *ctx.options.out << '\n';
-    return kFailure;
-  }
-  return kOk;
+  if (g_importStopSignal != 0) ::raise(g_importStopSignal);  // the default action again: it stops the process
+  return status;
 }
 
 }  // namespace drawlyze::cli

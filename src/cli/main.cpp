@@ -74,6 +74,9 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--svg") {
       if (!value(v)) return "--svg needs a file";
       o.svg = v;
+    } else if (arg == "--prizes") {
+      if (!value(v)) return "--prizes needs a prize table file";
+      o.prizes = v;
     } else if (arg == "--csv") {
       o.csv = true;
     } else if (arg == "--save") {

@@ -17,6 +17,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/stop_signals.h"
 #include "core/files/whole_file.h"
 #include "platform/data_folder.h"
 #include "update/http/http_cli.h"
@@ -36,28 +37,6 @@ std::unique_ptr<QCoreApplication> EnsureApplication() {
   static char* argv[] = {name, nullptr};
   return std::make_unique<QCoreApplication>(argc, argv);
 }
-
-// The stop signals: Ctrl+C, a terminal that closes, kill.
-constexpr std::array<int, 3> kStopSignals = {SIGINT, SIGTERM, SIGHUP};
-
-// Handles the stop signals while it lives; the previous handlers after.
-class StopHandler {
- public:
-  explicit StopHandler(void (*handler)(int)) {
-    struct sigaction action {};
-    action.sa_handler = handler;
-    sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < kStopSignals.size(); ++i) ::sigaction(kStopSignals[i], &action, &previous_[i]);
-  }
-  ~StopHandler() {
-    for (std::size_t i = 0; i < kStopSignals.size(); ++i) ::sigaction(kStopSignals[i], &previous_[i], nullptr);
-  }
-  StopHandler(const StopHandler&) = delete;
-  StopHandler& operator=(const StopHandler&) = delete;
-
- private:
-  std::array<struct sigaction, kStopSignals.size()> previous_{};
-};
 
 // The temporary file of a running get, removed when the user stops it: a
 // stopped download leaves nothing.

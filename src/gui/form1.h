@@ -67,6 +67,7 @@ class TForm1 : public QWidget {
   QComboBox* xpComboBox_grid;
   QComboBox* xpComboBox_grid_bias;
   QPushButton* xpButton_statistics;
+  QPushButton* xpButton_Plays;
   QPushButton* xpButton_Filters;
   // The chart's menu (a right click on the chart): Copy Text, Copy Image, Save Image..., Save Text...
   drawlyze::gui::ChartSaveActions* ChartMenu;
@@ -89,6 +90,7 @@ class TForm1 : public QWidget {
   void xpButton_statisticsClick();
   void xpButton_FiltersClick();
   void xpButton_SieveClick();
+  void xpButton_PlaysClick();
   void Button_left_rightClick();
   void Button_centerClick();
   void xpCheckBox_medianClick();

@@ -6,6 +6,7 @@
 #include "gui/form_import.h"
 #include "gui/form_help.h"
 #include "gui/form_memo.h"
+#include "gui/form_plays.h"
 #include "gui/form_sieve.h"
 #include "gui/form_stat.h"
 #include "gui/form_statistics.h"
@@ -28,7 +29,13 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
   Form_import = new TForm_import(model, Form1);
+  Form_plays = new TForm_plays(model, Form1);
   Form_filters = new TForm_filters(model, Form1);
+  // "Add to plays": the list joins the Plays window's plays, which opens to show them.
+  Form_filters->SetPlaysTarget([plays = Form_plays](const std::vector<drawlyze::plays::Play>& list) {
+    plays->AddPlays(list);
+    plays->exec();
+  });
   Form_help = new TForm_help(Form1);
   // F1 in every window of the set (menus aside), whoever made it.
   QList<QWidget*> windows{Form1};

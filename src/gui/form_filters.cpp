@@ -216,7 +216,7 @@ void TForm_filters::SetPlaysTarget(PlaysTarget target) {
   playsTarget_ = std::move(target);
   Button_add_plays->setEnabled(static_cast<bool>(playsTarget_));
   Button_add_plays->setToolTip(playsTarget_ ? "Adds the list to the Plays window, for the draws from the date on"
-                                            : "The Plays window is not part of this program yet");
+                                            : "No Plays window takes the list");
 }
 
 void TForm_filters::AddRow(QWidget* area, int line, const QString& caption, QWidget* controls, Row row) {

@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QValueAxis>
-#include <filesystem>
+#include <QFile>
 
 #include "core/files/whole_file.h"
 #include "core/filters/filter_set.h"
@@ -19,6 +19,7 @@
 #include "gui/form_filters.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "platform/data_folder.h"
 
 namespace {
 
@@ -31,9 +32,9 @@ void SayFailure(const drawlyze::Error& error, QWidget* parent) {
 }  // namespace
 
 void TForm_filters::LoadPrizes() {
-  const std::string path =
-      (std::filesystem::path(model_.Folder().toStdString()) / drawlyze::plays::kPrizeTableFileName).string();
-  drawlyze::Result<drawlyze::plays::PrizeTable> table = drawlyze::plays::LoadPrizeTable({path});
+  // Where the Plays window looks too: the data folder's prizes.csv, then the installed one.
+  drawlyze::Result<drawlyze::plays::PrizeTable> table = drawlyze::plays::LoadPrizeTable(
+      drawlyze::platform::PrizeTablePaths(QFile::encodeName(model_.Folder()).toStdString()));
   tableProblem_.clear();
   if (table) {
     table_ = *table;

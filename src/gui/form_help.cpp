@@ -54,6 +54,10 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                       {"Import",
                        "A CSV export opened with File → Import results… or Ctrl+O: choose what each "
                        "column holds, then OK saves it as the draw file."},
+                      {"Plays",
+                       "Your own plays, checked against every draw they cover and priced by the prize table "
+                       "(prizes.csv), with the totals beside their exact expectation; Save keeps them in "
+                       "plays.csv. A new win is announced once, after the draws load."},
                   }),
               "Label_windows", this);
   Label_windows->setWordWrap(true);

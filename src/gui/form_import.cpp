@@ -1,6 +1,8 @@
 #include "gui/form_import.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -197,14 +199,47 @@ QComboBox* TForm_import::ColumnCombo(int column) const {
   return column >= 0 && column < static_cast<int>(combos_.size()) ? combos_[static_cast<std::size_t>(column)] : nullptr;
 }
 
+StopCheck TForm_import::ConversionStop() {
+  QElapsedTimer started;
+  started.start();
+  return [this, started] {
+    // A long reading shows the window, so that its Cancel can stop it.
+    if (!isVisible() && started.elapsed() > 300) {
+      Memo_summary->setPlainText("Reading the export\u2026 Cancel stops it.");
+      setWindowModality(Qt::ApplicationModal);
+      show();
+    }
+    QCoreApplication::processEvents();
+    return stopRequested_;
+  };
+}
+
+void TForm_import::reject() {
+  if (converting_) {
+    stopRequested_ = true;
+    return;
+  }
+  QDialog::reject();
+}
+
 bool TForm_import::LoadExport(const QString& path) {
+  if (converting_) return false;
   std::string text;
   if (!ReadWholeFile(QFile::encodeName(path).toStdString(), text)) {
     gui::ShowMessage("Error - file " + path + " not found!", this);
     return false;
   }
   const QString name = QFileInfo(path).fileName();
-  input_ = ReadInput(name.toStdString(), text);
+  converting_ = true;
+  stopRequested_ = false;
+  input_ = ReadInput(name.toStdString(), text, {}, ConversionStop());
+  converting_ = false;
+  text = std::string();
+  if (input_.failure && input_.failure->kind == ErrorKind::Stopped) {
+    input_ = {};
+    hide();
+    return false;
+  }
   dayOrder_ = DayOrder::Unknown;
   datePartsChosen_ = false;
   choiceProblem_.clear();
@@ -252,6 +287,7 @@ void TForm_import::FillPreview() {
 }
 
 void TForm_import::ColumnComboChange(int column) {
+  if (converting_) return;
   const ColumnUse& use = Uses()[static_cast<std::size_t>(std::max(0, ColumnCombo(column)->currentIndex()))];
   // Placing the month or the day of a split date is the user's day order.
   if (use.role == ColumnRole::Month || use.role == ColumnRole::DayOfMonth) datePartsChosen_ = true;
@@ -259,6 +295,7 @@ void TForm_import::ColumnComboChange(int column) {
 }
 
 void TForm_import::ComboBox_day_orderChange() {
+  if (converting_) return;
   const int index = ComboBox_day_order->currentIndex();
   dayOrder_ = index == 1 ? DayOrder::DayFirst : index == 2 ? DayOrder::MonthFirst : DayOrder::Unknown;
   if (input_.mapping.yearColumn >= 0 && dayOrder_ != DayOrder::Unknown) {
@@ -284,7 +321,14 @@ void TForm_import::Remap() {
     // values' (or the day order the user chose).
     if (choice.date->find('+') == std::string::npos || !datePartsChosen_) choice.dayOrder = dayOrder_;
     input_.mapping = ProposeMapping(input_.table, choice);
-    Convert(input_);
+    converting_ = true;
+    stopRequested_ = false;
+    Convert(input_, ConversionStop());
+    converting_ = false;
+    if (stopRequested_) {  // Cancel or the close box during the conversion: the window goes
+      QDialog::reject();
+      return;
+    }
   }
   ShowMapping();
 }
@@ -304,8 +348,10 @@ void TForm_import::ShowMapping() {
   Memo_summary->setGeometry(dayOrderShown ? QRect(8, 258, 624, 126) : QRect(8, 230, 624, 154));
 
   std::vector<ImportedInput> inputs;
-  inputs.push_back(input_);
+  inputs.push_back(std::move(input_));  // lent to the merge, not copied
   merged_ = MergeDraws(inputs);
+  const std::vector<std::string> summary = SummaryLines(inputs, merged_);
+  input_ = std::move(inputs.front());
   QStringList lines;
   if (!choiceProblem_.isEmpty())
     lines << "To do: " + choiceProblem_ + ".";
@@ -317,7 +363,6 @@ void TForm_import::ShowMapping() {
     lines << "No readable draw: choose other columns above.";
   // The totals first (draws, dates, duplicates, conflicts), then the rows and
   // the columns of the export.
-  const std::vector<std::string> summary = SummaryLines(inputs, merged_);
   const auto totals = std::find_if(summary.begin(), summary.end(),
                                    [](const std::string& line) { return line.rfind("draws: ", 0) == 0; });
   for (auto it = totals; it != summary.end(); ++it) lines << QString::fromStdString(*it);
@@ -327,11 +372,15 @@ void TForm_import::ShowMapping() {
 }
 
 void TForm_import::xpButton_OKClick() {
-  if (!xpButton_OK->isEnabled()) return;
+  if (!xpButton_OK->isEnabled() || converting_) return;
   const QString proposed = QDir(model_.Folder()).filePath(QString::fromStdString(DrawFileName()));
   const QString target = gui::SaveFileName(proposed, "Draw files (*.txt);;All files (*)", this);
   if (target.isEmpty()) return;
   const QFileInfo info(target);
+  if (const Status size = CheckDrawFileSize(merged_.draws); !size) {
+    gui::ShowMessage(QString::fromStdString(ErrorText(size.Failure())), this);
+    return;
+  }
   const updater::SavedDrawFile saved =
       updater::SaveDrawFile(QFile::encodeName(info.absolutePath()).toStdString(),
                             QFile::encodeName(info.fileName()).toStdString(), FormatDrawFile(merged_.draws));

@@ -27,8 +27,12 @@ class TForm_import : public QDialog {
   explicit TForm_import(drawlyze::gui::Model& model, QWidget* parent = nullptr);
 
   // Reads the export and shows its rows, proposed columns and summary; false
-  // (after a message) when the file cannot be read.
+  // (after a message) when the file cannot be read, and when the user stopped
+  // the reading. A long reading shows the window meanwhile; Cancel, Escape
+  // and the close box stop it at its next rows.
   bool LoadExport(const QString& path);
+  // True while the importer reads or converts.
+  bool Converting() const { return converting_; }
 
   const drawlyze::import::ImportedInput& Input() const { return input_; }
   const drawlyze::import::MergedHistory& History() const { return merged_; }
@@ -54,6 +58,7 @@ class TForm_import : public QDialog {
   void ColumnComboChange(int column);
   void ComboBox_day_orderChange();
   void xpButton_OKClick();
+  void reject() override;  // during a conversion: stops it
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -65,6 +70,9 @@ class TForm_import : public QDialog {
   void Remap();
   // The lists, tooltips, day order, summary and OK from the mapping.
   void ShowMapping();
+  // What the importer asks between rows: the window's events run, and the
+  // answer is whether the user asked to stop.
+  drawlyze::import::StopCheck ConversionStop();
 
   drawlyze::gui::Model& model_;
   drawlyze::import::ImportedInput input_;
@@ -74,4 +82,6 @@ class TForm_import : public QDialog {
   bool datePartsChosen_ = false;  // the user placed the month and the day of a split date
   QString choiceProblem_;         // what the lists leave unclear before the importer can run
   QString savedPath_;
+  bool converting_ = false;
+  bool stopRequested_ = false;
 };

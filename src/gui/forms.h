@@ -2,8 +2,8 @@
 // The program's windows around one model. They are created once, in this
 // order, and live until the set is destroyed: the main window (which loads
 // the draw file and draws the first view), Sieve, Updater, Statistics,
-// report, backtest chart, Table, State, the import window of results exports, Filters,
-// and the help that F1 opens in any of them. A window that opens windows created after it receives
+// report, backtest chart, Table, State, the import window of results exports,
+// the Plays window, Filters, and the help that F1 opens in any of them. A window that opens windows created after it receives
 // this set and finds them here when it opens them. The program's main owns
 // the model and the set; nothing is global, so two sets never share state.
 
@@ -16,6 +16,7 @@ class TForm_backtest_chart;
 class TForm_Table;
 class TForm_Stat;
 class TForm_import;
+class TForm_plays;
 class TForm_filters;
 class TForm_help;
 
@@ -40,6 +41,7 @@ class Forms {
   TForm_Table* Form_Table = nullptr;
   TForm_Stat* Form_Stat = nullptr;
   TForm_import* Form_import = nullptr;
+  TForm_plays* Form_plays = nullptr;
   TForm_filters* Form_filters = nullptr;
   TForm_help* Form_help = nullptr;
 };

@@ -10,6 +10,7 @@
 
 #include "core/files/whole_file.h"
 #include "core/history/draw_history.h"
+#include "core/plays/prize_table.h"
 
 namespace drawlyze::platform {
 namespace {
@@ -70,6 +71,14 @@ const std::string& DataFolder() {
     return choice.folder;
   }();
   return folder;
+}
+
+std::vector<std::string> PrizeTablePaths(const std::string& folder) {
+  const std::string name(plays::kPrizeTableFileName);
+  std::vector<std::string> paths = {(fs::path(folder) / name).string()};
+  const DataFolderChoice choice = LocateDataFolder();
+  if (!choice.sample.empty()) paths.push_back((fs::path(choice.sample).parent_path() / name).string());
+  return paths;
 }
 
 }  // namespace drawlyze::platform

@@ -12,6 +12,7 @@
 // installed under a writable prefix should not fill its bin folder either.
 
 #include <string>
+#include <vector>
 
 namespace drawlyze::platform {
 
@@ -35,5 +36,10 @@ std::string PrepareDataFolder(const DataFolderChoice& choice);
 // answer afterwards. A preparation failure is printed on stderr; the folder
 // is still returned, so reads and writes fail later with their own messages.
 const std::string& DataFolder();
+
+// Where the prize table that prices plays is looked for, first found first:
+// prizes.csv in folder (the data folder, where the user edits it), then the
+// one installed beside the sample history. None there: the bundled default.
+std::vector<std::string> PrizeTablePaths(const std::string& folder);
 
 }  // namespace drawlyze::platform

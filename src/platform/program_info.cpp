@@ -34,7 +34,13 @@ std::string FilesHelp() {
          HelpEntry("stats_pick_3.txt", "the State dialog's twelve thresholds") +
          HelpEntry("3x10.txt.bak, 3x10.txt[1].bak, ...", "the draw files that updates replaced") +
          HelpEntry("temp.zip", "the downloaded archive, while an update runs") +
-         HelpEntry("recent_files.txt", "the draw files opened last, for the window's File menu") + "\n" +
+         HelpEntry("recent_files.txt", "the draw files opened last, for the window's File menu") +
+         HelpEntry("plays.csv", "the Plays window's plays: date,draw,bet,number,amount,draws") +
+         HelpEntry("plays_announced.txt", "the wins the Plays window has announced, each announced once") +
+         HelpEntry("prizes.csv",
+                   "the prize table plays are priced by (bet,match,prize for a 1.00 play); without one in the "
+                   "data folder the installed share/drawlyze/prizes.csv, else the bundled default") +
+         "\n" +
          WrapText(
              "A copy that may write its own folder (a build folder, a portable copy) keeps these files beside its "
              "executable. An installed copy keeps them in $XDG_DATA_HOME/drawlyze, by default "

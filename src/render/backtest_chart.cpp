@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -11,16 +12,12 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
-#include "core/backtest/decimal_text.h"
+#include "core/backtest/backtest_series.h"
 
 namespace drawlyze {
 namespace {
-
-// At most this many points a line: enough for any screen, cheap for any history.
-constexpr int kMaxPoints = 1200;
 
 // One colour per rule, the same in every chart.
 QColor RuleColour(int rule) {
@@ -30,20 +27,6 @@ QColor RuleColour(int rule) {
   return colours[static_cast<std::size_t>(rule) % std::size(colours)];
 }
 
-QString ChartTitle(Score score, int top) {
-  const std::string chance = Fixed(ChanceRate(score, top), 3);
-  const std::string k = std::to_string(top);
-  switch (score) {
-    case Score::AtLeastOne:
-      return QString::fromStdString("At least one of the top " + k + " digits comes (chance " + chance + ")");
-    case Score::AllThree:
-      return QString::fromStdString("All three digits among the top " + k + " (chance " + chance + ")");
-    case Score::AtThePosition:
-      return QString::fromStdString("The digit at each position among its top " + k + " (chance " + chance + ")");
-  }
-  return {};
-}
-
 QLineSeries* Series(QChart* chart, const QString& name, const QPen& pen) {
   auto* series = new QLineSeries(chart);
   series->setName(name);
@@ -51,36 +34,22 @@ QLineSeries* Series(QChart* chart, const QString& name, const QPen& pen) {
   return series;
 }
 
-// The rules' running hit rates, the chance line and the 95% range of chance.
-QChart* ScoreChart(const BacktestResult& result, Score score) {
+// Draws one score's series as the core computed them: the rules' running hit
+// rates, the chance line and the 95% range of chance.
+QChart* ScoreChart(const BacktestSeries& data, int tested) {
   auto* chart = new QChart();
-  chart->setTitle(ChartTitle(score, result.options.top));
-  const double chance = ChanceRate(score, result.options.top);
-  const int perDraw = score == Score::AtThePosition ? 3 : 1;
-  const int n = result.tested;
-  const int step = std::max(1, n / kMaxPoints);
-  const auto sampled = [&](int j) { return (j + 1) % step == 0 || j == n - 1; };
-  const auto spread = [&](int j) { return 1.959964 * std::sqrt(chance * (1 - chance) / (perDraw * (j + 1.0))); };
-
-  // The axis shows the band from a twentieth of the draws on (the first
-  // draws swing wildly) and every rule's rate from there.
-  const int settled = std::min(n - 1, std::max(n / 20, 20));
-  double low = chance - 1.2 * spread(settled), high = chance + 1.2 * spread(settled);
+  chart->setTitle(QString::fromStdString(data.title));
+  const auto points = [&](const auto& valueAt) {
+    QList<QPointF> list;
+    list.reserve(static_cast<qsizetype>(data.draws.size()));
+    for (std::size_t i = 0; i < data.draws.size(); ++i) list.append(QPointF(data.draws[i], valueAt(i)));
+    return list;
+  };
 
   std::vector<QLineSeries*> all;
-  for (const BacktestLine& line : result.lines) {
-    if (line.score != score) continue;
-    const DigitRule& rule = AllDigitRules()[static_cast<std::size_t>(line.rule)];
-    QLineSeries* series = Series(chart, rule.caption, QPen(RuleColour(line.rule), 1.6));
-    int hits = 0;
-    QList<QPointF> points;
-    for (int j = 0; j < n; ++j) {
-      hits += line.hitsByDraw[static_cast<std::size_t>(j)];
-      const double rate = static_cast<double>(hits) / (perDraw * (j + 1));
-      if (j >= settled) low = std::min(low, rate), high = std::max(high, rate);
-      if (sampled(j)) points.append(QPointF(j + 1, rate));
-    }
-    series->replace(points);
+  for (const RuleSeries& rule : data.rules) {
+    QLineSeries* series = Series(chart, QString::fromStdString(rule.name), QPen(RuleColour(rule.rule), 1.6));
+    series->replace(points([&](std::size_t i) { return rule.rates[i]; }));
     all.push_back(series);
   }
   QPen chancePen(Qt::black, 1.4, Qt::DashLine);
@@ -88,28 +57,20 @@ QChart* ScoreChart(const BacktestResult& result, Score score) {
   QLineSeries* chanceLine = Series(chart, "chance", chancePen);
   QLineSeries* upper = Series(chart, "95% range of chance", bandPen);
   QLineSeries* lower = Series(chart, "", bandPen);
-  QList<QPointF> chancePoints, upperPoints, lowerPoints;
-  for (int j = 0; j < n; ++j) {
-    if (!sampled(j)) continue;
-    chancePoints.append(QPointF(j + 1, chance));
-    upperPoints.append(QPointF(j + 1, chance + spread(j)));
-    lowerPoints.append(QPointF(j + 1, chance - spread(j)));
-  }
-  chanceLine->replace(chancePoints);
-  upper->replace(upperPoints);
-  lower->replace(lowerPoints);
+  chanceLine->replace(points([&](std::size_t) { return data.chance; }));
+  upper->replace(points([&](std::size_t i) { return data.band[i].high; }));
+  lower->replace(points([&](std::size_t i) { return data.band[i].low; }));
   all.push_back(chanceLine);
   all.push_back(upper);
   all.push_back(lower);
 
   auto* x = new QValueAxis(chart);
   x->setTitleText("Tested draws, oldest first");
-  x->setRange(1, std::max(n, 2));
+  x->setRange(1, std::max(tested, 2));
   x->setLabelFormat("%d");
   auto* y = new QValueAxis(chart);
   y->setTitleText("Hit rate so far");
-  const double margin = (high - low) * 0.05;
-  y->setRange(std::max(0.0, low - margin), std::min(1.0, high + margin));
+  y->setRange(data.axis.low, data.axis.high);
   y->setLabelFormat("%.3f");
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
@@ -137,14 +98,19 @@ QWidget* MakeBacktestCharts(const BacktestResult& result, QWidget* parent) {
   auto* widget = new QWidget(parent);
   auto* layout = new QVBoxLayout(widget);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (const Score score : {Score::AtLeastOne, Score::AllThree, Score::AtThePosition}) {
-    const bool used = std::any_of(result.lines.begin(), result.lines.end(),
-                                  [&](const BacktestLine& line) { return line.score == score; });
-    if (!used || result.tested == 0) continue;
-    auto* view = new QChartView(ScoreChart(result, score), widget);
-    view->setObjectName(QString("ChartView_%1").arg(static_cast<int>(score)));
+  const std::vector<BacktestSeries> charts = BacktestChartSeries(result);
+  for (const BacktestSeries& data : charts) {
+    auto* view = new QChartView(ScoreChart(data, result.tested), widget);
+    view->setObjectName(QString("ChartView_%1").arg(static_cast<int>(data.score)));
     view->setRenderHint(QPainter::Antialiasing);
     layout->addWidget(view);
+  }
+  if (!charts.empty()) {
+    auto* note = new QLabel(QString::fromStdString(BacktestChartNote(result)), widget);
+    note->setObjectName("Label_backtest_note");
+    note->setWordWrap(true);
+    note->setContentsMargins(6, 2, 6, 4);
+    layout->addWidget(note);
   }
   return widget;
 }

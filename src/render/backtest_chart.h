@@ -1,7 +1,8 @@
 #pragma once
 // The backtest chart: each rule's running hit rate over the tested draws
 // against its chance line and the range chance alone keeps to 95% of the
-// time, one chart per way of scoring, drawn with Qt Charts.
+// time, one chart per way of scoring, drawn with Qt Charts. The numbers are
+// the core's (BacktestChartSeries); this file only paints them.
 
 #include <QWidget>
 #include <string>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "backtest_test_util.h"
+#include "core/backtest/decimal_text.h"
 
 namespace drawlyze {
 namespace {
@@ -41,27 +42,33 @@ TEST(Backtest, ConstructedHistoriesGiveAPerfectAndAHopelessRule) {
       {"least-frequent", Score::AtLeastOne, 0, "worse than chance", 1e-20},
       {"least-frequent", Score::AllThree, 0, "no better than chance", 1.01},  // 0 of 50 at 0.027 is no surprise
   };
+  const std::vector<LineSummary> summaries = SummarizeLines(r);
+  const auto summaryOf = [&](const BacktestLine& line) { return summaries[static_cast<std::size_t>(&line - &r.lines[0])]; };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.rule) + " " + ScoreText(c.score));
     const BacktestLine& line = LineOf(r, c.rule, c.score);
-    const LineSummary s = SummarizeLine(line, 3);
+    const LineSummary s = summaryOf(line);
     EXPECT_EQ(line.hits, c.hits);
     EXPECT_EQ(s.verdict, c.verdict);
     EXPECT_LT(s.pValue, c.pBelow);
   }
-  EXPECT_EQ(SummarizeLine(LineOf(r, "most-frequent", Score::AtLeastOne), 3).rate, 1.0);
+  EXPECT_EQ(summaryOf(LineOf(r, "most-frequent", Score::AtLeastOne)).rate, 1.0);
 
-  // The table's text: header, hypothesis, then one line per rule and score; 0.027^50 = 3.7e-79.
+  // The table's text: header, hypothesis, then one line per rule and score; 0.027^50 = 3.7e-79,
+  // 15 times that adjusted for the run's 15 tests.
   const std::vector<std::string> lines = BacktestReport(r);
   EXPECT_EQ(lines[0], "Statistics from 60 to 11 draws");
   EXPECT_EQ(lines[2].rfind("Hypothesis: ", 0), 0u);
   EXPECT_EQ(lines[3],
             "Settings: top K = 3 digits, window N = 10 draws, M = 50 tested draws (every draw up to row 1 "
             "with 10 before it), all 9 rules.");
-  EXPECT_EQ(lines[6], "Rule\tScored as\tTrials\tHits\tHit rate\tChance\tLift\t95% from\t95% to\tp-value\tVerdict");
+  EXPECT_EQ(lines[6],
+            "Rule\tScored as\tTrials\tHits\tHit rate\tChance\tLift\t95% from\t95% to\tp-value\tadjusted p\tVerdict");
   EXPECT_EQ(lines[12],
-            "Most frequent\tall three\t50\t50\t1.0000\t0.0270\t37.04\t0.9287\t1.0000\t3.7e-79\tbetter than chance");
-  EXPECT_EQ(lines.size(), 7 + r.lines.size() + 7);
+            "Most frequent\tall three\t50\t50\t1.0000\t0.0270\t37.04\t0.9287\t1.0000\t3.7e-79\t5.5e-78\t"
+            "better than chance");
+  EXPECT_EQ(lines.size(), 7 + r.lines.size() + 8);
+  EXPECT_EQ(lines[lines.size() - 3].substr(0, 40), "15 tests were made in this run. Better o");
 }
 
 // Which draws are tested, and how the report's first line says it (or why none is).
@@ -124,6 +131,29 @@ TEST(Backtest, VerdictNeedsTheIntervalAndThePValue) {
     EXPECT_EQ(Verdict(interval, c.chance, BinomialTwoSidedP(c.hits, c.trials, c.chance), c.trials), c.verdict)
         << c.hits << " of " << c.trials;
   }
+}
+
+// On the bundled history the Statistics window's backtest (row 1, every
+// draw) finds one line at p = 0.047 among its fifteen: one in twenty gets
+// there by luck alone, so once its p-value counts the other fourteen tests
+// it is no better than chance.
+TEST(Backtest, BundledHistoryLineAtPointZeroFourSevenIsNoBetterThanChance) {
+  const BacktestResult r = RunBacktest(testing::BundledHistory(), StatisticsBacktestOptions(1, LastDraws()));
+  ASSERT_EQ(r.lines.size(), 15u);
+  const std::vector<LineSummary> summaries = SummarizeLines(r);
+  int nearTheEdge = 0;
+  for (const LineSummary& s : summaries) {
+    EXPECT_EQ(s.verdict, "no better than chance");
+    EXPECT_GE(s.adjustedP, s.pValue);
+    if (s.pValue < 0.05) {
+      ++nearTheEdge;
+      EXPECT_EQ(PValueText(s.pValue), "0.0468");
+      // Alone it would pass: p below 0.05 and the interval above chance.
+      EXPECT_EQ(Verdict(s.interval, s.chance, s.pValue, 1), "better than chance");
+      EXPECT_EQ(PValueText(s.adjustedP), "0.7027");  // fifteen times 0.0468
+    }
+  }
+  EXPECT_EQ(nearTheEdge, 1);
 }
 
 // The sliding window gives the same table, draw for draw, as recomputing every

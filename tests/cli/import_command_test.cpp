@@ -1,7 +1,13 @@
 // drawlyze-cli import: the history on stdout or in --out, the summary on
 // stderr, exit statuses, and a target file replaced whole or not at all.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <vector>
 
 #include <cstdlib>
 #include <filesystem>
@@ -101,6 +107,72 @@ TEST_F(ImportCommand, StatusesAndMessages) {
       Cli("import " + Fixture("balls.csv") + " --out '" + (dir / "no/such/dir/x.txt").string() + "'");
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("Error - cannot write "), std::string::npos);
+}
+
+// Headers and cells are the export's bytes: none reaches the terminal as a control.
+TEST_F(ImportCommand, ControlCharactersReachTheTerminalEscaped) {
+  const std::string input =
+      Write("c.csv", "Date,Res\x1B[1mx\x07ult\n2020-04-01,123\n2020-04-02,1\x1B[2J3\n2020-04-03,456\n");
+  const CliRun run = Cli("import " + input);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err.find('\x1B'), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find('\x07'), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("column 2 \"Res\\x1B[1mx\\x07ult\""), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("line 3: the result \"1\\x1B[2J3\""), std::string::npos) << run.err;
+}
+
+// --out over a history replaces it as the Updater replaces the draw file:
+// under the folder's lock, the old file kept in the backup chain.
+TEST_F(ImportCommand, OutOverAHistoryTakesTheLockAndKeepsTheOldFile) {
+  const std::string target = Write("3x10.txt", "1 30.03.2020 Mon Mid 5 5 5 x\r\n");
+  Write("3x10.txt.bak", "older\r\n");
+  CliRun run = Cli("import " + Fixture("balls.csv") + " --out " + target);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadAll(dir / "3x10.txt[1].bak"), "1 30.03.2020 Mon Mid 5 5 5 x\r\n");
+  EXPECT_EQ(ReadAll(dir / "3x10.txt.bak"), "older\r\n");
+  EXPECT_NE(run.err.find(" is kept as 3x10.txt[1].bak\n"), std::string::npos) << run.err;
+  const std::string imported = ReadAll(dir / "3x10.txt");
+  EXPECT_EQ(imported.substr(0, 28), "1 29.03.2020 Sun Eve 3 7 7 x");
+
+  // An update working in the folder holds its lock: the history stays as it is.
+  const int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_GE(folder, 0);
+  ASSERT_EQ(::flock(folder, LOCK_EX | LOCK_NB), 0);
+  run = Cli("import " + Write("x.csv", "Date,Result\n2020-04-01,123\n") + " --out " + target);
+  ::close(folder);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Error - another update is running in "), std::string::npos) << run.err;
+  EXPECT_EQ(ReadAll(dir / "3x10.txt"), imported);
+  EXPECT_FALSE(fs::exists(dir / "3x10.txt[2].bak"));
+}
+
+// SIGTERM and SIGINT end a long conversion at its next rows: nothing is
+// written, nothing left beside the target, and the process ends by the signal.
+TEST_F(ImportCommand, AStopSignalEndsTheConversion) {
+  std::string rows = "Date,Midday,Evening\n";
+  for (int i = 0; i < 2'000'000; ++i) rows += "2020-04-01,123,456\n";
+  Write("big.csv", rows);
+  for (const int sig : {SIGTERM, SIGINT}) {
+    SCOPED_TRACE(sig);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      const int null = ::open("/dev/null", O_WRONLY);
+      ::dup2(null, 1);
+      ::dup2(null, 2);
+      ::execl(DRAWLYZE_CLI, DRAWLYZE_CLI, "import", (dir / "big.csv").c_str(), "--out", (dir / "out.txt").c_str(),
+              static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    ::usleep(300'000);
+    ::kill(pid, sig);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << status;
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"big.csv"});
+  }
 }
 
 }  // namespace

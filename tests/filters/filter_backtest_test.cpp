@@ -5,7 +5,7 @@
 #include "core/backtest/probability.h"
 #include "core/filters/filter_backtest.h"
 #include "core/filters/poisson_binomial.h"
-#include "core/filters/run_p_values.h"
+#include "core/backtest/multiple_tests.h"
 #include "filters_test_util.h"
 
 namespace drawlyze::filters {
@@ -123,7 +123,7 @@ TEST(FilterBacktest, TheVerdictCountsBothTests) {
   const auto r = RunFilterBacktest(history, {FilterOf("kind", "triples")}, options, kTable);
   ASSERT_TRUE(r);
   ASSERT_EQ(r->rawP.size(), 2u);
-  EXPECT_EQ(r->adjustedP, AdjustRunPValues(r->rawP));
+  EXPECT_EQ(r->adjustedP, AdjustPValues(r->rawP));
   const std::vector<std::string> report = FilterBacktestReport(*r, kTable);
   bool counted = false;
   for (const std::string& line : report) counted |= line.rfind("Tests counted\t2 (", 0) == 0;
@@ -153,20 +153,6 @@ TEST(FilterBacktest, CountsEachDrawsListAsTheSummaryDoes) {
         EXPECT_EQ(fast.prizeOverAll, summary.odds.prizeOverAll);
         EXPECT_EQ(fast.plays * amount, summary.odds.cost);
       }
-  }
-}
-
-TEST(RunPValues, HolmAdjustsInOrderAndNeverLowers) {
-  const std::vector<std::pair<std::vector<double>, std::vector<double>>> cases = {
-      {{0.01, 0.04, 0.03}, {0.03, 0.06, 0.06}},
-      {{0.5}, {0.5}},
-      {{0.02, 0.9}, {0.04, 0.9}},
-      {{0.6, 0.7}, {1.0, 1.0}},
-  };
-  for (const auto& [raw, adjusted] : cases) {
-    const std::vector<double> got = AdjustRunPValues(raw);
-    ASSERT_EQ(got.size(), adjusted.size());
-    for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], adjusted[i], 1e-12);
   }
 }
 

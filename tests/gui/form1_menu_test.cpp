@@ -15,6 +15,7 @@
 #include "gui/form_filters.h"
 #include "gui/form_help.h"
 #include "gui/form_import.h"
+#include "gui/form_plays.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
 #include "gui/form_table.h"
@@ -86,6 +87,7 @@ TEST_F(Form1MenuTest, EveryEntryRunsItsHandler) {
       {"Statistics1", {}, [&](QWidget* modal) { return modal == forms->Form_statistics; }},
       {"Table1", {}, [&](QWidget* modal) { return modal == forms->Form_Table; }},
       {"Sieve1", {}, [&](QWidget* modal) { return modal == forms->Form_Sieve; }},
+      {"Plays1", {}, [&](QWidget* modal) { return modal == forms->Form_plays; }},
       {"Filters1", {}, [&](QWidget* modal) { return modal == forms->Form_filters; }},
       {"Update1", {}, [&](QWidget* modal) { return modal == forms->Form_updater; }},
       {"UpdateSource1_0",

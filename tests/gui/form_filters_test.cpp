@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "core/filters/filter_set.h"
+#include "gui/form_plays.h"
 #include "forms_test.h"
 
 namespace drawlyze {
@@ -129,7 +130,21 @@ TEST_F(FormFiltersTest, SavesTheListAsTextOrCsvAndTheSet) {
   EXPECT_EQ(form->CountText(), "2 of 1,000 numbers, 0.2%");
 }
 
+TEST_F(FormFiltersTest, AddToPlaysOpensThePlaysWindow) {
+  form->ShowFilterSet(SetOf("contains-all 1,2,3\n"));
+  auto* button = form->findChild<QPushButton*>("Button_add_plays");
+  ASSERT_TRUE(button->isEnabled());
+  bool shown = false;
+  QTimer::singleShot(0, forms->Form_plays, [&] {
+    shown = forms->Form_plays->isVisible();
+    forms->Form_plays->reject();
+  });
+  button->click();
+  EXPECT_TRUE(shown);
+}
+
 TEST_F(FormFiltersTest, AddToPlaysHandsTheListOver) {
+  form->SetPlaysTarget({});
   EXPECT_FALSE(form->findChild<QPushButton*>("Button_add_plays")->isEnabled());
   std::vector<plays::Play> got;
   form->SetPlaysTarget([&](const std::vector<plays::Play>& p) { got = p; });

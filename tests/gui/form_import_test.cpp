@@ -119,5 +119,32 @@ TEST_F(FormImportTest, DayOrderWhenTheDatesNeedItAndCancelKeepsAll) {
   EXPECT_TRUE(messages.isEmpty());
 }
 
+// A long reading shows the window; Cancel stops it at its next rows, and
+// nothing is read, written or loaded.
+TEST_F(FormImportTest, CancelStopsALongReading) {
+  QByteArray rows = "Date,Result\r\n";
+  for (int i = 0; i < 1500000; ++i) rows += "2021-01-02,123\r\n";
+  const QString csv = testing::WriteFile(dir, "long.csv", rows);
+  bool cancelled = false;
+  QTimer poll;  // the click the user makes once the window shows
+  QObject::connect(&poll, &QTimer::timeout, form, [&] {
+    if (!form->isVisible() || cancelled) return;
+    EXPECT_TRUE(form->Converting());
+    form->xpButton_Cancel->click();
+    cancelled = true;
+  });
+  poll.start(10);
+  gui::g_openFileHook = [csv](const QString&) { return csv; };
+  QKeyEvent event(QEvent::KeyPress, Qt::Key_O, Qt::ControlModifier);
+  QApplication::sendEvent(main->StringGrid1, &event);
+  EXPECT_TRUE(cancelled);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->Converting());
+  EXPECT_TRUE(form->Input().draws.empty());
+  EXPECT_EQ(Read("3x10.txt"), kFourDraws);
+  EXPECT_EQ(main->History().Count(), 4);
+  EXPECT_TRUE(messages.isEmpty());
+}
+
 }  // namespace
 }  // namespace drawlyze

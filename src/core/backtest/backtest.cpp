@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/backtest/digit_tracker.h"
+#include "core/backtest/multiple_tests.h"
 
 namespace drawlyze {
 namespace {
@@ -146,15 +147,30 @@ std::string Verdict(const Interval& interval, double chance, double pValue, int 
   return "no better than chance";
 }
 
-LineSummary SummarizeLine(const BacktestLine& line, int top) {
-  LineSummary s;
-  s.chance = ChanceRate(line.score, top);
-  s.rate = line.trials > 0 ? static_cast<double>(line.hits) / line.trials : 0;
-  s.lift = s.rate / s.chance;
-  s.interval = WilsonInterval(line.hits, line.trials);
-  s.pValue = BinomialTwoSidedP(line.hits, line.trials, s.chance);
-  s.verdict = Verdict(s.interval, s.chance, s.pValue, line.trials);
-  return s;
+std::vector<LineSummary> SummarizeLines(const BacktestResult& result) {
+  std::vector<LineSummary> summaries;
+  std::vector<double> pValues;
+  for (const BacktestLine& line : result.lines) {
+    LineSummary s;
+    s.chance = ChanceRate(line.score, result.options.top);
+    s.rate = line.trials > 0 ? static_cast<double>(line.hits) / line.trials : 0;
+    s.lift = s.rate / s.chance;
+    s.interval = WilsonInterval(line.hits, line.trials);
+    s.pValue = BinomialTwoSidedP(line.hits, line.trials, s.chance);
+    pValues.push_back(s.pValue);
+    summaries.push_back(s);
+  }
+  const std::vector<double> adjusted = AdjustPValues(pValues);
+  for (std::size_t i = 0; i < summaries.size(); ++i) {
+    LineSummary& s = summaries[i];
+    s.adjustedP = adjusted[i];
+    s.verdict = Verdict(s.interval, s.chance, s.adjustedP, result.lines[i].trials);
+  }
+  return summaries;
+}
+
+std::string TestsMadeText(int tests) {
+  return std::to_string(tests) + (tests == 1 ? " test was" : " tests were") + " made in this run";
 }
 
 }  // namespace drawlyze

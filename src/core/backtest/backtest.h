@@ -61,8 +61,9 @@ struct LineSummary {
   double chance = 0;  // the chance rate
   double lift = 0;    // rate / chance
   Interval interval;  // 95% Wilson interval of the rate
-  double pValue = 1;  // two-sided exact binomial test against the chance rate
-  std::string verdict;
+  double pValue = 1;     // two-sided exact binomial test against the chance rate
+  double adjustedP = 1;  // pValue adjusted for every line of the run (AdjustPValues)
+  std::string verdict;   // from adjustedP: a verdict counts every test made in the run
 };
 
 // Draw by draw, with the measures kept up to date as the window slides.
@@ -81,13 +82,17 @@ std::vector<BacktestLine> BacktestLines(const BacktestOptions& options);
 void ScoreDraw(const DigitMeasures& m, const DrawNumbers& draw, const BacktestOptions& options,
                std::vector<BacktestLine>& lines);
 
-LineSummary SummarizeLine(const BacktestLine& line, int top);
+// Every line's statistics, in table order. The lines of one run are one
+// family of tests: each p-value is adjusted for all of them (Holm).
+std::vector<LineSummary> SummarizeLines(const BacktestResult& result);
 // "better than chance" or "worse than chance" when the interval lies above or
-// below the chance rate and the p-value is below 0.05 too; otherwise "no
+// below the chance rate and the (adjusted) p-value is below 0.05 too; otherwise "no
 // better than chance" (the two can disagree near the edge on few trials).
 std::string Verdict(const Interval& interval, double chance, double pValue, int trials);
 
 // The table as tab-separated lines for the report window and the command line.
 std::vector<std::string> BacktestReport(const BacktestResult& result);
+// "15 tests were made in this run" (the report's and the chart's notes say it).
+std::string TestsMadeText(int tests);
 
 }  // namespace drawlyze

@@ -41,7 +41,6 @@ std::string SettingsLine(const BacktestResult& result) {
 }  // namespace
 
 std::vector<std::string> BacktestReport(const BacktestResult& result) {
-  const BacktestOptions& o = result.options;
   std::vector<std::string> lines;
   if (result.tested == 0) {
     lines.push_back(NothingTested(result));
@@ -55,14 +54,17 @@ std::vector<std::string> BacktestReport(const BacktestResult& result) {
   lines.emplace_back(
       "Each tested draw is scored with the top K digits of each rule, ranked from the N draws before it.");
   lines.emplace_back();
-  lines.emplace_back("Rule\tScored as\tTrials\tHits\tHit rate\tChance\tLift\t95% from\t95% to\tp-value\tVerdict");
-  for (const BacktestLine& line : result.lines) {
-    const LineSummary s = SummarizeLine(line, o.top);
+  lines.emplace_back(
+      "Rule\tScored as\tTrials\tHits\tHit rate\tChance\tLift\t95% from\t95% to\tp-value\tadjusted p\tVerdict");
+  const std::vector<LineSummary> summaries = SummarizeLines(result);
+  for (std::size_t i = 0; i < result.lines.size(); ++i) {
+    const BacktestLine& line = result.lines[i];
+    const LineSummary& s = summaries[i];
     lines.push_back(std::string(AllDigitRules()[static_cast<std::size_t>(line.rule)].caption) + "\t" +
                     ScoreText(line.score) + "\t" + std::to_string(line.trials) + "\t" + std::to_string(line.hits) +
                     "\t" + Fixed(s.rate, 4) + "\t" + Fixed(s.chance, 4) + "\t" + Fixed(s.lift, 2) + "\t" +
                     Fixed(s.interval.low, 4) + "\t" + Fixed(s.interval.high, 4) + "\t" + PValueText(s.pValue) + "\t" +
-                    s.verdict);
+                    PValueText(s.adjustedP) + "\t" + s.verdict);
   }
   lines.emplace_back();
   // Lines no wider than the table, so the report window holds them.
@@ -74,9 +76,12 @@ std::vector<std::string> BacktestReport(const BacktestResult& result) {
       "\"Longest since last hit\" and \"Longest skip at the position\" look back through every older draw, as");
   lines.emplace_back(
       "their views do; a digit is rarely absent from all N draws, so \"Longest current skip\" mostly ranks alike.");
+  // Holm's adjustment keeps luck alone from any verdict of the run in at most one run in twenty.
+  lines.push_back(TestsMadeText(static_cast<int>(result.lines.size())) +
+                  ". Better or worse needs the 95% interval clear of chance and the");
   lines.emplace_back(
-      "Better or worse needs p below 0.05 and the 95% interval clear of chance; one line in twenty gets there");
-  lines.emplace_back("by luck alone, so trust a verdict only if newer draws confirm it.");
+      "adjusted p below 0.05: Holm's adjustment counts every test of the run, so that luck alone gives a");
+  lines.emplace_back("verdict in at most one run in twenty. Trust a verdict only if newer draws confirm it.");
   return lines;
 }
 

@@ -21,6 +21,13 @@ Interval WilsonInterval(int hits, int trials, double confidence) {
   return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
+Interval ChanceBand(double chance, int trials, double confidence) {
+  if (trials <= 0) return {0, 1};
+  const double z = bm::quantile(bm::normal(), 0.5 + confidence / 2);
+  const double half = z * std::sqrt(chance * (1 - chance) / trials);
+  return {std::max(0.0, chance - half), std::min(1.0, chance + half)};
+}
+
 double BinomialTwoSidedP(int hits, int trials, double p) {
   if (trials <= 0 || hits < 0 || hits > trials) return 1;
   const double m = trials * p;

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/backtest/multiple_tests.h"
 #include "core/filters/filter_text.h"
 #include "core/filters/poisson_binomial.h"
-#include "core/filters/run_p_values.h"
 #include "core/plays/prizes.h"
 
 namespace drawlyze::filters {
@@ -101,7 +101,7 @@ std::string PercentileWords(double percentile) {
 void Judge(FilterBacktestResult& r) {
   r.testNames = {"the exact test of the hits", "the random lists' net"};
   r.rawP = {r.pValue, r.randomP};
-  r.adjustedP = AdjustRunPValues(r.rawP);
+  r.adjustedP = AdjustPValues(r.rawP);  // the backtest's own adjustment, shared
   const bool hitsOff = r.adjustedP[0] < 0.05, moneyOff = r.adjustedP[1] < 0.05;
   const bool hitsUp = r.hits > r.expectedHits, moneyUp = r.randomAbove < r.randomBelow;
   const bool better = (hitsOff && hitsUp) || (moneyOff && moneyUp);

@@ -13,6 +13,8 @@ namespace drawlyze {
 inline constexpr int DRAW_SIZE = 3;      // numbers per draw
 inline constexpr int DIGIT_COUNT = 10;   // values a number may take
 inline constexpr int MAX_DRAWS = 10000;  // draws the store holds
+// The largest draw file the programs write or install.
+inline constexpr std::uint64_t kMaxDrawFileBytes = std::uint64_t{64} << 20;
 
 using DrawNumbers = std::array<std::uint8_t, DRAW_SIZE>;
 

@@ -1,6 +1,7 @@
 #include "core/import/cell_values.h"
 
 #include <array>
+#include <atomic>
 #include <chrono>
 
 namespace drawlyze::import {
@@ -54,8 +55,20 @@ bool IsWeekdayName(std::string_view word) {
 int FullYear(int year, int length, bool& twoDigit) {
   twoDigit = length == 2;
   if (length == 4) return year;
-  if (length == 2) return year >= 50 ? 1900 + year : 2000 + year;  // spreadsheets' two-digit years
+  if (length == 2) return YearOfTwoDigits(year);
   return -1;
+}
+
+std::atomic<DayKey> g_fixedToday{0};
+
+DayKey KeyOf(const std::chrono::year_month_day& ymd) {
+  return static_cast<int>(ymd.year()) * 10000 + static_cast<int>(static_cast<unsigned>(ymd.month())) * 100 +
+         static_cast<int>(static_cast<unsigned>(ymd.day()));
+}
+
+std::chrono::year_month_day DateOf(DayKey day) {
+  return {std::chrono::year{day / 10000}, std::chrono::month{static_cast<unsigned>(day / 100 % 100)},
+          std::chrono::day{static_cast<unsigned>(day % 100)}};
 }
 
 // What may follow a date in its cell: nothing, or a time of day ("T00:00:00.000", " 12:00:00 AM").
@@ -185,6 +198,21 @@ DayKey MakeDayKey(int year, int month, int day) {
                                         std::chrono::day{static_cast<unsigned>(day)}};
   return ymd.ok() ? year * 10000 + month * 100 + day : 0;
 }
+
+DayKey Today() {
+  if (const DayKey fixed = g_fixedToday.load(); fixed != 0) return fixed;
+  return KeyOf(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+}
+
+DayKey NextDay(DayKey day) { return KeyOf(std::chrono::sys_days{DateOf(day)} + std::chrono::days{1}); }
+
+int YearOfTwoDigits(int twoDigits) {
+  const int current = Today() / 10000;
+  return current - ((current % 100 - twoDigits) % 100 + 100) % 100;
+}
+
+FixedToday::FixedToday(DayKey day) : previous_(g_fixedToday.exchange(day)) {}
+FixedToday::~FixedToday() { g_fixedToday.store(previous_); }
 
 DayKey ResolveDate(const DateParts& parts, DayOrder order) {
   switch (parts.kind) {
@@ -358,6 +386,8 @@ struct Groups {
 };
 
 bool ReadGroups(std::string_view s, Groups& g) {
+  // Separators stand between digit groups only: "-5" and "12." are no numbers of a draw.
+  if (IsResultSeparator(s.front()) || IsResultSeparator(s.back())) return false;
   std::size_t pos = 0;
   while (pos < s.size()) {
     if (IsResultSeparator(s[pos])) {
@@ -392,6 +422,7 @@ ResultShape ClassifyResult(std::string_view cell) {
   Groups g;
   if (!ReadGroups(cell, g)) return ResultShape::None;
   if (g.count == 1) {
+    if (g.firstLength != static_cast<int>(cell.size())) return ResultShape::OtherNumber;
     if (g.firstLength <= 2) return ResultShape::Short;
     return g.firstLength == 3 ? ResultShape::Three : ResultShape::LongNumber;
   }
@@ -407,7 +438,7 @@ bool ReadResult(std::string_view cell, DrawNumbers& result) {
     result = g.digits;
     return true;
   }
-  if (g.count != 1 || g.firstLength > 3) return false;
+  if (g.count != 1 || g.firstLength > 3 || g.firstLength != static_cast<int>(cell.size())) return false;
   const int v = g.firstValue;  // 7 is 007, 81 is 081
   result = {static_cast<std::uint8_t>(v / 100), static_cast<std::uint8_t>(v / 10 % 10),
             static_cast<std::uint8_t>(v % 10)};

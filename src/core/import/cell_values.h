@@ -45,6 +45,28 @@ DayKey ResolveDate(const DateParts& parts, DayOrder order);
 std::string DatePicture(const DateParts& sample, DayOrder order);
 
 DayKey MakeDayKey(int year, int month, int day);  // 0 when no such day
+
+// The current day by the system's clock (UTC), unless a FixedToday holds it.
+DayKey Today();
+// The day after day.
+DayKey NextDay(DayKey day);
+// The last day a draw may be dated: tomorrow, which is today somewhere on earth.
+inline DayKey LatestDrawDay() { return NextDay(Today()); }
+// A year written with two digits: the latest year not after the current one
+// that ends in them (in 2026, 26 is 2026, 27 is 1927).
+int YearOfTwoDigits(int twoDigits);
+
+// While it lives, Today() is day: tests of dates near the present.
+class FixedToday {
+ public:
+  explicit FixedToday(DayKey day);
+  ~FixedToday();
+  FixedToday(const FixedToday&) = delete;
+  FixedToday& operator=(const FixedToday&) = delete;
+
+ private:
+  DayKey previous_;
+};
 // "02.09.1980"
 void AppendDate(std::string& out, DayKey day);
 // "Tue": the English three-letter name of the weekday.
@@ -70,8 +92,10 @@ enum class ResultShape : std::uint8_t {
 };
 
 ResultShape ClassifyResult(std::string_view cell);
-// The result a whole-result cell holds; a short plain number gains its lost
-// leading zeros (7 is 007). False when the cell holds no result.
+// The result a whole-result cell holds: digits only ("123", "7"), or three
+// single digits with separators between them ("1-2-3"); a short plain number
+// gains its lost leading zeros (7 is 007). False when the cell holds no
+// result ("-5", "12.", "1 23").
 bool ReadResult(std::string_view cell, DrawNumbers& result);
 // A single digit 0..9, the cell of one ball; -1 otherwise.
 int ReadDigit(std::string_view cell);

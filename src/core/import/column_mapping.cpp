@@ -1,5 +1,7 @@
 #include "core/import/column_mapping.h"
 
+#include "core/history/escaped_text.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -18,11 +20,9 @@ struct Profile {
   int three = 0, shortNumbers = 0, digits = 0, longNumbers = 0, money = 0, otherNumbers = 0;
 };
 
-Profile ProfileColumn(const CsvTable& table, int column) {
-  Profile p;
-  for (int row = 0; row < table.Rows(); ++row) {
-    const std::string_view cell = Trim(table.Cell(row, column));
-    if (cell.empty()) continue;
+// Counts one non-empty cell into its column's profile.
+void AddCell(Profile& p, std::string_view cell) {
+  {
     ++p.filled;
     const DateParts date = ReadDateParts(cell);
     if (date.kind == DateKind::EitherOrder) {
@@ -68,7 +68,20 @@ Profile ProfileColumn(const CsvTable& table, int column) {
     }
     p.digits += ReadDigit(cell) >= 0;
   }
-  return p;
+}
+
+// The profiles of every column, row by row over the cells each row holds:
+// the work is the cells' (at most kMaxColumns a row), never rows times columns.
+std::vector<Profile> ProfileColumns(const CsvTable& table) {
+  std::vector<Profile> profiles(static_cast<std::size_t>(table.Columns()));
+  for (int row = 0; row < table.Rows(); ++row) {
+    const int cells = std::min(table.CellCount(row), table.Columns());
+    for (int c = 0; c < cells; ++c) {
+      const std::string_view cell = Trim(table.Cell(row, c));
+      if (!cell.empty()) AddCell(profiles[static_cast<std::size_t>(c)], cell);
+    }
+  }
+  return profiles;
 }
 
 bool Mostly(int part, int whole) { return part * 2 > whole; }
@@ -209,7 +222,7 @@ std::string ColumnList(const CsvTable& table) {
   for (int c = 0; c < table.Columns(); ++c) {
     if (c > 0) list += ", ";
     list += std::to_string(c + 1);
-    if (!table.Header(c).empty()) list += " \"" + std::string(table.Header(c)) + '"';
+    if (!table.Header(c).empty()) list += " \"" + Excerpt(table.Header(c)) + '"';
   }
   return list;
 }
@@ -225,8 +238,8 @@ std::string NamesOf(const CsvTable& table, const std::vector<int>& columns) {
 
 class Proposer {
  public:
-  Proposer(const CsvTable& table, const MappingChoice& choice) : t_(table), choice_(choice) {
-    for (int c = 0; c < table.Columns(); ++c) profiles_.push_back(ProfileColumn(table, c));
+  Proposer(const CsvTable& table, const MappingChoice& choice)
+      : t_(table), choice_(choice), profiles_(ProfileColumns(table)) {
     m_.columns.resize(static_cast<std::size_t>(table.Columns()));
   }
 
@@ -251,7 +264,7 @@ class Proposer {
   // -1 after a problem when the user named a column that is not there.
   int Named(const std::string& name) {
     const int c = FindColumn(t_, name);
-    if (c < 0) Fail(Choice::Column, "there is no column \"" + name + "\"; the columns are " + ColumnList(t_));
+    if (c < 0) Fail(Choice::Column, "there is no column \"" + Excerpt(name) + "\"; the columns are " + ColumnList(t_));
     return c;
   }
 

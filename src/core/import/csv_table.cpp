@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/history/escaped_text.h"
 #include "core/import/cell_values.h"
 
 namespace drawlyze::import {
@@ -21,7 +22,7 @@ std::string_view CsvTable::Cell(int row, int column) const {
 
 std::string CsvTable::ColumnName(int column) const {
   const std::string_view header = Header(column);
-  if (!header.empty()) return '"' + std::string(header) + '"';
+  if (!header.empty()) return '"' + Excerpt(header) + '"';
   return "column " + std::to_string(column + 1);
 }
 
@@ -88,22 +89,49 @@ char SniffSeparator(std::string_view text) {
   return ',';
 }
 
+// A line of the text (without its end) that reads as a row of its own: it
+// holds the separator and a date among its fields.
+bool LooksLikeRow(std::string_view line, char sep) {
+  if (line.find(sep) == std::string_view::npos) return false;
+  for (std::size_t from = 0; from <= line.size();) {
+    std::size_t to = line.find(sep, from);
+    if (to == std::string_view::npos) to = line.size();
+    std::string_view field = Trim(line.substr(from, to - from));
+    while (!field.empty() && field.front() == '"') field.remove_prefix(1);
+    while (!field.empty() && field.back() == '"') field.remove_suffix(1);
+    if (ReadDateParts(field).kind != DateKind::None) return true;
+    from = to + 1;
+  }
+  return false;
+}
+
 // One pass over the bytes; each cell's unquoted text is appended to the table.
 class Reader {
  public:
   Reader(std::string_view text, char separator, CsvTable::Row& header, std::vector<CsvTable::Row>& rows,
-         std::string& cells, std::vector<std::uint32_t>& ends)
-      : s_(text), sep_(separator), header_(header), rows_(rows), cells_(cells), ends_(ends) {}
+         std::string& cells, std::vector<std::uint32_t>& ends, std::vector<RefusedRow>& refused)
+      : s_(text), sep_(separator), header_(header), rows_(rows), cells_(cells), ends_(ends), refused_(refused) {}
 
-  int Run(int firstLine, bool& haveHeader) {
+  // False when stop ended it.
+  bool Run(int firstLine, bool& haveHeader, const StopCheck& stop) {
     line_ = firstLine;
-    int widest = 0;
-    while (pos_ < s_.size()) {
+    for (std::size_t read = 0; pos_ < s_.size(); ++read) {
+      if (stop && read % 4096 == 4095 && stop()) return false;
       const int rowLine = line_;
       const auto first = static_cast<std::uint32_t>(ends_.size());
+      const std::size_t firstByte = cells_.size();
       bool anyText = false;
+      bool unbalanced = false;
+      std::uint32_t fields = 0;
       for (;;) {
-        anyText |= ReadField();
+        keep_ = fields < static_cast<std::uint32_t>(kMaxColumns);
+        ++fields;
+        const Field field = ReadField();
+        if (field == Field::Unbalanced) {
+          unbalanced = true;
+          break;
+        }
+        anyText |= field == Field::Text;
         if (pos_ < s_.size() && s_[pos_] == sep_) {
           ++pos_;
           continue;
@@ -112,23 +140,27 @@ class Reader {
         break;
       }
       const auto count = static_cast<std::uint32_t>(ends_.size()) - first;
-      if (!anyText) {  // a blank line or separators only
+      if (unbalanced || !anyText) {  // a blank line, separators only, or a row taken back
         ends_.resize(first);
-        cells_.resize(first == 0 ? 0 : ends_.back());
+        cells_.resize(firstByte);
+        if (unbalanced)
+          refused_.push_back({quoteLine_, "a quote opened on line " + std::to_string(quoteLine_) +
+                                              " is not closed before the next row"});
         continue;
       }
-      widest = std::max(widest, static_cast<int>(count));
       if (!haveHeader) {
-        header_ = {first, count, rowLine};
+        header_ = {first, count, rowLine, fields};
         haveHeader = true;
       } else {
-        rows_.push_back({first, count, rowLine});
+        rows_.push_back({first, count, rowLine, fields});
       }
     }
-    return widest;
+    return true;
   }
 
  private:
+  enum class Field { Empty, Text, Unbalanced };
+
   bool IsPad(char c) const { return c == ' ' || (c == '\t' && sep_ != '\t'); }
 
   void EndLine() {
@@ -138,48 +170,74 @@ class Reader {
     ++line_;
   }
 
-  // Reads one field up to (not past) its separator or line end. True when it holds text.
-  bool ReadField() {
+  // Past the end of the line that starts at or before from.
+  void SkipToNextLine(std::size_t from) {
+    pos_ = from;
+    while (pos_ < s_.size() && !IsLineEnd(s_[pos_])) ++pos_;
+    EndLine();
+  }
+
+  void Append(std::string_view text) {
+    if (keep_) cells_.append(text);
+  }
+
+  // Reads one field up to (not past) its separator or line end.
+  Field ReadField() {
     while (pos_ < s_.size() && IsPad(s_[pos_])) ++pos_;
     const std::size_t start = cells_.size();
-    if (pos_ < s_.size() && s_[pos_] == '"' && ReadQuoted()) {
-      // Text after the closing quote ("a"b) is kept as it stands, as spreadsheets do.
-      while (pos_ < s_.size() && s_[pos_] != sep_ && !IsLineEnd(s_[pos_])) cells_ += s_[pos_++];
-    } else {
-      const std::size_t from = pos_;
-      while (pos_ < s_.size() && s_[pos_] != sep_ && !IsLineEnd(s_[pos_])) ++pos_;
-      cells_.append(s_.substr(from, pos_ - from));
+    if (pos_ < s_.size() && s_[pos_] == '"') {
+      if (!ReadQuoted()) return Field::Unbalanced;
     }
+    // Text after the closing quote ("a"b) is kept as it stands, as spreadsheets do.
+    const std::size_t from = pos_;
+    while (pos_ < s_.size() && s_[pos_] != sep_ && !IsLineEnd(s_[pos_])) ++pos_;
+    Append(s_.substr(from, pos_ - from));
+    if (!keep_) return from == pos_ ? Field::Empty : Field::Text;
     while (cells_.size() > start && IsPad(cells_.back())) cells_.pop_back();
+    if (cells_.size() - start > kMaxCellBytes) {
+      std::size_t cut = start + kMaxCellBytes;
+      while (cut > start && (static_cast<unsigned char>(cells_[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+      cells_.resize(cut);
+      cells_ += "\xE2\x80\xA6";  // U+2026, in UTF-8
+    }
     ends_.push_back(static_cast<std::uint32_t>(cells_.size()));
-    return cells_.size() > start;
+    return cells_.size() > start ? Field::Text : Field::Empty;
   }
 
-  // A quote that is never closed is an ordinary character: the rest of the
-  // file is not swallowed into one cell. False in that case, nothing consumed.
+  // The quoted part of a field, unquoted. False, with the reading moved to
+  // the line after the quote's, when the quote does not close before a line
+  // that reads as a row, the kMaxQuotedLineBreaks-th line end or the end of the text.
   bool ReadQuoted() {
-    const std::size_t close = FindClosingQuote(pos_ + 1);
-    if (close == std::string_view::npos) return false;
-    for (std::size_t i = pos_ + 1; i < close; ++i) {
-      const char c = s_[i];
-      if (c == '"') ++i;  // a doubled quote stands for one
-      if (c == '\n' || (c == '\r' && !(i + 1 < close && s_[i + 1] == '\n'))) ++line_;
-      cells_ += c;
-    }
-    pos_ = close + 1;
-    return true;
-  }
-
-  std::size_t FindClosingQuote(std::size_t i) const {
+    const std::size_t open = pos_;
+    quoteLine_ = line_;
+    int breaks = 0;
+    std::size_t i = pos_ + 1;
+    const std::size_t firstByte = cells_.size();
     for (; i < s_.size(); ++i) {
-      if (s_[i] != '"') continue;
-      if (i + 1 < s_.size() && s_[i + 1] == '"') {
-        ++i;
-        continue;
+      const char c = s_[i];
+      if (c == '"') {
+        if (i + 1 < s_.size() && s_[i + 1] == '"') {
+          ++i;  // a doubled quote stands for one
+        } else {
+          pos_ = i + 1;
+          return true;
+        }
+      } else if (IsLineEnd(c)) {
+        if (c == '\r' && i + 1 < s_.size() && s_[i + 1] == '\n') {
+          if (keep_) cells_ += c;
+          ++i;
+        }
+        std::size_t next = i + 1, end = next;
+        while (end < s_.size() && !IsLineEnd(s_[end])) ++end;
+        if (++breaks > kMaxQuotedLineBreaks || LooksLikeRow(s_.substr(next, end - next), sep_)) break;
+        ++line_;
       }
-      return i;
+      if (keep_) cells_ += s_[i];
     }
-    return std::string_view::npos;
+    cells_.resize(firstByte);
+    line_ = quoteLine_;
+    SkipToNextLine(open);
+    return false;
   }
 
   std::string_view s_;
@@ -188,13 +246,16 @@ class Reader {
   std::vector<CsvTable::Row>& rows_;
   std::string& cells_;
   std::vector<std::uint32_t>& ends_;
+  std::vector<RefusedRow>& refused_;
   std::size_t pos_ = 0;
   int line_ = 1;
+  int quoteLine_ = 0;
+  bool keep_ = true;  // false past kMaxColumns: the field is read over
 };
 
 }  // namespace
 
-CsvTable ReadCsv(std::string_view text) {
+CsvTable ReadCsv(std::string_view text, const StopCheck& stop) {
   CsvTable table;
   text = StripByteOrderMark(text);
   int firstLine = 1;
@@ -208,12 +269,9 @@ CsvTable ReadCsv(std::string_view text) {
   } else {
     table.separator = SniffSeparator(text);
   }
-  table.text_.reserve(text.size());
-  table.ends_.reserve(text.size() / 4 + 16);  // a cell takes at least a separator and a character
-  table.rows_.reserve(text.size() / 32 + 4);
   bool haveHeader = false;
-  Reader reader(text, table.separator, table.header_, table.rows_, table.text_, table.ends_);
-  table.columns_ = reader.Run(firstLine, haveHeader);
+  Reader reader(text, table.separator, table.header_, table.rows_, table.text_, table.ends_, table.refused_);
+  table.stopped_ = !reader.Run(firstLine, haveHeader, stop);
 
   if (haveHeader) {
     const auto hasDate = [&](const CsvTable::Row& row) {
@@ -245,6 +303,29 @@ CsvTable ReadCsv(std::string_view text) {
       table.rows_.insert(table.rows_.begin(), table.header_);
     }
     table.headerLine_ = table.hasHeader ? table.header_.line : 0;
+
+    // A row with far more fields than the header is no row of this table.
+    const std::uint32_t headerFields = table.hasHeader ? table.header_.fields : table.rows_.front().fields;
+    const std::uint32_t limit = FieldLimit(headerFields);
+    std::size_t kept = 0;
+    bool refusedWide = false;
+    std::uint32_t widest = table.hasHeader ? table.header_.fields : 0;
+    for (const CsvTable::Row& row : table.rows_) {
+      if (row.fields > limit) {
+        table.refused_.push_back({row.line, std::to_string(row.fields) + " fields, far more than the " +
+                                                std::to_string(headerFields) + " of the header"});
+        refusedWide = true;
+        continue;
+      }
+      widest = std::max(widest, row.fields);
+      table.rows_[kept++] = row;
+    }
+    table.rows_.resize(kept);
+    if (refusedWide)
+      std::stable_sort(table.refused_.begin(), table.refused_.end(),
+                       [](const RefusedRow& a, const RefusedRow& b) { return a.line < b.line; });
+    table.columns_ = static_cast<int>(std::min<std::uint32_t>(widest, kMaxColumns));
+    table.columnsNotRead_ = static_cast<int>(widest - static_cast<std::uint32_t>(table.columns_));
   }
   return table;
 }

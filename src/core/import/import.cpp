@@ -1,6 +1,10 @@
 #include "core/import/import.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "core/history/draw_history.h"
+#include "core/history/escaped_text.h"
 
 namespace drawlyze::import {
 
@@ -12,20 +16,26 @@ bool IsBlankLine(std::string_view line) {
   return true;
 }
 
-std::string Quoted(std::string_view cell) { return '"' + std::string(Trim(cell)) + '"'; }
+// A cell as a message quotes it: a short, escaped excerpt.
+std::string Quoted(std::string_view cell) { return '"' + Excerpt(Trim(cell)) + '"'; }
 
-// The fourth token of a draw-file line: its draw time ("Day", "Eve"), if any.
-std::string_view TimeTokenOf(std::string_view line) {
-  int token = 0;
-  std::size_t pos = 0;
-  while (pos < line.size()) {
-    while (pos < line.size() && static_cast<unsigned char>(line[pos]) <= 32) ++pos;
-    const std::size_t from = pos;
-    while (pos < line.size() && static_cast<unsigned char>(line[pos]) > 32) ++pos;
-    if (from == pos) break;
-    if (++token == 4) return line.substr(from, pos - from);
-  }
-  return {};
+// The most draws an input may give: more than a draw file may hold even
+// after duplicates were dropped twice over. Reading stops there.
+constexpr std::size_t kMaxInputDraws = kMaxDrawFileBytes / 27 * 2;  // 27 bytes: the shortest line
+
+Error Stopped(const std::string& name) { return {ErrorKind::Stopped, name, "the import was stopped"}; }
+
+Error TooManyDraws(const std::string& name, int line) {
+  return {ErrorKind::TooLarge, name,
+          "more draws than a draw file of " + std::to_string(kMaxDrawFileBytes >> 20) + " MiB holds, by line " +
+              std::to_string(line)};
+}
+
+// Why a day after latest (tomorrow) is refused.
+std::string FutureReason(const std::string& written, DayKey latest) {
+  std::string text = "the date " + written + " lies after tomorrow (";
+  AppendDate(text, latest);
+  return text + ")";
 }
 
 DrawTime TokenTime(std::string_view token) {
@@ -33,32 +43,40 @@ DrawTime TokenTime(std::string_view token) {
   return ReadDrawTime(token, time) ? time : DrawTime::Unknown;
 }
 
-// A draw file passes through: every line the loader accepts is a draw, its
-// date read as the file writes it (DD.MM.YYYY).
-void ReadDrawFileLines(std::string_view text, ImportedInput& input) {
+// A draw file passes through by the loader's own rules: every line it calls
+// incorrect is an unreadable row; the date must be a day written DD.MM.YYYY.
+void ReadDrawFileLines(std::string_view text, const StopCheck& stop, ImportedInput& input) {
   const std::vector<std::string_view> lines = SplitLines(text);
-  input.draws.reserve(lines.size());
+  const DayKey latest = LatestDrawDay();
   bool ownNight = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int line = static_cast<int>(i + 1);
-    if (IsBlankLine(lines[i])) continue;
+    if (stop && i % 4096 == 4095 && stop()) {
+      input.failure = Stopped(input.name);
+      return;
+    }
+    if (input.draws.size() >= kMaxInputDraws) {
+      input.failure = TooManyDraws(input.name, line);
+      return;
+    }
     ++input.rows;
-    const ParsedLine parsed = ParseDrawLine(lines[i]);
-    std::uint8_t numbers[DRAW_SIZE] = {};
-    if (!parsed.valid || ParseNumberList(parsed.field, numbers, DRAW_SIZE) != DRAW_SIZE || numbers[0] > 9 ||
-        numbers[1] > 9 || numbers[2] > 9) {
+    Draw draw;
+    if (!ReadDrawLine(lines[i], draw)) {
       input.skipped.push_back({line, "not a draw line"});
       continue;
     }
-    const DateParts parts = ReadDateParts(parsed.date);
+    const DateParts parts = ReadDateParts(draw.date);
     const DayKey day = parts.kind == DateKind::Dotted ? ResolveDate(parts, DayOrder::DayFirst) : 0;
     if (day == 0) {
-      input.skipped.push_back({line, "the date " + parsed.date + " is not a day written DD.MM.YYYY"});
+      input.skipped.push_back({line, "the date " + Excerpt(draw.date) + " is not a day written DD.MM.YYYY"});
       continue;
     }
-    const std::string_view token = TimeTokenOf(lines[i]);
-    ownNight |= token == TimeToken(DrawTime::Night);
-    input.draws.push_back({day, TokenTime(token), {numbers[0], numbers[1], numbers[2]}, 0, line});
+    if (day > latest) {
+      input.skipped.push_back({line, FutureReason(draw.date, latest)});
+      continue;
+    }
+    ownNight |= draw.time == TimeToken(DrawTime::Night);
+    input.draws.push_back({day, TokenTime(draw.time), draw.a, 0, line});
   }
   // Two draws a day, written Day and Night: the later one is the evening draw.
   // Not in a file this importer wrote: there a night draw is one ("Ngt").
@@ -73,23 +91,25 @@ void ReadDrawFileLines(std::string_view text, ImportedInput& input) {
 }
 
 // The day of a row: from the date column, or from the month, day and year columns.
-DayKey RowDay(const CsvTable& table, int row, const Mapping& m, std::string& reason) {
+DayKey RowDay(const CsvTable& table, int row, const Mapping& m, DayKey latest, std::string& reason) {
   if (m.dateColumn >= 0) {
     const std::string_view cell = Trim(table.Cell(row, m.dateColumn));
     const DayKey day = ResolveDate(ReadDateParts(cell), m.dayOrder);
     if (day == 0) reason = cell.empty() ? "no date" : "the date " + Quoted(cell) + " is not a day";
-    return day;
+    if (day > latest) reason = FutureReason(Quoted(cell), latest);
+    return day > latest ? 0 : day;
   }
   const std::string_view month = Trim(table.Cell(row, m.monthColumn));
   const std::string_view day = Trim(table.Cell(row, m.dayColumn));
   const std::string_view year = Trim(table.Cell(row, m.yearColumn));
   const DayKey key = MakeDayKey(ReadYear(year), ReadDayOrMonth(month), ReadDayOrMonth(day));
-  if (key == 0)
-    reason = month.empty() && day.empty() && year.empty()
-                 ? "no date"
-                 : "the date " + Quoted(std::string(month) + "/" + std::string(day) + "/" + std::string(year)) +
-                       " (month/day/year) is not a day";
-  return key;
+  if (key == 0 || key > latest) {
+    const std::string written = Quoted(std::string(month) + "/" + std::string(day) + "/" + std::string(year));
+    reason = key > latest                                 ? FutureReason(written, latest)
+             : month.empty() && day.empty() && year.empty() ? "no date"
+                                                            : "the date " + written + " (month/day/year) is not a day";
+  }
+  return key > latest ? 0 : key;
 }
 
 // One result of a row: false with a reason when its cells hold something
@@ -137,18 +157,40 @@ bool LooksLikeDrawFile(std::string_view text) {
   return false;
 }
 
-void Convert(ImportedInput& input) {
+void Convert(ImportedInput& input, const StopCheck& stop) {
   const CsvTable& table = input.table;
   const Mapping& m = input.mapping;
   input.draws.clear();
   input.skipped.clear();
-  input.rows = table.Rows();
-  if (!m.Ready() || !m.HasDate()) return;
-  input.draws.reserve(static_cast<std::size_t>(table.Rows()) * m.results.size());
+  input.failure.reset();
+  if (table.Stopped()) input.failure = Stopped(input.name);
+  input.rows = table.Rows() + static_cast<int>(table.Refused().size());
+  // The rows the reader refused stand among the others, by line.
+  const std::vector<RefusedRow>& refused = table.Refused();
+  std::size_t nextRefused = 0;
+  const auto refusedBefore = [&](int line) {
+    for (; nextRefused < refused.size() && refused[nextRefused].line < line; ++nextRefused)
+      input.skipped.push_back({refused[nextRefused].line, refused[nextRefused].reason});
+  };
+  if (!m.Ready() || !m.HasDate() || input.failure) {
+    refusedBefore(std::numeric_limits<int>::max());
+    return;
+  }
+  input.draws.reserve(std::min(static_cast<std::size_t>(table.Rows()) * m.results.size(), kMaxInputDraws));
   std::string reason;
+  const DayKey latest = LatestDrawDay();
   for (int row = 0; row < table.Rows(); ++row) {
     const int line = table.Line(row);
-    const DayKey day = RowDay(table, row, m, reason);
+    if (stop && row % 4096 == 4095 && stop()) {
+      input.failure = Stopped(input.name);
+      return;
+    }
+    if (input.draws.size() >= kMaxInputDraws) {
+      input.failure = TooManyDraws(input.name, line);
+      return;
+    }
+    refusedBefore(line);
+    const DayKey day = RowDay(table, row, m, latest, reason);
     if (day == 0) {
       input.skipped.push_back({line, reason});
       continue;
@@ -180,9 +222,11 @@ void Convert(ImportedInput& input) {
       input.skipped.push_back({line, "no result"});
     }
   }
+  refusedBefore(std::numeric_limits<int>::max());
 }
 
-ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice) {
+ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice,
+                        const StopCheck& stop) {
   ImportedInput input;
   input.name = std::move(name);
   std::string narrowed;
@@ -190,13 +234,17 @@ ImportedInput ReadInput(std::string name, std::string_view text, const MappingCh
   text = StripByteOrderMark(text);
   if (LooksLikeDrawFile(text)) {
     input.kind = InputKind::DrawFile;
-    ReadDrawFileLines(text, input);
+    ReadDrawFileLines(text, stop, input);
     return input;
   }
-  input.table = ReadCsv(text);
-  if (input.table.Rows() == 0) return input;  // a header alone, or nothing: no draws, nothing unclear
+  input.table = ReadCsv(text, stop);
+  narrowed = std::string();  // the table holds what it needs of the text
+  if (input.table.Rows() == 0 || input.table.Stopped()) {  // a header alone, or nothing: no draws, nothing unclear
+    Convert(input, stop);
+    return input;
+  }
   input.mapping = ProposeMapping(input.table, choice);
-  Convert(input);
+  Convert(input, stop);
   return input;
 }
 

@@ -12,9 +12,12 @@
 //   MergeDraws    all inputs into one history;
 //   FormatDrawFile / SummaryLines   the file to save and what to tell the user.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/error/error.h"
 
 #include "core/import/cell_values.h"
 #include "core/import/column_mapping.h"
@@ -45,16 +48,23 @@ struct ImportedInput {
   int rows = 0;                     // data rows or draw-file lines read
   std::vector<ImportedDraw> draws;  // in file order
   std::vector<SkippedRow> skipped;  // ascending lines
+  // Why the reading ended before the end of the input: Stopped (the stop
+  // check said so) or TooLarge (more draws than a draw file may hold).
+  std::optional<Error> failure;
 };
 
 // True when the first non-blank line is a valid draw-file line.
 bool LooksLikeDrawFile(std::string_view text);
 
-// Reads one input. A CSV gets the mapping proposed under choice and, when it
-// is ready, its rows converted.
-ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice = {});
+// Reads one input, in time linear in its bytes. A CSV gets the mapping
+// proposed under choice and, when it is ready, its rows converted. A draw
+// file is read line by line by the draw-file loader's own rules. A draw dated
+// after tomorrow (LatestDrawDay) is an unreadable row. stop is asked between
+// rows; when it says yes the input ends with failure Stopped.
+ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice = {},
+                        const StopCheck& stop = {});
 // Converts a CSV input's rows again under input.mapping (which must be ready).
-void Convert(ImportedInput& input);
+void Convert(ImportedInput& input, const StopCheck& stop = {});
 
 struct Conflict {
   std::vector<ImportedDraw> draws;  // same day and draw time, different results
@@ -73,6 +83,11 @@ MergedHistory MergeDraws(const std::vector<ImportedInput>& inputs);
 // Draw-file lines, numbered from 1, each ended by CR LF:
 // "1 02.09.1980 Tue Eve 1 2 3 x"; "-" stands for an unknown draw time.
 std::string FormatDrawFile(const std::vector<ImportedDraw>& draws);
+// The bytes FormatDrawFile writes for draws, counted without writing them.
+std::uint64_t DrawFileBytes(const std::vector<ImportedDraw>& draws);
+// TooLarge when the history would make a draw file above kMaxDrawFileBytes:
+// checked before it is written.
+Status CheckDrawFileSize(const std::vector<ImportedDraw>& draws);
 // The draw time token a written line carries: "Mor", "Mid", "Eve", "Ngt" or "-".
 std::string_view TimeToken(DrawTime time);
 

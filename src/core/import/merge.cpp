@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/history/escaped_text.h"
 #include "core/import/import.h"
 
 namespace drawlyze::import {
@@ -137,14 +138,40 @@ std::string FormatDrawFile(const std::vector<ImportedDraw>& draws) {
   return out;
 }
 
+std::uint64_t DrawFileBytes(const std::vector<ImportedDraw>& draws) {
+  // "N DD.MM.YYYY Www T d d d x" and CR LF: 26 bytes beside the number and the draw time.
+  std::uint64_t bytes = 0, digits = 1, nextPower = 10;
+  for (std::uint64_t number = 1; number <= draws.size(); ++number) {
+    if (number == nextPower) {
+      ++digits;
+      nextPower *= 10;
+    }
+    bytes += digits + 26 + TimeToken(draws[number - 1].time).size();
+  }
+  return bytes;
+}
+
+Status CheckDrawFileSize(const std::vector<ImportedDraw>& draws) {
+  const std::uint64_t bytes = DrawFileBytes(draws);
+  if (bytes <= kMaxDrawFileBytes) return {};
+  return Error{ErrorKind::TooLarge, "",
+               "the " + Counted(draws.size(), "draw") + " would make a draw file of " +
+                   std::to_string((bytes + (1 << 20) - 1) >> 20) + " MiB, more than the " +
+                   std::to_string(kMaxDrawFileBytes >> 20) + " MiB a draw file may hold; nothing was written"};
+}
+
 std::vector<std::string> ColumnLines(const ImportedInput& input) {
   std::vector<std::string> lines;
   const std::vector<ColumnUse>& uses = input.mapping.columns;
   for (std::size_t c = 0; c < uses.size(); ++c) {
     const std::string_view header = input.table.Header(static_cast<int>(c));
-    lines.push_back("  column " + std::to_string(c + 1) + (header.empty() ? "" : " \"" + std::string(header) + '"') +
+    lines.push_back("  column " + std::to_string(c + 1) + (header.empty() ? "" : " \"" + Excerpt(header) + '"') +
                     ": " + uses[c].reason);
   }
+  if (input.table.ColumnsNotRead() > 0)
+    lines.push_back("  columns " + std::to_string(kMaxColumns + 1) + " to " +
+                    std::to_string(kMaxColumns + input.table.ColumnsNotRead()) + ": not read (past the " +
+                    std::to_string(kMaxColumns) + " columns an export may use)");
   return lines;
 }
 
@@ -159,6 +186,7 @@ std::vector<std::string> SummaryLines(const std::vector<ImportedInput>& inputs, 
       lines.push_back(input.name + ": " + Counted(input.rows, "row") + ", " + draws);
       for (std::string& line : ColumnLines(input)) lines.push_back(std::move(line));
     }
+    if (input.failure) lines.push_back(input.name + ": " + input.failure->detail);
     if (input.skipped.empty()) continue;
     lines.push_back(input.name + ": " + Counted(input.skipped.size(), "row") + " skipped, " +
                     (input.skipped.size() == 1 ? "line" : "lines") + Lines(input.skipped));

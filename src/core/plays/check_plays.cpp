@@ -1,5 +1,7 @@
 #include "core/plays/check_plays.h"
 
+#include <array>
+
 #include "core/plays/odds.h"
 #include "core/plays/prizes.h"
 
@@ -9,11 +11,35 @@ namespace {
 
 int DrawnNumber(const DrawNumbers& a) { return a[0] * 100 + a[1] * 10 + a[2]; }
 
+// The numbers that win a play something, with their prizes for its amount:
+// found once a play, so that each covered draw only looks its number up.
+struct Winners {
+  std::array<int, 10> drawn{};
+  std::array<Cents, 10> prize{};
+  int count = 0;
+  Cents overAll = 0;  // the prizes summed over the 1,000 numbers
+
+  Winners(const Play& play, const PrizeTable& table) {
+    ForEachWinningDraw(play.bet, play.number, [&](int number, PrizeLine line) {
+      const std::size_t k = static_cast<std::size_t>(count++);
+      drawn[k] = number;
+      prize[k] = ScaledPrize(table.For(line), play.amount);
+      overAll += prize[k];
+    });
+  }
+  Cents PrizeOf(int number) const {
+    for (int k = 0; k < count; ++k)
+      if (drawn[static_cast<std::size_t>(k)] == number) return prize[static_cast<std::size_t>(k)];
+    return 0;
+  }
+};
+
 PlayCheck CheckOne(const HistoryDraws& draws, const DrawHistory& history, const Play& play, const PrizeTable& table) {
   PlayCheck check;
   check.play = play;
   check.costPerDraw = PlayCost(play.bet, play.number, play.amount);
-  check.expectedPerDraw = ExpectedPrize(play, table);
+  const Winners winners(play, table);
+  check.expectedPerDraw = double(winners.overAll) / kNumbers;
   const DrawTime time = draws.AsHistoryNames(play.time);
   const int oldest = draws.Oldest();
   if (oldest >= 0) {
@@ -39,7 +65,7 @@ PlayCheck CheckOne(const HistoryDraws& draws, const DrawHistory& history, const 
     covered.index = ofTime[at++];
     covered.day = draws.Day(covered.index);
     covered.drawn = DrawnNumber(history.GetDraw(covered.index));
-    covered.prize = Prize(play.bet, play.number, play.amount, covered.drawn, table);
+    covered.prize = winners.PrizeOf(covered.drawn);
     covered.outcome = covered.prize > 0 ? Outcome::Win : Outcome::Loss;
     ++check.settled;
     check.wins += covered.prize > 0;
@@ -53,10 +79,7 @@ PlayCheck CheckOne(const HistoryDraws& draws, const DrawHistory& history, const 
 }  // namespace
 
 double ExpectedPrize(const Play& play, const PrizeTable& table) {
-  Cents overAll = 0;
-  ForEachWinningDraw(play.bet, play.number,
-                     [&](int, PrizeLine line) { overAll += ScaledPrize(table.For(line), play.amount); });
-  return double(overAll) / kNumbers;
+  return double(Winners(play, table).overAll) / kNumbers;
 }
 
 PlaysCheck CheckPlays(const HistoryDraws& draws, const DrawHistory& history, const std::vector<Play>& plays,

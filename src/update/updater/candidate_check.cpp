@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/import/cell_values.h"
+
 namespace drawlyze::updater {
 
 namespace {
@@ -23,26 +25,14 @@ DrawFileFacts FactsOf(const LoadResult& load) {
 }
 
 std::optional<long> DateKey(const std::string& date) {
-  std::vector<std::string> parts(1);
-  for (const char c : date) {
-    if (c == '.')
-      parts.emplace_back();
-    else if (c >= '0' && c <= '9' && parts.back().size() < 4)
-      parts.back() += c;
-    else
-      return std::nullopt;
-  }
-  if (parts.size() != 3) return std::nullopt;
-  for (const std::string& p : parts)
-    if (p.empty()) return std::nullopt;
-  const bool yearFirst = parts[0].size() == 4;
-  long year = std::stol(yearFirst ? parts[0] : parts[2]);
-  const long month = std::stol(parts[1]);
-  const long day = std::stol(yearFirst ? parts[2] : parts[0]);
-  const std::size_t yearDigits = (yearFirst ? parts[0] : parts[2]).size();
-  if (yearDigits == 2) year += year < 70 ? 2000 : 1900;
-  if ((yearDigits != 2 && yearDigits != 4) || month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
-  return year * 10000 + month * 100 + day;
+  // Digits and points only, as a draw file writes a date; read by the importer's one date reader.
+  if (date.empty() || date.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
+  const import::DateParts parts = import::ReadDateParts(date);
+  if (parts.kind != import::DateKind::Dotted && parts.kind != import::DateKind::YearFirst) return std::nullopt;
+  const import::DayKey day = import::ResolveDate(parts, import::DayOrder::DayFirst);
+  // A day after tomorrow tells nothing of a file's age: no draw was held then.
+  if (day == 0 || day > import::LatestDrawDay()) return std::nullopt;
+  return day;
 }
 
 CandidateDecision JudgeCandidate(const std::string& name, std::uint64_t bytes, const DrawFileFacts& candidate,

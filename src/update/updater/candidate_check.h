@@ -13,8 +13,8 @@
 
 namespace drawlyze::updater {
 
-// The largest draw file an update installs.
-inline constexpr std::uint64_t kMaxDrawFileBytes = std::uint64_t{64} << 20;
+// The largest draw file an update installs: the one the importer writes.
+using ::drawlyze::kMaxDrawFileBytes;
 
 // What the decision needs of a draw file.
 struct DrawFileFacts {
@@ -25,8 +25,9 @@ struct DrawFileFacts {
 
 DrawFileFacts FactsOf(const LoadResult& load);
 
-// "05.03.2007" (day, month, year; a two-digit year is 1970..2069) or
-// "2007.03.05" as the number 20070305; nothing for another form.
+// "05.03.2007" (day, month, year; a two-digit year is the latest year not
+// after the current one) or "2007.03.05" as the number 20070305; nothing for
+// another form, a day that does not exist or one after tomorrow.
 std::optional<long> DateKey(const std::string& date);
 
 enum class Verdict { Install, Ask, Refuse };

@@ -153,8 +153,11 @@ class Update {
     if (ec || bytes > kMaxDrawFileBytes) return Fail(JudgeCandidate(result_.chosen, bytes, {}, std::nullopt).reason);
     if (!ReadWholeFile(archive_.string(), text)) return Fail(result_.chosen + " could not be read after its download");
     std::vector<import::ImportedInput> inputs;
-    inputs.push_back(import::ReadInput(result_.chosen, text));
+    inputs.push_back(import::ReadInput(result_.chosen, text, {}, ConversionStop()));
+    text = std::string();  // the rows are read: the export's bytes are not held twice
     const import::ImportedInput& input = inputs.back();
+    if (input.failure && input.failure->kind == ErrorKind::Stopped) return Fail("the update was stopped");
+    if (input.failure) return Fail(result_.chosen + ": " + input.failure->detail);
     const std::string neither =
         "the download from " + http::WithoutUserInfo(url_) + " is neither a ZIP archive nor a results export";
     if (input.kind == import::InputKind::Csv && (input.table.Rows() == 0 || !input.mapping.HasDate()))
@@ -171,11 +174,26 @@ class Update {
                std::to_string(input.skipped.front().line) + ": " + input.skipped.front().reason + ")";
       return Fail(why);
     }
+    if (const Status size = import::CheckDrawFileSize(merged.draws); !size)
+      return Fail(result_.chosen + ": " + size.Failure().detail);
+    if (StopRequested()) return Fail("the update was stopped");
     candidate_ = *staging_ / "candidate";
     if (!WriteFreshFile(candidate_, import::FormatDrawFile(merged.draws)))
       return Fail("the draws of " + result_.chosen + " could not be written in " + folder_.string());
     Step("export converted");
     return true;
+  }
+
+  // Asked by the importer between rows: the window's events (and drawlyze-cli's
+  // stop signals, which its event loop passes on) reach the update there.
+  import::StopCheck ConversionStop() const {
+    return [this] {
+      if (cb_.processEvents)
+        cb_.processEvents();
+      else if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+      return StopRequested() || (cb_.escapeHeld && cb_.escapeHeld());
+    };
   }
 
   // The download is gone with the working folder: the hint says how to fetch it.

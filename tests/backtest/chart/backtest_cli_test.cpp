@@ -56,9 +56,9 @@ TEST(BacktestCli, StatusesOutputsAndMessages) {
   }
   EXPECT_EQ(ReadAll(png).substr(1, 3), "PNG");
   fs::remove(png);
-  // Two rules: the header's seven lines, three table lines, the six lines of notes.
+  // Two rules: the header's seven lines, three table lines, the seven lines of notes.
   const CliRun two = Cli("backtest --rule most-frequent --rule position-skip --draws 10");
-  EXPECT_EQ(std::count(two.out.begin(), two.out.end(), '\n'), 7 + 3 + 7);
+  EXPECT_EQ(std::count(two.out.begin(), two.out.end(), '\n'), 7 + 3 + 8);
 }
 
 // The Statistics window's two buttons, at row R with "Use Last Draws" M,
