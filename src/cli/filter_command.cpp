@@ -1,5 +1,4 @@
 // "filter": the Filters window's count, list and backtest on the command line.
-#include <filesystem>
 #include <ostream>
 
 #include "cli/cli.h"
@@ -8,6 +7,7 @@
 #include "core/filters/filter_text.h"
 #include "core/files/whole_file.h"
 #include "core/plays/prize_table.h"
+#include "platform/data_folder.h"
 
 namespace drawlyze::cli {
 namespace {
@@ -125,8 +125,7 @@ int RunFilterCommand(Context& ctx) {
   if (!LoadModel(ctx, model)) return kFailure;
   if (!CheckRow(ctx, model.history)) return kUsage;
   if (ctx.options.sieve && !LoadSieveOption(ctx, model)) return kFailure;
-  const std::string prizes = (std::filesystem::path(ctx.programDir) / plays::kPrizeTableFileName).string();
-  Result<plays::PrizeTable> table = plays::LoadPrizeTable({prizes});
+  Result<plays::PrizeTable> table = plays::LoadPrizeTable(platform::PrizeTablePaths(platform::DataFolder()));
   if (!table) {
     ctx.err << ErrorText(table.Failure()) << '\n';
     return kFailure;

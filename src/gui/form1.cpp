@@ -18,6 +18,7 @@
 #include "core/views/views.h"
 #include "gui/count_combo.h"
 #include "gui/draw_grid.h"
+#include "gui/form_filters.h"
 #include "gui/form_import.h"
 #include "gui/form_plays.h"
 #include "gui/form_sieve.h"
@@ -147,6 +148,7 @@ TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileA
   xpComboBox_grid_bias = new QComboBox(this);
   xpButton_statistics = new QPushButton("Statistics", this);
   xpButton_Plays = new QPushButton("Plays", this);
+  xpButton_Filters = new QPushButton("Filters", this);
   ChartMenu = new gui::ChartSaveActions(this);
   FormCreate(drawFileArgument);
 }
@@ -178,9 +180,10 @@ void TForm1::FormCreate(const char* drawFileArgument) {
       {xpComboBox_grid_bias, "xpComboBox_grid_bias", 352, 568, 49, 22},
       {xpButton_statistics, "xpButton_statistics", 448, 560, 65, 20},
       {xpButton_Plays, "xpButton_Plays", 472, 330, 57, 20},
+      {xpButton_Filters, "xpButton_Filters", 472, 356, 57, 20},
   });
-  drawlyze::gui::StyleButtons(
-      {Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update, xpButton_statistics, xpButton_Plays});
+  drawlyze::gui::StyleButtons({Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update,
+                               xpButton_statistics, xpButton_Plays, xpButton_Filters});
   xpCheckBox_grid->setToolTip("Grid ON/OFF");
   xpComboBox_grid->setToolTip("Grid's step");
   xpComboBox_grid_bias->setToolTip("Grid's bias");
@@ -243,6 +246,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   connect(Button_Copy, &QPushButton::clicked, this, [this] { Button_copyClick(); });
   connect(xpButton_Update, &QPushButton::clicked, this, [this] { xpButton_UpdateClick(); });
   connect(xpButton_statistics, &QPushButton::clicked, this, [this] { xpButton_statisticsClick(); });
+  connect(xpButton_Filters, &QPushButton::clicked, this, [this] { xpButton_FiltersClick(); });
   connect(xpButton_Sieve, &QPushButton::clicked, this, [this] { xpButton_SieveClick(); });
   connect(xpButton_Plays, &QPushButton::clicked, this, [this] { xpButton_PlaysClick(); });
   connect(Button_left_right, &QPushButton::clicked, this, [this] { Button_left_rightClick(); });
@@ -392,6 +396,7 @@ void TForm1::Button_copyClick() {
 void TForm1::xpButton_UpdateClick() { forms_.Form_updater->exec(); }
 
 void TForm1::xpButton_statisticsClick() { forms_.Form_statistics->exec(); }
+void TForm1::xpButton_FiltersClick() { forms_.Form_filters->exec(); }
 
 void TForm1::xpButton_SieveClick() { forms_.Form_Sieve->exec(); }
 
@@ -477,6 +482,7 @@ void TForm1::FormResize() {
   top(xpButton_Update, RadioGroup1->y());
   top(xpButton_Plays, xpButton_Update->y() + 26);  // below Update, above the Separation buttons
   top(xpButton_statistics, xpCheckBox_grid->y());
+  top(xpButton_Filters, xpButton_Update->y() + 52);  // below Update, above the Separation buttons
   update();
 }
 

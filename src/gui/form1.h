@@ -69,6 +69,7 @@ class TForm1 : public QWidget {
   QComboBox* xpComboBox_grid_bias;
   QPushButton* xpButton_statistics;
   QPushButton* xpButton_Plays;
+  QPushButton* xpButton_Filters;
   // The chart's menu (a right click on the chart): Copy Text, Copy Image, Save Image..., Save Text...
   drawlyze::gui::ChartSaveActions* ChartMenu;
   // The menu bar: File, Analysis, Update, Help. Each entry is an action named
@@ -88,6 +89,7 @@ class TForm1 : public QWidget {
   void Button_copyClick();
   void xpButton_UpdateClick();
   void xpButton_statisticsClick();
+  void xpButton_FiltersClick();
   void xpButton_SieveClick();
   void xpButton_PlaysClick();
   void Button_left_rightClick();

@@ -122,6 +122,7 @@ void TForm1::BuildMenuBar() {
   AddEntry(Menu_analysis, "Table1", "T&able\u2026", {}, [this] { Table1Click(); });
   AddEntry(Menu_analysis, "Sieve1", "Sie&ve\u2026", {}, [this] { xpButton_SieveClick(); });
   AddEntry(Menu_analysis, "Plays1", "&Plays\u2026", {}, [this] { xpButton_PlaysClick(); });
+  AddEntry(Menu_analysis, "Filters1", "&Filters\u2026", {}, [this] { xpButton_FiltersClick(); });
 
   Menu_update = addMenu("Menu_update", "&Update");
   AddEntry(Menu_update, "Update1", "&Update\u2026", {}, [this] { xpButton_UpdateClick(); });

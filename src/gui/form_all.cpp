@@ -2,6 +2,7 @@
 
 #include "gui/form1.h"
 #include "gui/form_backtest_chart.h"
+#include "gui/form_filters.h"
 #include "gui/form_import.h"
 #include "gui/form_help.h"
 #include "gui/form_memo.h"
@@ -29,6 +30,12 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_Stat = new TForm_Stat(model, Form_Table);
   Form_import = new TForm_import(model, Form1);
   Form_plays = new TForm_plays(model, Form1);
+  Form_filters = new TForm_filters(model, Form1);
+  // "Add to plays": the list joins the Plays window's plays, which opens to show them.
+  Form_filters->SetPlaysTarget([plays = Form_plays](const std::vector<drawlyze::plays::Play>& list) {
+    plays->AddPlays(list);
+    plays->exec();
+  });
   Form_help = new TForm_help(Form1);
   // F1 in every window of the set (menus aside), whoever made it.
   QList<QWidget*> windows{Form1};

@@ -3,7 +3,7 @@
 // order, and live until the set is destroyed: the main window (which loads
 // the draw file and draws the first view), Sieve, Updater, Statistics,
 // report, backtest chart, Table, State, the import window of results exports,
-// the Plays window, and the help that F1 opens in any of them. A window that opens windows created after it receives
+// the Plays window, Filters, and the help that F1 opens in any of them. A window that opens windows created after it receives
 // this set and finds them here when it opens them. The program's main owns
 // the model and the set; nothing is global, so two sets never share state.
 
@@ -17,6 +17,7 @@ class TForm_Table;
 class TForm_Stat;
 class TForm_import;
 class TForm_plays;
+class TForm_filters;
 class TForm_help;
 
 namespace drawlyze::gui {
@@ -41,6 +42,7 @@ class Forms {
   TForm_Stat* Form_Stat = nullptr;
   TForm_import* Form_import = nullptr;
   TForm_plays* Form_plays = nullptr;
+  TForm_filters* Form_filters = nullptr;
   TForm_help* Form_help = nullptr;
 };
 

@@ -137,6 +137,25 @@ TEST(FilterBacktest, SaysWhenNoDrawCanBeTested) {
   EXPECT_NE(r.Failure().detail.find("needs a draw older than the selected one"), std::string::npos);
 }
 
+TEST(FilterBacktest, CountsEachDrawsListAsTheSummaryDoes) {
+  const std::vector<std::vector<std::pair<const char*, const char*>>> chains = {
+      {{"sum", "10-17"}}, {{"kind", "doubles,triples"}}, {{"contains", "7"}, {"spread", "0-4"}}, {}};
+  for (const auto& options : chains) {
+    std::vector<Filter> filters;
+    for (const auto& [name, value] : options) filters.push_back(FilterOf(name, value));
+    const NumberSet kept = EvaluateChain(filters, FilterContext{}).kept;
+    for (const plays::BetType bet : {plays::BetType::Straight, plays::BetType::Box})
+      for (const plays::Cents amount : {50, 100, 250}) {
+        const ListSummary summary = SummarizeList(kept, bet, amount, kTable);
+        const DrawList fast = DrawListCounter(bet, amount, kTable).Count(kept);
+        EXPECT_EQ(fast.plays, static_cast<int>(summary.plays.size()));
+        EXPECT_EQ(fast.hitNumbers, summary.odds.hitNumbers);
+        EXPECT_EQ(fast.prizeOverAll, summary.odds.prizeOverAll);
+        EXPECT_EQ(fast.plays * amount, summary.odds.cost);
+      }
+  }
+}
+
 TEST(PoissonBinomial, EqualChancesGiveTheBinomialTest) {
   const std::vector<std::tuple<int, int, double>> cases = {{3, 10, 0.1}, {0, 50, 0.14}, {30, 100, 0.14}, {14, 100, 0.14}};
   for (const auto& [hits, trials, p] : cases) {

@@ -12,6 +12,7 @@
 #include "core/files/recent_files.h"
 #include "core/views/views.h"
 #include "forms_test.h"
+#include "gui/form_filters.h"
 #include "gui/form_help.h"
 #include "gui/form_import.h"
 #include "gui/form_plays.h"
@@ -87,6 +88,7 @@ TEST_F(Form1MenuTest, EveryEntryRunsItsHandler) {
       {"Table1", {}, [&](QWidget* modal) { return modal == forms->Form_Table; }},
       {"Sieve1", {}, [&](QWidget* modal) { return modal == forms->Form_Sieve; }},
       {"Plays1", {}, [&](QWidget* modal) { return modal == forms->Form_plays; }},
+      {"Filters1", {}, [&](QWidget* modal) { return modal == forms->Form_filters; }},
       {"Update1", {}, [&](QWidget* modal) { return modal == forms->Form_updater; }},
       {"UpdateSource1_0",
        {},

@@ -71,6 +71,17 @@ const std::array<NumberDigits, kNumbers>& AllNumberDigits() {
   return all;
 }
 
+const std::array<std::array<NumberSet, 10>, 3>& NumbersWithDigitAt() {
+  static const std::array<std::array<NumberSet, 10>, 3> sets = [] {
+    std::array<std::array<NumberSet, 10>, 3> s{};
+    const auto& all = AllNumberDigits();
+    for (int n = 0; n < kNumbers; ++n)
+      for (std::size_t p = 0; p < 3; ++p) s[p][all[static_cast<std::size_t>(n)].d[p]].set(static_cast<std::size_t>(n));
+    return s;
+  }();
+  return sets;
+}
+
 int DigitalRoot(int sum) { return sum == 0 ? 0 : 1 + (sum - 1) % 9; }
 
 bool IsHistoryBased(const Filter& filter) {

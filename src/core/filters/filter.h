@@ -124,6 +124,9 @@ struct NumberDigits {
 };
 const std::array<NumberDigits, kNumbers>& AllNumberDigits();
 
+// The numbers with digit d at position p: [p][d].
+const std::array<std::array<NumberSet, 10>, 3>& NumbersWithDigitAt();
+
 int DigitalRoot(int sum);
 
 // The numbers a filter that ignores the history keeps.

@@ -113,6 +113,33 @@ void Judge(FilterBacktestResult& r) {
 
 }  // namespace
 
+DrawListCounter::DrawListCounter(BetType bet, Cents amount, const plays::PrizeTable& table) : bet_(bet) {
+  for (int n = 0; n < kNumbers; ++n) {
+    key_[static_cast<std::size_t>(n)] = static_cast<std::uint16_t>(bet == BetType::Box ? plays::BoxKey(n) : n);
+    if (!plays::Refusal(bet, n).empty() || (bet == BetType::Box && plays::BoxKey(n) != n)) continue;
+    orders_[static_cast<std::size_t>(n)] = bet == BetType::Box ? plays::Orders(n) : 1;
+    prize_[static_cast<std::size_t>(n)] = plays::Prize(bet, n, amount, n, table);
+  }
+}
+
+DrawList DrawListCounter::Count(const NumberSet& kept) const {
+  DrawList list;
+  if (bet_ == BetType::Box) {
+    for (std::size_t n = kept._Find_first(); n < kept.size(); n = kept._Find_next(n))
+      if (orders_[key_[n]] > 0) list.items.set(key_[n]);
+  } else {
+    list.items = kept;
+  }
+  // The plays of a straight or box list never win on the same drawn number,
+  // so their winning numbers and prizes simply add up.
+  for (std::size_t n = list.items._Find_first(); n < list.items.size(); n = list.items._Find_next(n)) {
+    ++list.plays;
+    if (prize_[n] > 0) list.hitNumbers += orders_[n];
+    list.prizeOverAll += orders_[n] * prize_[n];
+  }
+  return list;
+}
+
 Result<FilterBacktestResult> RunFilterBacktest(const DrawHistory& history, const std::vector<Filter>& filters,
                                                const FilterBacktestOptions& options, const plays::PrizeTable& table) {
   FilterBacktestResult r;
@@ -143,7 +170,8 @@ Result<FilterBacktestResult> RunFilterBacktest(const DrawHistory& history, const
   const int bandStep = std::max(1, (tested + 499) / 500);
 
   MeasuresAlong measures(history, oldest + 1);
-  ListSummary list = SummarizeList(fixed, bet, options.amount, table);
+  const DrawListCounter counter(bet, options.amount, table);
+  DrawList list = counter.Count(fixed);
   std::vector<double> chances;
   for (int t = oldest; t >= newest; --t) {
     // Everything below reads the draws at t+1 and older only.
@@ -151,21 +179,20 @@ Result<FilterBacktestResult> RunFilterBacktest(const DrawHistory& history, const
       const FilterContext context{&history, t + 1, options.sieve, &measures};
       NumberSet kept = fixed;
       for (const Filter* f : moving) kept &= KeptBy(*f, context);
-      list = SummarizeList(kept, bet, options.amount, table);
+      list = counter.Count(kept);
     }
     const DrawNumbers d = history.GetDraw(t);
     TestedDraw td;
     td.index = t;
     td.drawn = d[0] * 100 + d[1] * 10 + d[2];
-    td.kept = static_cast<int>(list.plays.size());
-    td.cost = list.odds.cost;
+    td.kept = list.plays;
+    td.cost = list.plays * options.amount;
     const int key = bet == BetType::Box ? plays::BoxKey(td.drawn) : td.drawn;
-    td.hit = std::binary_search(list.plays.begin(), list.plays.end(), key) &&
-             plays::Refusal(bet, key).empty();
+    td.hit = list.items.test(static_cast<std::size_t>(key)) && plays::Refusal(bet, td.drawn).empty();
     const Cents prizeIfHit = plays::Prize(bet, key, options.amount, td.drawn, table);
     td.prize = td.hit ? prizeIfHit : 0;
-    td.chance = list.odds.Chance();
-    td.expectedPrize = list.odds.ExpectedPrize();
+    td.chance = list.hitNumbers / double(kNumbers);
+    td.expectedPrize = double(list.prizeOverAll) / kNumbers;
     r.draws.push_back(td);
     chances.push_back(td.chance);
     ++r.trials;

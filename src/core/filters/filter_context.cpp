@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/backtest/digit_tracker.h"
 #include "core/plays/bet_types.h"
 #include "core/views/sieve_candidates.h"
 
@@ -30,37 +31,40 @@ NumberSet NotLast(const NotLastFilter& f, const FilterContext& c) {
   return kept;
 }
 
+// A union of at most ten sets a position, so the backtest can afford it at every draw.
 NumberSet Matching(const std::array<DigitSet, 3>& sets, SetMatch match) {
-  NumberSet kept;
-  const auto& all = AllNumberDigits();
-  for (int n = 0; n < kNumbers; ++n) {
-    const NumberDigits& x = all[static_cast<std::size_t>(n)];
-    int in = 0;
-    for (int p = 0; p < 3; ++p) in += (sets[static_cast<std::size_t>(p)] >> x.d[p]) & 1;
-    const bool keep = match == SetMatch::Any ? in > 0 : match == SetMatch::All ? in == 3 : in == 0;
-    if (keep) kept.set(static_cast<std::size_t>(n));
+  const auto& at = NumbersWithDigitAt();
+  std::array<NumberSet, 3> in{};
+  for (std::size_t p = 0; p < 3; ++p)
+    for (int d = 0; d < 10; ++d)
+      if ((sets[p] >> d) & 1) in[p] |= at[p][static_cast<std::size_t>(d)];
+  switch (match) {
+    case SetMatch::Any: return in[0] | in[1] | in[2];
+    case SetMatch::All: return in[0] & in[1] & in[2];
+    case SetMatch::None: break;
   }
-  return kept;
+  return ~(in[0] | in[1] | in[2]);
 }
 
 }  // namespace
 
 MeasuresAlong::MeasuresAlong(const DrawHistory& history, int upTo) : history_(&history), upTo_(upTo) {}
+MeasuresAlong::~MeasuresAlong() = default;
 
 void MeasuresAlong::Advance() {
   if (upTo_ <= 0) return;
   --upTo_;
-  for (Tracked& t : tracked_) t.tracker.Push(history_->GetDraw(upTo_));
+  for (Tracked& t : tracked_) t.tracker->Push(history_->GetDraw(upTo_));
 }
 
 DigitMeasures MeasuresAlong::For(LastDraws window) {
   const int n = TrackerWindow(window);
   for (Tracked& t : tracked_)
-    if (t.window == n) return t.tracker.Measures();
-  Tracked t{n, DigitTracker(n)};
-  for (int i = history_->Count() - 1; i >= upTo_ && i >= 0; --i) t.tracker.Push(history_->GetDraw(i));
+    if (t.window == n) return t.tracker->Measures();
+  Tracked t{n, std::make_unique<DigitTracker>(n)};
+  for (int i = history_->Count() - 1; i >= upTo_ && i >= 0; --i) t.tracker->Push(history_->GetDraw(i));
   tracked_.push_back(std::move(t));
-  return tracked_.back().tracker.Measures();
+  return tracked_.back().tracker->Measures();
 }
 
 std::array<DigitSet, 3> HistoryDigits(const HistoryDigitsFilter& f, const FilterContext& c) {

@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "core/backtest/digit_rules.h"
-#include "core/backtest/digit_tracker.h"
 #include "core/filters/filter.h"
+
+namespace drawlyze {
+class DigitTracker;  // its header is kept out of the windows' (it names a member "slots")
+}
 
 namespace drawlyze::filters {
 
@@ -18,6 +21,9 @@ class MeasuresAlong {
  public:
   // Up to and including the draw at index upTo (index 0 = newest).
   MeasuresAlong(const DrawHistory& history, int upTo);
+  ~MeasuresAlong();
+  MeasuresAlong(const MeasuresAlong&) = delete;
+  MeasuresAlong& operator=(const MeasuresAlong&) = delete;
   // Moves on to the next newer draw.
   void Advance();
   int UpTo() const { return upTo_; }
@@ -27,7 +33,7 @@ class MeasuresAlong {
  private:
   struct Tracked {
     int window;
-    DigitTracker tracker;
+    std::unique_ptr<DigitTracker> tracker;
   };
   const DrawHistory* history_;
   int upTo_;
