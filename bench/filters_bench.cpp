@@ -25,13 +25,16 @@ std::vector<Filter> Parse(const std::vector<std::pair<const char*, const char*>>
 
 // Five filters that ignore the history, and five of which three read it.
 const std::vector<Filter>& FixedFive() {
-  static const auto f = Parse({{"sum", "10-17"}, {"odd-even", "OEO,EOE,2odd"}, {"spread", "2-8"},
-                               {"excludes", "0"}, {"no-pair", "any:11,22"}});
+  static const auto f = Parse(
+      {{"sum", "10-17"}, {"odd-even", "OEO,EOE,2odd"}, {"spread", "2-8"}, {"excludes", "0"}, {"no-pair", "any:11,22"}});
   return f;
 }
 const std::vector<Filter>& HistoryFive() {
-  static const auto f = Parse({{"sum", "8-19"}, {"kind", "singles,doubles"}, {"not-last-box", "30"},
-                               {"hot", "most-frequent:6:100:any"}, {"near", "any"}});
+  static const auto f = Parse({{"sum", "8-19"},
+                               {"kind", "singles,doubles"},
+                               {"not-last-box", "30"},
+                               {"hot", "most-frequent:6:100:any"},
+                               {"near", "any"}});
   return f;
 }
 

@@ -31,7 +31,7 @@ const DrawHistory& FullHistory() {
     std::string text;
     for (int i = 0; i < kDraws; ++i) {
       text += std::to_string(i + 1) + ' ';
-      import::AppendDate(text, FirstDay() + i / 2);
+      drawlyze::import::AppendDate(text, FirstDay() + i / 2);
       text += i % 2 == 0 ? " wd Mid " : " wd Eve ";
       for (int k = 0; k < 3; ++k) text += std::to_string(digit(rng)) + ' ';
       text += "x\r\n";

@@ -27,6 +27,7 @@ std::string AppHelpText() {
                    "the results directory the Updater proposes (default https://drawlyze.github.io/results/)") +
          HelpEntry("XDG_DATA_HOME", "the folder of users' data folders (default ~/.local/share)") + "\n" +
          drawlyze::platform::FilesHelp() + "\n" +
-         WrapText("Without a display, drawlyze-cli prints every view, report and table as text; see "
-                  "drawlyze-cli --help.");
+         WrapText(
+             "Without a display, drawlyze-cli prints every view, report and table as text; see "
+             "drawlyze-cli --help.");
 }

@@ -175,7 +175,8 @@ const std::vector<CommandEntry>& Commands() {
         {"--force", "install a draw file that is older than the current one or has fewer than half its draws"}},
        RunUpdateCommand},
       {"import",
-       {"import INPUT... [--out FILE] [--date COLUMN] [--result COLUMN]... [--time COLUMN] [--day-first|--month-first]"},
+       {"import INPUT... [--out FILE] [--date COLUMN] [--result COLUMN]... [--time COLUMN] "
+        "[--day-first|--month-first]"},
        "Turns results exports (CSV, as lotteries and open-data portals publish them) and draw files into one draw "
        "file: oldest draw first, midday before evening, exact duplicates dropped, conflicting results kept and "
        "reported. The columns are proposed from the header names and the values, each with its reason; a summary "

@@ -2,10 +2,10 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/files/whole_file.h"
 #include "core/filters/filter_backtest.h"
 #include "core/filters/filter_set.h"
 #include "core/filters/filter_text.h"
-#include "core/files/whole_file.h"
 #include "core/plays/prize_table.h"
 #include "platform/data_folder.h"
 

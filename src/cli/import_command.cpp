@@ -35,8 +35,11 @@ const char* Hint(import::Choice needs) {
   return "";
 }
 
-import::MappingChoice ChoiceOf(const Options& o) {
-  import::MappingChoice choice;
+// A line may not begin with "import::": clang-format reads it as a module import.
+using import::MappingChoice;
+
+MappingChoice ChoiceOf(const Options& o) {
+  MappingChoice choice;
   choice.date = o.date;
   choice.results = o.results;
   choice.time = o.time;

@@ -90,11 +90,16 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
       // The backtest's options.
       int n = 0;
       if (!value(v)) return arg + " needs a value";
-      if (arg == "--rule") o.rules.push_back(v);
-      else if (!ParseInt(v, n) || n < 1) return arg + " needs a number from 1";
-      else if (arg == "--top") o.top = n;
-      else if (arg == "--window") o.window = n;
-      else o.draws = n;
+      if (arg == "--rule")
+        o.rules.push_back(v);
+      else if (!ParseInt(v, n) || n < 1)
+        return arg + " needs a number from 1";
+      else if (arg == "--top")
+        o.top = n;
+      else if (arg == "--window")
+        o.window = n;
+      else
+        o.draws = n;
     } else if (arg == "--out" || arg == "--date" || arg == "--time" || arg == "--result") {  // import
       if (!value(v)) return arg + " needs " + (arg == "--out" ? "a file" : "a column (header or number)");
       if (arg == "--result")

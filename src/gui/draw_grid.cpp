@@ -52,7 +52,8 @@ QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant DrawTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+    return QAbstractTableModel::headerData(section, orientation, role);
   static const QString headers[kColumns] = {Utf8(kNumberHeader), Utf8(kDateHeader), "A1", "A2", "A3", "", " S"};
   return section >= 0 && section < kColumns ? headers[section] : QVariant();
 }

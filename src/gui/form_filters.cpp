@@ -182,7 +182,8 @@ TForm_filters::TForm_filters(drawlyze::gui::Model& model, QWidget* parent) : QDi
   auto* backtestBox = new QGroupBox("Backtest: the list on past draws, each predicted from the draws older than it");
   auto* backtestLayout = new QGridLayout(backtestBox);
   backtestLayout->addWidget(
-      Line({new QLabel("Draws"), SpinBox_backtest_draws, new QLabel("Seed"), SpinBox_seed, Button_backtest}), 0, 0, 1, 2);
+      Line({new QLabel("Draws"), SpinBox_backtest_draws, new QLabel("Seed"), SpinBox_seed, Button_backtest}), 0, 0, 1,
+      2);
   backtestLayout->addWidget(Memo_backtest, 1, 0);
   backtestLayout->addWidget(Chart_backtest, 1, 1);
   backtestLayout->setColumnStretch(0, 2);
@@ -230,13 +231,21 @@ void TForm_filters::AddRow(QWidget* area, int line, const QString& caption, QWid
   connect(row.on, &QCheckBox::toggled, this, [this] { Recount(); });
   // Every control of the line counts again when it changes.
   for (QSpinBox* w : controls->findChildren<QSpinBox*>())
-    connect(w, &QSpinBox::valueChanged, this, [this, on = row.on] { if (on->isChecked()) Recount(); });
+    connect(w, &QSpinBox::valueChanged, this, [this, on = row.on] {
+      if (on->isChecked()) Recount();
+    });
   for (QLineEdit* w : controls->findChildren<QLineEdit*>())
-    connect(w, &QLineEdit::textChanged, this, [this, on = row.on] { if (on->isChecked()) Recount(); });
+    connect(w, &QLineEdit::textChanged, this, [this, on = row.on] {
+      if (on->isChecked()) Recount();
+    });
   for (QComboBox* w : controls->findChildren<QComboBox*>())
-    connect(w, &QComboBox::currentIndexChanged, this, [this, on = row.on] { if (on->isChecked()) Recount(); });
+    connect(w, &QComboBox::currentIndexChanged, this, [this, on = row.on] {
+      if (on->isChecked()) Recount();
+    });
   for (QCheckBox* w : controls->findChildren<QCheckBox*>())
-    connect(w, &QCheckBox::toggled, this, [this, on = row.on] { if (on->isChecked()) Recount(); });
+    connect(w, &QCheckBox::toggled, this, [this, on = row.on] {
+      if (on->isChecked()) Recount();
+    });
   rows_.push_back(std::move(row));
 }
 
@@ -253,13 +262,19 @@ void TForm_filters::BuildRows(QWidget* area) {
     QSpinBox* a = Spin(0, max, low);
     QSpinBox* b = Spin(0, max, high);
     AddRow(area, line++, caption, Line({a, new QLabel("to"), b}),
-           {nullptr, nullptr, [=] { return FilterOption{name, std::to_string(a->value()) + "-" + std::to_string(b->value())}; },
+           {nullptr, nullptr,
+            [=] {
+              return FilterOption{name, std::to_string(a->value()) + "-" + std::to_string(b->value())};
+            },
             [=](const FilterOption& o) { return o.name == name && ShowRange(Q(o.value), a, b); }});
   };
   const auto text = [&](const char* name, const QString& caption, const QString& value, const QString& hint) {
     QLineEdit* e = Edit(value, hint);
     AddRow(area, line++, caption, Line({e}),
-           {nullptr, nullptr, [=] { return FilterOption{name, S(e->text())}; },
+           {nullptr, nullptr,
+            [=] {
+              return FilterOption{name, S(e->text())};
+            },
             [=](const FilterOption& o) {
               if (o.name != name) return false;
               e->setText(Q(o.value));
@@ -278,7 +293,10 @@ void TForm_filters::BuildRows(QWidget* area) {
     QLineEdit* e = Edit("0,1,2,3,4,5,6,7,8,9", "The digits this position may hold");
     const std::string prefix = std::to_string(p) + ":";
     AddRow(area, line++, QString("A%1 digits").arg(p), Line({e}),
-           {nullptr, nullptr, [=] { return FilterOption{"position", prefix + S(e->text())}; },
+           {nullptr, nullptr,
+            [=] {
+              return FilterOption{"position", prefix + S(e->text())};
+            },
             [=](const FilterOption& o) {
               if (o.name != "position" || o.value.rfind(prefix, 0) != 0) return false;
               e->setText(Q(o.value.substr(prefix.size())));
@@ -289,7 +307,10 @@ void TForm_filters::BuildRows(QWidget* area) {
     QComboBox* place = Combo({"front", "back", "any"});
     QLineEdit* e = Edit(std::string(name) == "pair" ? "12,34" : "00", "Two-digit pairs, comma-separated");
     AddRow(area, line++, std::string(name) == "pair" ? "Has a pair" : "Has no pair", Line({place, e}),
-           {nullptr, nullptr, [=] { return FilterOption{name, S(place->currentText()) + ":" + S(e->text())}; },
+           {nullptr, nullptr,
+            [=] {
+              return FilterOption{name, S(place->currentText()) + ":" + S(e->text())};
+            },
             [=](const FilterOption& o) {
               const std::size_t colon = o.value.find(':');
               if (o.name != name || colon == std::string::npos) return false;
@@ -324,7 +345,10 @@ void TForm_filters::BuildRows(QWidget* area) {
     n->setToolTip("The last draws, the selected one included");
     AddRow(area, line++, box ? "Not in the last draws, any order" : "Not in the last draws, as drawn",
            Line({n, new QLabel("draws")}),
-           {nullptr, nullptr, [=] { return FilterOption{name, std::to_string(n->value())}; },
+           {nullptr, nullptr,
+            [=] {
+              return FilterOption{name, std::to_string(n->value())};
+            },
             [=](const FilterOption& o) {
               if (o.name != name) return false;
               n->setValue(std::stoi(o.value));
@@ -336,7 +360,9 @@ void TForm_filters::BuildRows(QWidget* area) {
     auto* byPosition = new QCheckBox("by position");
     AddRow(area, line++, caption, Line({match, byPosition}),
            {nullptr, nullptr,
-            [=] { return FilterOption{byPosition->isChecked() ? positional : name, S(match->currentText())}; },
+            [=] {
+              return FilterOption{byPosition->isChecked() ? positional : name, S(match->currentText())};
+            },
             [=](const FilterOption& o) {
               if (o.name != name && o.name != positional) return false;
               match->setCurrentText(Q(o.value));
@@ -430,10 +456,14 @@ void TForm_filters::Recount() {
   }
   Label_count->setText(Q(drawlyze::filters::KeptText(chain.Kept())));
   const std::string why = drawlyze::filters::WhyNothingPasses(filters_, chain);
-  if (!why.empty()) problems += QString(problems.isEmpty() ? "" : "\n") + Q(why);
-  else if (list_.plays.empty()) problems += QString(problems.isEmpty() ? "" : "\n") + "No box play: the kept numbers are all triples, which cannot be boxed.";
+  if (!why.empty())
+    problems += QString(problems.isEmpty() ? "" : "\n") + Q(why);
+  else if (list_.plays.empty())
+    problems += QString(problems.isEmpty() ? "" : "\n") +
+                "No box play: the kept numbers are all triples, which cannot be boxed.";
   if (model_.history.Count() == 0 && !filters_.empty())
-    problems += QString(problems.isEmpty() ? "" : "\n") + "No draws are loaded: the history-based filters keep every number.";
+    problems +=
+        QString(problems.isEmpty() ? "" : "\n") + "No draws are loaded: the history-based filters keep every number.";
   Label_message->setText(problems);
   // The summary without its table: each filter's removals stand on its line.
   std::vector<std::string> lines = drawlyze::filters::SummaryLines(filters_, chain, list_, table);

@@ -71,7 +71,7 @@ class TForm_filters : public QDialog {
   struct Row {
     QCheckBox* on = nullptr;
     QLabel* removed = nullptr;
-    std::function<drawlyze::filters::FilterOption()> option;     // from the controls
+    std::function<drawlyze::filters::FilterOption()> option;           // from the controls
     std::function<bool(const drawlyze::filters::FilterOption&)> show;  // to the controls; false: not this row's
   };
   void BuildRows(QWidget* area);

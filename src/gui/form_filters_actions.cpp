@@ -1,17 +1,17 @@
 // The Filters window's buttons: the backtest with its chart, "Add to plays",
 // and the list and the filter set saved and opened.
+#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
-#include <QAreaSeries>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QValueAxis>
-#include <QFile>
 
 #include "core/files/whole_file.h"
 #include "core/filters/filter_set.h"
@@ -136,7 +136,8 @@ void TForm_filters::Button_add_playsClick() {
   Recount();
   if (!playsTarget_ || list_.plays.empty()) return;
   const QDate d = DateEdit_plays->date();
-  drawlyze::Result<drawlyze::plays::DrawTime> time = drawlyze::plays::ReadPlayTime(ComboBox_play_time->currentText().toStdString());
+  drawlyze::Result<drawlyze::plays::DrawTime> time =
+      drawlyze::plays::ReadPlayTime(ComboBox_play_time->currentText().toStdString());
   const drawlyze::plays::DayKey day = drawlyze::import::MakeDayKey(d.year(), d.month(), d.day());
   playsTarget_(drawlyze::filters::ListAsPlays(list_, day, time ? *time : drawlyze::plays::DrawTime::Unknown,
                                               SpinBox_play_draws->value()));
@@ -146,7 +147,8 @@ void TForm_filters::Button_save_listClick() {
   Recount();
   if (list_.plays.empty()) return;
   int type = 0;
-  const QString path = drawlyze::gui::SaveFileNameOfType("filter_list.txt", {"Text (*.txt)", "CSV (*.csv)"}, type, this);
+  const QString path =
+      drawlyze::gui::SaveFileNameOfType("filter_list.txt", {"Text (*.txt)", "CSV (*.csv)"}, type, this);
   if (path.isEmpty()) return;
   const std::string text = type == 1 ? drawlyze::filters::ListCsv(list_) : drawlyze::filters::ListText(list_);
   if (!drawlyze::WriteFileWhole(path.toStdString(), text))
@@ -177,6 +179,9 @@ void TForm_filters::Button_open_setClick() {
   }
   const QString left = ShowFilterSet(*set);
   if (!left.isEmpty())
-    drawlyze::gui::ShowMessage("The window has one line for each kind of filter; these filters of the set are not "
-                               "shown: " + left, this);
+    drawlyze::gui::ShowMessage(
+        "The window has one line for each kind of filter; these filters of the set are not "
+        "shown: " +
+            left,
+        this);
 }

@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "gui/key_preview.h"
-#include "gui/save_actions.h"
 #include "gui/report_columns.h"
+#include "gui/save_actions.h"
 #include "gui/styled_controls.h"
 
 TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {

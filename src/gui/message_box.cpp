@@ -43,8 +43,7 @@ void ShowMessage(const QString& text, QWidget* parent) {
 
 bool AskYesNo(const QString& text, QWidget* parent) {
   if (g_questionHook) return g_questionHook(text);
-  QMessageBox box(QMessageBox::Question, ApplicationTitle(), text,
-                  QMessageBox::Yes | QMessageBox::No, parent);
+  QMessageBox box(QMessageBox::Question, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;

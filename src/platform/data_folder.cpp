@@ -36,12 +36,13 @@ std::string PersonalDataFolder(const char* xdgDataHome, const char* home, std::s
   // HOME "/" (a system account's) is no home either: its data would land in /.local/share.
   if (IsAbsolute(home) && fs::path(home).lexically_normal() != "/")
     return (fs::path(home) / ".local/share/drawlyze").lexically_normal().string();
-  problem = std::string("there is no home folder to keep the draw file in: HOME is ") +
-            (home && *home ? "\"" + std::string(home) + "\", not a home folder" : "not set") +
-            (xdgDataHome && *xdgDataHome ? " and XDG_DATA_HOME \"" + std::string(xdgDataHome) + "\" is not an absolute path"
-                                         : " and XDG_DATA_HOME is not set") +
-            "; set HOME (the files then go to $HOME/.local/share/drawlyze) or an absolute XDG_DATA_HOME (to "
-            "$XDG_DATA_HOME/drawlyze), or name the draw file on the command line";
+  problem =
+      std::string("there is no home folder to keep the draw file in: HOME is ") +
+      (home && *home ? "\"" + std::string(home) + "\", not a home folder" : "not set") +
+      (xdgDataHome && *xdgDataHome ? " and XDG_DATA_HOME \"" + std::string(xdgDataHome) + "\" is not an absolute path"
+                                   : " and XDG_DATA_HOME is not set") +
+      "; set HOME (the files then go to $HOME/.local/share/drawlyze) or an absolute XDG_DATA_HOME (to "
+      "$XDG_DATA_HOME/drawlyze), or name the draw file on the command line";
   return {};
 }
 

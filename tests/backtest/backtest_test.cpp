@@ -43,7 +43,9 @@ TEST(Backtest, ConstructedHistoriesGiveAPerfectAndAHopelessRule) {
       {"least-frequent", Score::AllThree, 0, "no better than chance", 1.01},  // 0 of 50 at 0.027 is no surprise
   };
   const std::vector<LineSummary> summaries = SummarizeLines(r);
-  const auto summaryOf = [&](const BacktestLine& line) { return summaries[static_cast<std::size_t>(&line - &r.lines[0])]; };
+  const auto summaryOf = [&](const BacktestLine& line) {
+    return summaries[static_cast<std::size_t>(&line - &r.lines[0])];
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.rule) + " " + ScoreText(c.score));
     const BacktestLine& line = LineOf(r, c.rule, c.score);

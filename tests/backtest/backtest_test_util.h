@@ -40,8 +40,9 @@ inline DrawHistory History(const std::string& oldestFirst) {
   std::vector<DrawNumbers> draws;
   std::istringstream in(oldestFirst);
   std::string word;
-  while (in >> word) draws.push_back({static_cast<std::uint8_t>(word[0] - '0'), static_cast<std::uint8_t>(word[1] - '0'),
-                                      static_cast<std::uint8_t>(word[2] - '0')});
+  while (in >> word)
+    draws.push_back({static_cast<std::uint8_t>(word[0] - '0'), static_cast<std::uint8_t>(word[1] - '0'),
+                     static_cast<std::uint8_t>(word[2] - '0')});
   return DrawHistory::FromOldestFirst(draws);
 }
 

@@ -1,9 +1,10 @@
 // Intervals and tail probabilities against published values.
+#include "core/backtest/probability.h"
+
 #include <gtest/gtest.h>
 
 #include "core/backtest/backtest.h"
 #include "core/backtest/decimal_text.h"
-#include "core/backtest/probability.h"
 
 namespace drawlyze {
 namespace {

@@ -108,11 +108,14 @@ TEST_F(FilterCommand, WhatAPlayerGetsWrongIsSaidWithUsageStatus) {
     const char* args;
     const char* says;
   } cases[] = {
-      {"filter --sum 30-40", "drawlyze-cli: --sum needs a range A-B of sums 0..27 (10-17): \"30-40\" is out of bounds\n"},
-      {"filter --odd-even OE", "drawlyze-cli: --odd-even needs patterns of three letters O and E (OEO) or counts of odd "
-                               "digits 0..3 (2odd), comma-separated: \"OE\" has 2 letters, not 3\n"},
+      {"filter --sum 30-40",
+       "drawlyze-cli: --sum needs a range A-B of sums 0..27 (10-17): \"30-40\" is out of bounds\n"},
+      {"filter --odd-even OE",
+       "drawlyze-cli: --odd-even needs patterns of three letters O and E (OEO) or counts of odd "
+       "digits 0..3 (2odd), comma-separated: \"OE\" has 2 letters, not 3\n"},
       {"filter --sum 0-2 --spread 5-9 --list",
-       "drawlyze-cli: no number passes: the sum filter and the spread filter exclude each other (sum 0-2, spread 5-9)\n"},
+       "drawlyze-cli: no number passes: the sum filter and the spread filter exclude each other (sum 0-2, spread "
+       "5-9)\n"},
       {"filter --kind triples --bet box --list",
        "drawlyze-cli: no box play: the kept numbers are all triples, which cannot be boxed\n"},
       {"filter --bet combo", "drawlyze-cli: --bet needs straight or box: a list is played as one of them\n"},
@@ -120,8 +123,9 @@ TEST_F(FilterCommand, WhatAPlayerGetsWrongIsSaidWithUsageStatus) {
       {"filter --colour red", "drawlyze-cli: filter knows no option --colour\n"},
       {"filter --csv", "drawlyze-cli: --csv goes with --backtest M\n"},
       {"filter --sum", "drawlyze-cli: --sum needs a value\n"},
-      {"--row 8 filter --backtest 3", "drawlyze-cli: the backtest needs a draw older than the selected one to predict "
-                                      "it from: select a newer row or load more draws\n"},
+      {"--row 8 filter --backtest 3",
+       "drawlyze-cli: the backtest needs a draw older than the selected one to predict "
+       "it from: select a newer row or load more draws\n"},
   };
   for (const auto& c : cases) {
     const CliRun r = Run(c.args);

@@ -90,7 +90,8 @@ TEST_F(SaveTargets, AFifoOrALinkToOneIsWrittenStraightInto) {
   for (const Save& save : Saves())
     for (const char* target : {"fifo", "link"}) {
       SCOPED_TRACE(std::string(save.what) + " " + target);
-      const CliRun run = Shell("timeout 20 cat fifo > sink & " + save.command + target + "; status=$?; wait; exit $status");
+      const CliRun run =
+          Shell("timeout 20 cat fifo > sink & " + save.command + target + "; status=$?; wait; exit $status");
       EXPECT_EQ(run.status, 0) << run.err;
       EXPECT_EQ(ReadAll(dir / "sink").rfind(save.start, 0), 0u);
       EXPECT_TRUE(fs::is_fifo(fs::symlink_status(dir / "fifo")));
@@ -201,8 +202,8 @@ TEST_F(SaveTargets, TheNextRunRemovesItsOwnStaleTemporaries) {
       "out.txt." + gone + "-fedcba98.tmp",
   };
   const std::vector<std::string> kept = {
-      "out.txt." + live + "-0123abcd.tmp",  // its process still runs
-      "out.txt.0123abcd.tmp",               // no process id: not recognisably ours
+      "out.txt." + live + "-0123abcd.tmp",    // its process still runs
+      "out.txt.0123abcd.tmp",                 // no process id: not recognisably ours
       "other.txt." + gone + "-0123abcd.tmp",  // another target's
       "out.txt." + gone + "-0123abcd.part",   // get's, not import's
       "out.txt." + gone + "-0123ABCD.tmp",    // not the pattern
@@ -245,7 +246,8 @@ TEST_F(SaveTargets, TheDataFolderFollowsXdg) {
     std::string folder;  // where the sample lands; empty: nowhere
   } cases[] = {
       {"absolute XDG_DATA_HOME", "env HOME='" + home + "' XDG_DATA_HOME='" + xdg + "'", xdg + "/drawlyze"},
-      {"relative XDG_DATA_HOME is ignored", "env HOME='" + home + "' XDG_DATA_HOME=rel", home + "/.local/share/drawlyze"},
+      {"relative XDG_DATA_HOME is ignored", "env HOME='" + home + "' XDG_DATA_HOME=rel",
+       home + "/.local/share/drawlyze"},
       {"empty XDG_DATA_HOME", "env HOME='" + home + "' XDG_DATA_HOME=", home + "/.local/share/drawlyze"},
       {"no HOME, relative XDG_DATA_HOME", "env -u HOME XDG_DATA_HOME=rel", ""},
       {"no HOME, no XDG_DATA_HOME", "env -u HOME -u XDG_DATA_HOME", ""},

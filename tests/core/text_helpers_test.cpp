@@ -19,8 +19,11 @@ TEST(TextHelpers, TrimCutsBlanksAndControlCharacters) {
       {" 12 ", "12"},
       {"\t12\r\n", "12"},
       {std::string("\0x\x1f", 3), "x"},
-      {"1 \t 2", "1 \t 2"},       // inside stays
-      {"\xA0" "a\xA0", "\xA0" "a\xA0"},  // a Latin-1 no-break space is a character, not white space
+      {"1 \t 2", "1 \t 2"},  // inside stays
+      {"\xA0"
+       "a\xA0",
+       "\xA0"
+       "a\xA0"},  // a Latin-1 no-break space is a character, not white space
       {"\x7f", "\x7f"},
   };
   for (const auto& c : cases) EXPECT_EQ(Trim(c.in), c.out) << '"' << c.in << '"';

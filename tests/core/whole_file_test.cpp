@@ -60,8 +60,8 @@ TEST_F(WholeFileTest, FailuresChangeNothing) {
   // A folder that does not exist, and a folder standing where the file should go.
   const Status missing = WriteFileWhole((dir_ / "missing" / "a.txt").string(), "x");
   ASSERT_FALSE(missing);
-  EXPECT_EQ(missing.Failure(), (Error{ErrorKind::CannotWrite, (dir_ / "missing" / "a.txt").string(),
-                                      "No such file or directory"}));
+  EXPECT_EQ(missing.Failure(),
+            (Error{ErrorKind::CannotWrite, (dir_ / "missing" / "a.txt").string(), "No such file or directory"}));
   fs::create_directory(dir_ / "folder");
   const Status folder = WriteFileWhole((dir_ / "folder").string(), "x");
   ASSERT_FALSE(folder);

@@ -96,8 +96,9 @@ TEST(PlayList, CostChanceAndExpectedReturnAreExact) {
   EXPECT_EQ(straight.odds.hitNumbers, 4);
   EXPECT_DOUBLE_EQ(straight.odds.ReturnPer1(), 0.5);
   EXPECT_EQ(ListText(box), "112\n123\n");
-  EXPECT_EQ(ListCsv(straight), "number,bet,amount\r\n111,straight,0.50\r\n112,straight,0.50\r\n123,straight,0.50\r\n"
-                               "321,straight,0.50\r\n");
+  EXPECT_EQ(ListCsv(straight),
+            "number,bet,amount\r\n111,straight,0.50\r\n112,straight,0.50\r\n123,straight,0.50\r\n"
+            "321,straight,0.50\r\n");
 }
 
 TEST(PlayList, SummaryListsTheFiltersAndTheMoney) {

@@ -1,10 +1,11 @@
 // The backtest: hits and money counted by hand on small histories, no draw
 // newer than a tested one read, and seeded random lists that repeat.
+#include "core/filters/filter_backtest.h"
+
 #include <gtest/gtest.h>
 
 #include "core/backtest/multiple_tests.h"
 #include "core/backtest/probability.h"
-#include "core/filters/filter_backtest.h"
 #include "core/filters/poisson_binomial.h"
 #include "filters_test_util.h"
 
@@ -157,10 +158,12 @@ TEST(FilterBacktest, CountsEachDrawsListAsTheSummaryDoes) {
 }
 
 TEST(PoissonBinomial, EqualChancesGiveTheBinomialTest) {
-  const std::vector<std::tuple<int, int, double>> cases = {{3, 10, 0.1}, {0, 50, 0.14}, {30, 100, 0.14}, {14, 100, 0.14}};
+  const std::vector<std::tuple<int, int, double>> cases = {
+      {3, 10, 0.1}, {0, 50, 0.14}, {30, 100, 0.14}, {14, 100, 0.14}};
   for (const auto& [hits, trials, p] : cases) {
     const std::vector<double> chances(static_cast<std::size_t>(trials), p);
-    EXPECT_NEAR(PoissonBinomialTwoSidedP(hits, chances), BinomialTwoSidedP(hits, trials, p), 1e-9) << hits << " " << trials;
+    EXPECT_NEAR(PoissonBinomialTwoSidedP(hits, chances), BinomialTwoSidedP(hits, trials, p), 1e-9)
+        << hits << " " << trials;
   }
   // Two trials of 1/2 and 1: one hit has chance 1/2, two hits 1/2.
   const std::vector<double> pmf = PoissonBinomialPmf({0.5, 1.0});

@@ -10,13 +10,26 @@ namespace {
 
 TEST(FilterText, WrittenFiltersReadBackAsTheSameFilter) {
   const std::vector<std::pair<const char*, const char*>> cases = {
-      {"sum", "10-17"},         {"root-sum", "1,4,7"},        {"spread", "2-7"},
-      {"odd-even", "EOE,OEO,2odd"}, {"high-low", "HLH,0high"},   {"contains", "1,3,5"},
-      {"contains-all", "1,2"},  {"excludes", "0,9"},          {"position", "2:1,3,5"},
-      {"pair", "front:12,34"},  {"no-pair", "any:00"},        {"kind", "singles,doubles"},
-      {"not-last", "30"},       {"not-last-box", "5"},        {"near", "any"},
-      {"near-position", "none"}, {"sieve-digits", "all"},     {"sieve-position", "any"},
-      {"hot", "most-frequent:3:100:any"}, {"cold", "longest-skip:4:all:none"},
+      {"sum", "10-17"},
+      {"root-sum", "1,4,7"},
+      {"spread", "2-7"},
+      {"odd-even", "EOE,OEO,2odd"},
+      {"high-low", "HLH,0high"},
+      {"contains", "1,3,5"},
+      {"contains-all", "1,2"},
+      {"excludes", "0,9"},
+      {"position", "2:1,3,5"},
+      {"pair", "front:12,34"},
+      {"no-pair", "any:00"},
+      {"kind", "singles,doubles"},
+      {"not-last", "30"},
+      {"not-last-box", "5"},
+      {"near", "any"},
+      {"near-position", "none"},
+      {"sieve-digits", "all"},
+      {"sieve-position", "any"},
+      {"hot", "most-frequent:3:100:any"},
+      {"cold", "longest-skip:4:all:none"},
       {"hot", "position-frequent:2:50:all"},
   };
   for (const auto& [name, value] : cases) {
@@ -83,7 +96,8 @@ TEST(FilterSetFile, ReadsBackWhatItWrites) {
                  testing::FilterOf("not-last-box", "20")};
   const std::string text = FormatFilterSet(set);
   EXPECT_NE(text.find("\nbet box\namount 0.50\nsum 10-17\nhot most-frequent:3:100:any\nnot-last-box 20\n"),
-            std::string::npos) << text;
+            std::string::npos)
+      << text;
   Result<FilterSet> back = ReadFilterSet(text, "mine.txt");
   ASSERT_TRUE(back) << back.Failure().detail;
   EXPECT_EQ(*back, set);

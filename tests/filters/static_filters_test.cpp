@@ -35,14 +35,23 @@ TEST(StaticFilters, EachKeepsWhatHandAndNaiveCountsSay) {
       {"sum", "0-27", 1000, [](const std::string&) { return true; }},
       {"sum", "27", 1, [](const std::string& n) { return SumOf(n) == 27; }},
       // Root 9: sums 9, 18 and 27: 55 + 55 + 1.
-      {"root-sum", "9", 111, [](const std::string& n) { int s = SumOf(n); return s == 9 || s == 18 || s == 27; }},
+      {"root-sum", "9", 111,
+       [](const std::string& n) {
+         int s = SumOf(n);
+         return s == 9 || s == 18 || s == 27;
+       }},
       {"root-sum", "0", 1, [](const std::string& n) { return n == "000"; }},
-      {"root-sum", "1,4,7", 333, [](const std::string& n) { int s = SumOf(n); return s > 0 && (s - 1) % 9 % 3 == 0; }},
+      {"root-sum", "1,4,7", 333,
+       [](const std::string& n) {
+         int s = SumOf(n);
+         return s > 0 && (s - 1) % 9 % 3 == 0;
+       }},
       {"spread", "0", 10, [](const std::string& n) { return Spread(n) == 0; }},
       {"spread", "9", -1, [](const std::string& n) { return Spread(n) == 9; }},
       {"spread", "3-6", -1, [](const std::string& n) { return Spread(n) >= 3 && Spread(n) <= 6; }},
       {"odd-even", "OEO", 125, [](const std::string& n) { return D(n, 0) % 2 && !(D(n, 1) % 2) && D(n, 2) % 2; }},
-      {"odd-even", "oeo,EOE", 250, [](const std::string& n) {
+      {"odd-even", "oeo,EOE", 250,
+       [](const std::string& n) {
          const bool a = D(n, 0) % 2, b = D(n, 1) % 2, c = D(n, 2) % 2;
          return (a && !b && c) || (!a && b && !c);
        }},
@@ -51,14 +60,16 @@ TEST(StaticFilters, EachKeepsWhatHandAndNaiveCountsSay) {
       // A pattern and a count: either one keeps the number.
       {"odd-even", "EEE,3 odd", 250, [](const std::string& n) { return Odd(n) == 0 || Odd(n) == 3; }},
       {"high-low", "HHH", 125, [](const std::string& n) { return D(n, 0) >= 5 && D(n, 1) >= 5 && D(n, 2) >= 5; }},
-      {"high-low", "1high", 375, [](const std::string& n) { return (D(n, 0) >= 5) + (D(n, 1) >= 5) + (D(n, 2) >= 5) == 1; }},
+      {"high-low", "1high", 375,
+       [](const std::string& n) { return (D(n, 0) >= 5) + (D(n, 1) >= 5) + (D(n, 2) >= 5) == 1; }},
       {"contains", "7", 271, [](const std::string& n) { return Has(n, '7'); }},
       {"contains", "1,2", -1, [](const std::string& n) { return Has(n, '1') || Has(n, '2'); }},
       // Both 1 and 2: 1000 - 729 - 729 + 512.
       {"contains-all", "1,2", 54, [](const std::string& n) { return Has(n, '1') && Has(n, '2'); }},
       {"contains-all", "123", 6, [](const std::string& n) { return Has(n, '1') && Has(n, '2') && Has(n, '3'); }},
       {"excludes", "0", 729, [](const std::string& n) { return !Has(n, '0'); }},
-      {"excludes", "0,1,2,3,4", 125, [](const std::string& n) { return n.find_first_of("01234") == std::string::npos; }},
+      {"excludes", "0,1,2,3,4", 125,
+       [](const std::string& n) { return n.find_first_of("01234") == std::string::npos; }},
       {"position", "1:0,1", 200, [](const std::string& n) { return D(n, 0) <= 1; }},
       {"position", "3:9", 100, [](const std::string& n) { return D(n, 2) == 9; }},
       {"pair", "front:12", 10, [](const std::string& n) { return n.substr(0, 2) == "12"; }},
@@ -70,12 +81,14 @@ TEST(StaticFilters, EachKeepsWhatHandAndNaiveCountsSay) {
       {"no-pair", "back:00", 990, [](const std::string& n) { return n.substr(1) != "00"; }},
       {"no-pair", "any:12", 946, [](const std::string& n) { return !(Has(n, '1') && Has(n, '2')); }},
       {"kind", "singles", 720, [](const std::string& n) { return n[0] != n[1] && n[1] != n[2] && n[0] != n[2]; }},
-      {"kind", "doubles", 270, [](const std::string& n) {
+      {"kind", "doubles", 270,
+       [](const std::string& n) {
          const int distinct = 1 + (n[1] != n[0]) + (n[2] != n[0] && n[2] != n[1]);
          return distinct == 2;
        }},
       {"kind", "triples", 10, [](const std::string& n) { return n[0] == n[1] && n[1] == n[2]; }},
-      {"kind", "singles,triples", 730, [](const std::string& n) {
+      {"kind", "singles,triples", 730,
+       [](const std::string& n) {
          const int distinct = 1 + (n[1] != n[0]) + (n[2] != n[0] && n[2] != n[1]);
          return distinct != 2;
        }},

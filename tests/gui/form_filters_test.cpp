@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -16,8 +16,8 @@
 #include <QTimer>
 
 #include "core/filters/filter_set.h"
-#include "gui/form_plays.h"
 #include "forms_test.h"
+#include "gui/form_plays.h"
 
 namespace drawlyze {
 namespace {
@@ -77,15 +77,15 @@ TEST_F(FormFiltersTest, SaysWhyNothingPassesAndWhatIsMistyped) {
   form->ShowFilterSet(SetOf("odd-even OEO\n"));
   for (QLineEdit* edit : form->findChildren<QLineEdit*>())
     if (edit->text() == "OEO") edit->setText("OE");
-  EXPECT_TRUE(form->MessageText().startsWith("Odd/even: needs patterns of three letters O and E")) <<
-      form->MessageText().toStdString();
+  EXPECT_TRUE(form->MessageText().startsWith("Odd/even: needs patterns of three letters O and E"))
+      << form->MessageText().toStdString();
   EXPECT_EQ(form->CountText(), "1,000 of 1,000 numbers, 100.0%");
 }
 
 TEST_F(FormFiltersTest, ShowsAFilterSetAndGivesItBack) {
-  const filters::FilterSet set =
-      SetOf("bet box\namount 0.50\nsum 8-20\nposition 2:1,3,5\nnot-last-box 3\nsieve-position any\n"
-            "hot most-frequent:4:all:none\n");
+  const filters::FilterSet set = SetOf(
+      "bet box\namount 0.50\nsum 8-20\nposition 2:1,3,5\nnot-last-box 3\nsieve-position any\n"
+      "hot most-frequent:4:all:none\n");
   EXPECT_EQ(form->ShowFilterSet(set), "");
   // In the window's order of filters, which this set keeps.
   EXPECT_EQ(filters::FormatFilterSet(form->CurrentFilterSet()), filters::FormatFilterSet(set));

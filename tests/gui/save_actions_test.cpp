@@ -7,9 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <thread>
-
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -22,6 +19,8 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTimer>
+#include <filesystem>
+#include <thread>
 
 #include "core/backtest/randomness.h"
 #include "core/reports/reports.h"

@@ -1,11 +1,12 @@
 #include "core/table/state_settings.h"
-#include "core/files/whole_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+
+#include "core/files/whole_file.h"
 
 namespace drawlyze {
 namespace {

@@ -57,10 +57,10 @@ struct BacktestResult {
 
 // The statistics of one line.
 struct LineSummary {
-  double rate = 0;    // hits / trials
-  double chance = 0;  // the chance rate
-  double lift = 0;    // rate / chance
-  Interval interval;  // 95% Wilson interval of the rate
+  double rate = 0;       // hits / trials
+  double chance = 0;     // the chance rate
+  double lift = 0;       // rate / chance
+  Interval interval;     // 95% Wilson interval of the rate
   double pValue = 1;     // two-sided exact binomial test against the chance rate
   double adjustedP = 1;  // pValue adjusted for every line of the run (AdjustPValues)
   std::string verdict;   // from adjustedP: a verdict counts every test made in the run

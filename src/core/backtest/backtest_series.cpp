@@ -22,7 +22,8 @@ std::string Title(Score score, int top) {
 }
 
 std::string Legend(const DigitRule& rule, const LineSummary& s) {
-  std::string name = std::string(rule.caption) + ": p " + PValueText(s.pValue) + ", adjusted " + PValueText(s.adjustedP);
+  std::string name =
+      std::string(rule.caption) + ": p " + PValueText(s.pValue) + ", adjusted " + PValueText(s.adjustedP);
   if (s.verdict == "better than chance" || s.verdict == "worse than chance") name += ", " + s.verdict;
   return name;
 }

@@ -15,20 +15,20 @@ namespace drawlyze {
 inline constexpr int kMaxSeriesPoints = 1200;
 
 struct RuleSeries {
-  int rule = 0;              // index into AllDigitRules()
-  std::string name;          // the legend: the caption, the p-value and the adjusted one
+  int rule = 0;               // index into AllDigitRules()
+  std::string name;           // the legend: the caption, the p-value and the adjusted one
   std::vector<double> rates;  // the hit rate so far at each of the chart's draws
-  LineSummary summary;       // the table's line: p-value, adjusted p, verdict
+  LineSummary summary;        // the table's line: p-value, adjusted p, verdict
 };
 
 struct BacktestSeries {
   Score score = Score::AtLeastOne;
-  std::string title;        // "At least one of the top 3 digits comes (chance 0.657)"
+  std::string title;  // "At least one of the top 3 digits comes (chance 0.657)"
   double chance = 0;
-  std::vector<int> draws;   // the sampled tested draws, 1 = the oldest tested draw
+  std::vector<int> draws;  // the sampled tested draws, 1 = the oldest tested draw
   std::vector<RuleSeries> rules;
   std::vector<Interval> band;  // the 95% range of chance at each of the draws
-  Interval axis;            // the rates' axis: the band and every rate from the settled draws on
+  Interval axis;               // the rates' axis: the band and every rate from the settled draws on
 };
 
 // One series per score the result's lines use (at least one, all three, at

@@ -27,13 +27,20 @@ const std::vector<DigitRule> kRules = {
 const std::array<int, 10>* Values(M measure, const DigitMeasures& m, int position) {
   const auto p = static_cast<std::size_t>(position);
   switch (measure) {
-    case M::LastSkip: return &m.lastSkip;
-    case M::SkipMedian: return &m.skipMedian;
-    case M::Count: return &m.count;
-    case M::SinceHit: return &m.sinceHit;
-    case M::PositionSkip: return &m.positionSkip[p];
-    case M::PositionCount: return &m.positionCount[p];
-    default: return nullptr;
+    case M::LastSkip:
+      return &m.lastSkip;
+    case M::SkipMedian:
+      return &m.skipMedian;
+    case M::Count:
+      return &m.count;
+    case M::SinceHit:
+      return &m.sinceHit;
+    case M::PositionSkip:
+      return &m.positionSkip[p];
+    case M::PositionCount:
+      return &m.positionCount[p];
+    default:
+      return nullptr;
   }
 }
 
@@ -98,7 +105,8 @@ DigitOrder RankDigits(const DigitRule& rule, const DigitMeasures& m, int positio
 
 std::uint16_t TopDigits(const DigitOrder& order, int k) {
   std::uint16_t set = 0;
-  for (int i = 0; i < k && i < 10; ++i) set = static_cast<std::uint16_t>(set | 1u << order[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < k && i < 10; ++i)
+    set = static_cast<std::uint16_t>(set | 1u << order[static_cast<std::size_t>(i)]);
   return set;
 }
 

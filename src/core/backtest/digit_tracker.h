@@ -56,8 +56,8 @@ class DigitTracker {
   void DropOldest();
 
   int window_;
-  int time_ = 0;      // draws pushed so far; the newest has time time_ - 1
-  int inWindow_ = 0;  // min(time_, window_)
+  int time_ = 0;                   // draws pushed so far; the newest has time time_ - 1
+  int inWindow_ = 0;               // min(time_, window_)
   std::vector<DrawNumbers> ring_;  // the window's draws by time % window_
   std::array<Occurrences, 10> occurrences_;
   std::array<SkipHistogram, 10> skips_;

@@ -44,7 +44,10 @@ double BinomialTwoSidedP(int hits, int trials, double p) {
     int lo = static_cast<int>(std::ceil(m)), hi = trials + 1;
     while (lo < hi) {
       const int mid = lo + (hi - lo) / 2;
-      if (unlikely(mid)) hi = mid; else lo = mid + 1;
+      if (unlikely(mid))
+        hi = mid;
+      else
+        lo = mid + 1;
     }
     const int above = trials + 1 - lo;  // how many unlikely outcomes above the mean
     result = bm::cdf(dist, hits) + bm::cdf(bm::complement(dist, trials - above));
@@ -53,7 +56,10 @@ double BinomialTwoSidedP(int hits, int trials, double p) {
     int lo = 0, hi = static_cast<int>(std::floor(m)) + 1;
     while (lo < hi) {
       const int mid = lo + (hi - lo) / 2;
-      if (unlikely(mid)) lo = mid + 1; else hi = mid;
+      if (unlikely(mid))
+        lo = mid + 1;
+      else
+        hi = mid;
     }
     const int below = lo;
     result = (below > 0 ? bm::cdf(dist, below - 1) : 0.0) + (hits > 0 ? bm::cdf(bm::complement(dist, hits - 1)) : 1.0);

@@ -18,12 +18,15 @@ std::vector<std::string> RandomnessReport(const DrawHistory& history, int row, L
   lines.push_back("Statistics from " + std::to_string(count - start) + " to " + std::to_string(count - start - n + 1) +
                   " draws");
   lines.emplace_back();
-  lines.emplace_back("Hypothesis: the draws are fair. Every digit 0..9 is as likely as any other at A1, A2 and A3, "
-                     "and no draw depends on the draws before it.");
-  lines.emplace_back("Each test measures how far these draws stray from that; its p-value is how often a fair game "
-                     "strays at least as far.");
-  lines.emplace_back("A test says \"not random\" when its p-value is below 0.01, as a fair game does once in a hundred "
-                     "tests; otherwise \"consistent with random\".");
+  lines.emplace_back(
+      "Hypothesis: the draws are fair. Every digit 0..9 is as likely as any other at A1, A2 and A3, "
+      "and no draw depends on the draws before it.");
+  lines.emplace_back(
+      "Each test measures how far these draws stray from that; its p-value is how often a fair game "
+      "strays at least as far.");
+  lines.emplace_back(
+      "A test says \"not random\" when its p-value is below 0.01, as a fair game does once in a hundred "
+      "tests; otherwise \"consistent with random\".");
   lines.emplace_back();
   lines.emplace_back("Test\tStatistic\tdf\tp-value\tVerdict\tDetail");
   for (const RandomnessLine& t : RandomnessTests(history, start, n)) {

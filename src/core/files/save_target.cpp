@@ -98,8 +98,8 @@ SaveTarget InspectSaveTarget(const std::string& path) {
     return target;
   }
   struct stat st {};
-  if (::lstat(path.c_str(), &st) != 0) return target;                            // nothing there
-  if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0) return target;      // a link to nothing
+  if (::lstat(path.c_str(), &st) != 0) return target;                        // nothing there
+  if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0) return target;  // a link to nothing
   if (S_ISREG(st.st_mode)) return target;
   if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) {
     target.kind = SaveTargetKind::Stream;

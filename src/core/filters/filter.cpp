@@ -114,9 +114,12 @@ NumberSet KeptByStatic(const Filter& filter) {
     NumberSet operator()(const DigitsFilter& f) const {
       return Select([&](const NumberDigits& n) {
         switch (f.mode) {
-          case DigitsMode::AnyOf: return (n.set & f.digits) != 0;
-          case DigitsMode::AllOf: return (n.set & f.digits) == f.digits;
-          case DigitsMode::NoneOf: return (n.set & f.digits) == 0;
+          case DigitsMode::AnyOf:
+            return (n.set & f.digits) != 0;
+          case DigitsMode::AllOf:
+            return (n.set & f.digits) == f.digits;
+          case DigitsMode::NoneOf:
+            return (n.set & f.digits) == 0;
         }
         return false;
       });

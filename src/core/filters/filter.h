@@ -68,7 +68,7 @@ struct PositionFilter {
 // different positions in either order (as the pair reports count a pair).
 enum class PairPlace : std::uint8_t { Front, Back, Any };
 struct PairFilter {
-  bool contain = true;     // must contain one of the pairs; false: must contain none
+  bool contain = true;  // must contain one of the pairs; false: must contain none
   PairPlace place = PairPlace::Any;
   std::vector<int> pairs;  // 0..99, first digit * 10 + second
   bool operator==(const PairFilter&) const = default;
@@ -104,15 +104,15 @@ struct HistoryDigitsFilter {
   bool byPosition = false;
   SetMatch match = SetMatch::Any;
   // For a ranking:
-  int rule = 0;         // index into AllDigitRules() (no random baseline)
-  int k = 3;            // 1..9 digits
-  bool cold = false;    // the last k of the ranking instead of the first k
-  LastDraws window;     // the view's "Use Last Draws" (none: every draw)
+  int rule = 0;       // index into AllDigitRules() (no random baseline)
+  int k = 3;          // 1..9 digits
+  bool cold = false;  // the last k of the ranking instead of the first k
+  LastDraws window;   // the view's "Use Last Draws" (none: every draw)
   bool operator==(const HistoryDigitsFilter&) const = default;
 };
 
-using Filter = std::variant<SumRange, RootSumSet, SpreadRange, PatternFilter, DigitsFilter, PositionFilter,
-                            PairFilter, KindFilter, NotLastFilter, HistoryDigitsFilter>;
+using Filter = std::variant<SumRange, RootSumSet, SpreadRange, PatternFilter, DigitsFilter, PositionFilter, PairFilter,
+                            KindFilter, NotLastFilter, HistoryDigitsFilter>;
 
 // Reads the history; the others keep the same numbers whatever the draws.
 bool IsHistoryBased(const Filter& filter);

@@ -74,8 +74,10 @@ std::string Percent(double share) {
 
 std::string PText(double p) {
   char text[32];
-  if (p < 0.0001) std::snprintf(text, sizeof text, "%.2g", p);
-  else std::snprintf(text, sizeof text, "%.4f", p);
+  if (p < 0.0001)
+    std::snprintf(text, sizeof text, "%.2g", p);
+  else
+    std::snprintf(text, sizeof text, "%.4f", p);
   return text;
 }
 
@@ -89,12 +91,15 @@ std::string Fixed(double v, const char* format = "%.2f") {
 std::string PercentileWords(double percentile) {
   const std::string rank = Fixed(percentile, "%.0f");
   if (percentile >= 95)
-    return "your list did better than " + rank + "% of random lists; one random list in 20 does that well, so "
+    return "your list did better than " + rank +
+           "% of random lists; one random list in 20 does that well, so "
            "see the verdict before you believe it";
   if (percentile <= 5)
-    return "your list did worse than " + Fixed(100 - percentile, "%.0f") + "% of random lists: one random list in "
+    return "your list did worse than " + Fixed(100 - percentile, "%.0f") +
+           "% of random lists: one random list in "
            "20 does that badly too";
-  return "your list did better than " + rank + "% of random lists of the same size: an ordinary result, what a "
+  return "your list did better than " + rank +
+         "% of random lists of the same size: an ordinary result, what a "
          "list picked at random does";
 }
 
@@ -106,9 +111,12 @@ void Judge(FilterBacktestResult& r) {
   const bool hitsUp = r.hits > r.expectedHits, moneyUp = r.randomAbove < r.randomBelow;
   const bool better = (hitsOff && hitsUp) || (moneyOff && moneyUp);
   const bool worse = (hitsOff && !hitsUp) || (moneyOff && !moneyUp);
-  if (better && !worse) r.verdict = "better than chance";
-  else if (worse && !better) r.verdict = "worse than chance";
-  else r.verdict = "no better than chance";
+  if (better && !worse)
+    r.verdict = "better than chance";
+  else if (worse && !better)
+    r.verdict = "worse than chance";
+  else
+    r.verdict = "no better than chance";
 }
 
 }  // namespace
@@ -158,8 +166,10 @@ Result<FilterBacktestResult> RunFilterBacktest(const DrawHistory& history, const
   fixed.set();
   std::vector<const Filter*> moving;
   for (const Filter& f : filters) {
-    if (IsHistoryBased(f)) moving.push_back(&f);
-    else fixed &= KeptByStatic(f);
+    if (IsHistoryBased(f))
+      moving.push_back(&f);
+    else
+      fixed &= KeptByStatic(f);
   }
   const Universe universe = MakeUniverse(bet);
   const int lists = std::max(0, options.randomLists);
@@ -227,8 +237,8 @@ Result<FilterBacktestResult> RunFilterBacktest(const DrawHistory& history, const
   r.chance = r.expectedHits / r.trials;
   r.sameChance = std::all_of(chances.begin(), chances.end(), [&](double c) { return c == chances.front(); });
   r.interval = WilsonInterval(r.hits, r.trials);
-  r.pValue = r.sameChance ? BinomialTwoSidedP(r.hits, r.trials, chances.front())
-                          : PoissonBinomialTwoSidedP(r.hits, chances);
+  r.pValue =
+      r.sameChance ? BinomialTwoSidedP(r.hits, r.trials, chances.front()) : PoissonBinomialTwoSidedP(r.hits, chances);
   for (Cents& w : randomWon) w -= r.cost;  // every random list costs what the list costs
   std::sort(randomWon.begin(), randomWon.end());
   r.randomNets = randomWon;
@@ -262,8 +272,10 @@ std::vector<std::string> FilterBacktestReport(const FilterBacktestResult& r, con
                   std::to_string(last.index + 1));
   lines.push_back("Trials\t" + CountText(r.trials));
   lines.push_back("Hits\t" + CountText(r.hits) + " (" + Percent(double(r.hits) / r.trials) + ")");
-  lines.push_back("Expected hits\t" + Fixed(r.expectedHits) + " (" + Percent(r.chance) + " a draw, from the list's size)");
-  lines.push_back("95% Wilson interval of the hit rate\t" + Percent(r.interval.low) + " to " + Percent(r.interval.high));
+  lines.push_back("Expected hits\t" + Fixed(r.expectedHits) + " (" + Percent(r.chance) +
+                  " a draw, from the list's size)");
+  lines.push_back("95% Wilson interval of the hit rate\t" + Percent(r.interval.low) + " to " +
+                  Percent(r.interval.high));
   lines.push_back(std::string(r.sameChance ? "Exact binomial p-value (two-sided)\t"
                                            : "Exact p-value (two-sided; Poisson-binomial, the list's size changed)\t") +
                   PText(r.pValue));
@@ -286,15 +298,16 @@ std::vector<std::string> FilterBacktestReport(const FilterBacktestResult& r, con
   std::string counted;
   for (std::size_t i = 0; i < r.testNames.size(); ++i)
     counted += (i ? "; " : "") + r.testNames[i] + " " + PText(r.rawP[i]) + ", adjusted " + PText(r.adjustedP[i]);
-  lines.push_back("Tests counted\t" + std::to_string(r.testNames.size()) + " (" + counted +
-                  "; Holm's method)");
+  lines.push_back("Tests counted\t" + std::to_string(r.testNames.size()) + " (" + counted + "; Holm's method)");
   lines.push_back("Verdict\t" + r.verdict);
   if (r.verdict == "no better than chance")
-    lines.push_back("A list that keeps a share of the numbers catches about that share of the draws, whatever its "
-                    "filters; this one did nothing luck alone does not do.");
+    lines.push_back(
+        "A list that keeps a share of the numbers catches about that share of the draws, whatever its "
+        "filters; this one did nothing luck alone does not do.");
   else
-    lines.push_back("Even a real difference in past draws is no promise for the next one: the draws are meant to "
-                    "be random, so trust it only if newer draws confirm it.");
+    lines.push_back(
+        "Even a real difference in past draws is no promise for the next one: the draws are meant to "
+        "be random, so trust it only if newer draws confirm it.");
   lines.push_back("Prizes: " + table.source + ". " + std::string(plays::kPrizeTableWarning));
   return lines;
 }

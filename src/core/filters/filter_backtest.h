@@ -46,18 +46,18 @@ struct FilterBacktestResult {
   std::vector<TestedDraw> draws;  // oldest first
   int trials = 0, hits = 0;
   double expectedHits = 0;
-  double chance = 0;  // expectedHits / trials
-  Interval interval;  // 95% Wilson interval of the hit rate
-  double pValue = 1;  // exact two-sided test of the hits against their chances
+  double chance = 0;       // expectedHits / trials
+  Interval interval;       // 95% Wilson interval of the hit rate
+  double pValue = 1;       // exact two-sided test of the hits against their chances
   bool sameChance = true;  // every tested draw had the same chance: the binomial test; else Poisson-binomial
   plays::Cents cost = 0, won = 0;
   double expectedWon = 0;
-  std::vector<plays::Cents> runningNet;  // after each tested draw
-  std::vector<NetBand> band;             // the random lists' middle 90%, at most about 500 points
-  std::vector<plays::Cents> randomNets;  // each random list's net at the end, ascending
+  std::vector<plays::Cents> runningNet;                  // after each tested draw
+  std::vector<NetBand> band;                             // the random lists' middle 90%, at most about 500 points
+  std::vector<plays::Cents> randomNets;                  // each random list's net at the end, ascending
   int randomBelow = 0, randomTies = 0, randomAbove = 0;  // random lists with a smaller, equal, larger net
-  double percentile = 0;  // share below, ties counted half, in percent
-  double randomP = 1;     // two-sided: how often a random list is at least this far out
+  double percentile = 0;                                 // share below, ties counted half, in percent
+  double randomP = 1;                                    // two-sided: how often a random list is at least this far out
   std::vector<std::string> testNames;
   std::vector<double> rawP, adjustedP;  // the run's tests, then adjusted together
   std::string verdict;
@@ -69,9 +69,9 @@ struct FilterBacktestResult {
 // backtest needs (the same figures as SummarizeList).
 struct DrawList {
   int plays = 0;
-  int hitNumbers = 0;      // of the 1,000, those that pay the list
+  int hitNumbers = 0;  // of the 1,000, those that pay the list
   plays::Cents prizeOverAll = 0;
-  NumberSet items;         // the plays: the numbers, or the box keys
+  NumberSet items;  // the plays: the numbers, or the box keys
 };
 class DrawListCounter {
  public:

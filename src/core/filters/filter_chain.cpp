@@ -28,7 +28,8 @@ std::string WhyNothingPasses(const std::vector<Filter>& filters, const ChainResu
   if (filters.empty()) return {};
   const std::string start = "no number passes: ";
   for (std::size_t i = 0; i < filters.size(); ++i)
-    if (chain.steps[i].alone.none()) return start + FilterCaption(filters[i]) + " (" + FilterText(filters[i]) + ") keeps no number by itself";
+    if (chain.steps[i].alone.none())
+      return start + FilterCaption(filters[i]) + " (" + FilterText(filters[i]) + ") keeps no number by itself";
   for (std::size_t i = 0; i < filters.size(); ++i)
     for (std::size_t j = i + 1; j < filters.size(); ++j)
       if ((chain.steps[i].alone & chain.steps[j].alone).none()) {

@@ -39,9 +39,12 @@ NumberSet Matching(const std::array<DigitSet, 3>& sets, SetMatch match) {
     for (int d = 0; d < 10; ++d)
       if ((sets[p] >> d) & 1) in[p] |= at[p][static_cast<std::size_t>(d)];
   switch (match) {
-    case SetMatch::Any: return in[0] | in[1] | in[2];
-    case SetMatch::All: return in[0] & in[1] & in[2];
-    case SetMatch::None: break;
+    case SetMatch::Any:
+      return in[0] | in[1] | in[2];
+    case SetMatch::All:
+      return in[0] & in[1] & in[2];
+    case SetMatch::None:
+      break;
   }
   return ~(in[0] | in[1] | in[2]);
 }

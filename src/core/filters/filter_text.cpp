@@ -12,9 +12,9 @@ namespace drawlyze::filters {
 namespace {
 
 const std::vector<std::string_view> kNames = {
-    "sum",    "root-sum", "spread",   "odd-even",     "high-low",    "contains",      "contains-all",
-    "excludes", "position", "pair",   "no-pair",      "kind",        "not-last",      "not-last-box",
-    "near",   "near-position", "sieve-digits", "sieve-position", "hot", "cold"};
+    "sum",      "root-sum",      "spread",       "odd-even",       "high-low", "contains", "contains-all",
+    "excludes", "position",      "pair",         "no-pair",        "kind",     "not-last", "not-last-box",
+    "near",     "near-position", "sieve-digits", "sieve-position", "hot",      "cold"};
 
 std::vector<std::string> Split(std::string_view s, char by) {
   std::vector<std::string> parts;
@@ -65,8 +65,8 @@ Result<DigitSet> ReadDigits(std::string_view name, std::string_view value, int m
     if (oneNumber) {
       int v = 0;
       if (!ReadInt(part, v) || v < 0 || v > max)
-        return Wrong(name, "needs numbers 0.." + std::to_string(max) + ", comma-separated: " + Quoted(part) +
-                               " is not one");
+        return Wrong(name,
+                     "needs numbers 0.." + std::to_string(max) + ", comma-separated: " + Quoted(part) + " is not one");
       set = static_cast<DigitSet>(set | 1u << v);
       any = true;
       continue;
@@ -88,8 +88,8 @@ Result<SetMatch> ReadMatch(std::string_view name, std::string_view value) {
   if (v == "any") return SetMatch::Any;
   if (v == "all") return SetMatch::All;
   if (v == "none") return SetMatch::None;
-  return Wrong(name, "needs any, all or none (at least one digit among them, all three, or none): " +
-                         Quoted(value) + " is none of these");
+  return Wrong(name, "needs any, all or none (at least one digit among them, all three, or none): " + Quoted(value) +
+                         " is none of these");
 }
 
 Result<Filter> ReadPatterns(std::string_view name, std::string_view value, PatternKind kind) {
@@ -97,8 +97,8 @@ Result<Filter> ReadPatterns(std::string_view name, std::string_view value, Patte
   const char yes = oddEven ? 'O' : 'H', no = oddEven ? 'E' : 'L';
   const std::string countWord = oddEven ? "odd" : "high";
   const std::string need = std::string("needs patterns of three letters ") + yes + " and " + no + " (" +
-                           (oddEven ? "OEO" : "HLH") + ") or counts of " + countWord + " digits 0..3 (2" +
-                           countWord + "), comma-separated";
+                           (oddEven ? "OEO" : "HLH") + ") or counts of " + countWord + " digits 0..3 (2" + countWord +
+                           "), comma-separated";
   PatternFilter f{kind, 0, 0};
   for (const std::string& raw : Split(value, ',')) {
     std::string part = LowerCase(raw);
@@ -106,11 +106,11 @@ Result<Filter> ReadPatterns(std::string_view name, std::string_view value, Patte
     if (part.empty()) continue;
     if (std::isdigit(static_cast<unsigned char>(part[0]))) {
       std::string digits = part;
-      if (digits.size() > countWord.size() && digits.compare(digits.size() - countWord.size(), countWord.size(), countWord) == 0)
+      if (digits.size() > countWord.size() &&
+          digits.compare(digits.size() - countWord.size(), countWord.size(), countWord) == 0)
         digits.resize(digits.size() - countWord.size());
       int c = 0;
-      if (!ReadInt(digits, c) || c < 0 || c > 3)
-        return Wrong(name, need + ": " + Quoted(raw) + " is no count 0..3");
+      if (!ReadInt(digits, c) || c < 0 || c > 3) return Wrong(name, need + ": " + Quoted(raw) + " is no count 0..3");
       f.counts = static_cast<std::uint8_t>(f.counts | 1u << c);
       continue;
     }
@@ -135,10 +135,14 @@ Result<Filter> ReadPairs(std::string_view name, std::string_view value, bool con
   const std::string place = LowerCase(Trim(value.substr(0, colon)));
   PairFilter f;
   f.contain = contain;
-  if (place == "front") f.place = PairPlace::Front;
-  else if (place == "back") f.place = PairPlace::Back;
-  else if (place == "any") f.place = PairPlace::Any;
-  else return Wrong(name, need + ": " + Quoted(place) + " is not front, back or any");
+  if (place == "front")
+    f.place = PairPlace::Front;
+  else if (place == "back")
+    f.place = PairPlace::Back;
+  else if (place == "any")
+    f.place = PairPlace::Any;
+  else
+    return Wrong(name, need + ": " + Quoted(place) + " is not front, back or any");
   for (const std::string& part : Split(value.substr(colon + 1), ',')) {
     if (part.empty()) continue;
     if (part.size() != 2 || !std::isdigit(static_cast<unsigned char>(part[0])) ||
@@ -157,9 +161,12 @@ Result<Filter> ReadKinds(std::string_view name, std::string_view value) {
   for (const std::string& raw : Split(value, ',')) {
     const std::string part = LowerCase(raw);
     if (part.empty()) continue;
-    if (part == "singles" || part == "single") f.kinds |= 1;
-    else if (part == "doubles" || part == "double") f.kinds |= 2;
-    else if (part == "triples" || part == "triple") f.kinds |= 4;
+    if (part == "singles" || part == "single")
+      f.kinds |= 1;
+    else if (part == "doubles" || part == "double")
+      f.kinds |= 2;
+    else if (part == "triples" || part == "triple")
+      f.kinds |= 4;
     else
       return Wrong(name, "needs singles, doubles or triples, comma-separated: " + Quoted(raw) + " is none of these");
   }
@@ -189,9 +196,12 @@ Result<Filter> ReadRanking(std::string_view name, std::string_view value, bool c
   f.window = defaultWindow;
   if (parts.size() >= 3) {
     int n = 0;
-    if (LowerCase(parts[2]) == "all") f.window.reset();
-    else if (ReadInt(parts[2], n) && n >= 1 && n <= MAX_DRAWS) f.window = n;
-    else return Wrong(name, need + ": " + Quoted(parts[2]) + " is not a count of draws 1..10000 nor all");
+    if (LowerCase(parts[2]) == "all")
+      f.window.reset();
+    else if (ReadInt(parts[2], n) && n >= 1 && n <= MAX_DRAWS)
+      f.window = n;
+    else
+      return Wrong(name, need + ": " + Quoted(parts[2]) + " is not a count of draws 1..10000 nor all");
   }
   if (parts.size() == 4) {
     Result<SetMatch> match = ReadMatch(name, parts[3]);
@@ -258,7 +268,8 @@ Result<Filter> ParseFilter(std::string_view name, std::string_view value, LastDr
   }
   if (name == "root-sum") {
     auto set = ReadDigits(name, value, 9);
-    if (!set) return Wrong(name, "needs digital roots 0..9, comma-separated (1,4,7): " + Quoted(value) + " is not that");
+    if (!set)
+      return Wrong(name, "needs digital roots 0..9, comma-separated (1,4,7): " + Quoted(value) + " is not that");
     return Filter{RootSumSet{*set}};
   }
   if (name == "odd-even") return ReadPatterns(name, value, PatternKind::OddEven);
@@ -266,7 +277,7 @@ Result<Filter> ParseFilter(std::string_view name, std::string_view value, LastDr
   if (name == "contains" || name == "contains-all" || name == "excludes") {
     auto set = ReadDigits(name, value);
     if (!set) return set.Failure();
-    const DigitsMode mode = name == "contains" ? DigitsMode::AnyOf
+    const DigitsMode mode = name == "contains"       ? DigitsMode::AnyOf
                             : name == "contains-all" ? DigitsMode::AllOf
                                                      : DigitsMode::NoneOf;
     if (mode == DigitsMode::AllOf && std::popcount(static_cast<unsigned>(*set)) > 3)
@@ -277,8 +288,8 @@ Result<Filter> ParseFilter(std::string_view name, std::string_view value, LastDr
     const std::size_t colon = value.find(':');
     int p = 0;
     if (colon == std::string_view::npos || !ReadInt(value.substr(0, colon), p) || p < 1 || p > 3)
-      return Wrong(name, "needs P:DIGITS with P = 1, 2 or 3 for A1, A2, A3 (2:1,3,5): " + Quoted(value) +
-                             " is not that");
+      return Wrong(name,
+                   "needs P:DIGITS with P = 1, 2 or 3 for A1, A2, A3 (2:1,3,5): " + Quoted(value) + " is not that");
     auto set = ReadDigits(name, value.substr(colon + 1));
     if (!set) return set.Failure();
     return Filter{PositionFilter{p - 1, *set}};
@@ -310,7 +321,9 @@ FilterOption FormatFilter(const Filter& filter) {
       return {f.kind == PatternKind::OddEven ? "odd-even" : "high-low", PatternsText(f)};
     }
     FilterOption operator()(const DigitsFilter& f) const {
-      return {f.mode == DigitsMode::AnyOf ? "contains" : f.mode == DigitsMode::AllOf ? "contains-all" : "excludes",
+      return {f.mode == DigitsMode::AnyOf   ? "contains"
+              : f.mode == DigitsMode::AllOf ? "contains-all"
+                                            : "excludes",
               DigitSetText(f.digits)};
     }
     FilterOption operator()(const PositionFilter& f) const {
@@ -334,9 +347,12 @@ FilterOption FormatFilter(const Filter& filter) {
     FilterOption operator()(const HistoryDigitsFilter& f) const {
       const std::string match(SetMatchName(f.match));
       switch (f.source) {
-        case DigitSource::NearSelected: return {f.byPosition ? "near-position" : "near", match};
-        case DigitSource::Sieve: return {f.byPosition ? "sieve-position" : "sieve-digits", match};
-        case DigitSource::Ranking: break;
+        case DigitSource::NearSelected:
+          return {f.byPosition ? "near-position" : "near", match};
+        case DigitSource::Sieve:
+          return {f.byPosition ? "sieve-position" : "sieve-digits", match};
+        case DigitSource::Ranking:
+          break;
       }
       return {f.cold ? "cold" : "hot", std::string(AllDigitRules()[static_cast<std::size_t>(f.rule)].name) + ":" +
                                            std::to_string(f.k) + ":" +
@@ -364,7 +380,9 @@ std::string FilterCaption(const Filter& filter) {
              : f.mode == DigitsMode::AllOf ? "the contains-all filter"
                                            : "the excludes filter";
     }
-    std::string operator()(const PositionFilter& f) const { return "the A" + std::to_string(f.position + 1) + " filter"; }
+    std::string operator()(const PositionFilter& f) const {
+      return "the A" + std::to_string(f.position + 1) + " filter";
+    }
     std::string operator()(const PairFilter& f) const {
       return std::string("the ") + (f.contain ? "" : "no ") + PairPlaceName(f.place) + " pair filter";
     }
@@ -374,9 +392,12 @@ std::string FilterCaption(const Filter& filter) {
     }
     std::string operator()(const HistoryDigitsFilter& f) const {
       switch (f.source) {
-        case DigitSource::NearSelected: return "the selected draw +/-1 filter";
-        case DigitSource::Sieve: return "the Sieve filter";
-        case DigitSource::Ranking: break;
+        case DigitSource::NearSelected:
+          return "the selected draw +/-1 filter";
+        case DigitSource::Sieve:
+          return "the Sieve filter";
+        case DigitSource::Ranking:
+          break;
       }
       return f.cold ? "the cold digits filter" : "the hot digits filter";
     }

@@ -87,8 +87,8 @@ std::string ListText(const ListSummary& list) {
 std::string ListCsv(const ListSummary& list) {
   std::string out = "number,bet,amount\r\n";
   for (const int n : list.plays)
-    out += plays::NumberText(list.bet, n) + "," + std::string(plays::BetName(list.bet)) + "," +
-           MoneyText(list.amount) + "\r\n";
+    out += plays::NumberText(list.bet, n) + "," + std::string(plays::BetName(list.bet)) + "," + MoneyText(list.amount) +
+           "\r\n";
   return out;
 }
 

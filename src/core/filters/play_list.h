@@ -24,9 +24,9 @@ struct ListSummary {
   plays::BetType bet = plays::BetType::Straight;
   plays::Cents amount = plays::kOneUnit;
   int keptNumbers = 0;
-  int keptTriples = 0;      // kept numbers a box list leaves out
-  std::vector<int> plays;   // PlayNumbers
-  plays::ListOdds odds;     // cost a draw, the numbers that pay, the expected prize
+  int keptTriples = 0;     // kept numbers a box list leaves out
+  std::vector<int> plays;  // PlayNumbers
+  plays::ListOdds odds;    // cost a draw, the numbers that pay, the expected prize
 };
 ListSummary SummarizeList(const NumberSet& kept, plays::BetType bet, plays::Cents amount,
                           const plays::PrizeTable& table);

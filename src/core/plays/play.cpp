@@ -39,8 +39,7 @@ Result<DrawTime> ReadPlayTime(std::string_view cell) {
 
 Result<BetType> ReadPlayBet(std::string_view cell) {
   if (const std::optional<BetType> bet = ReadBetType(cell)) return *bet;
-  return Bad("the bet " + Quoted(Trim(cell)) +
-             " is none of straight, box, straight/box, combo, front pair, back pair");
+  return Bad("the bet " + Quoted(Trim(cell)) + " is none of straight, box, straight/box, combo, front pair, back pair");
 }
 
 Result<int> ReadPlayNumber(std::string_view cell, BetType bet) {

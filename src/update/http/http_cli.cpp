@@ -93,8 +93,7 @@ void THttpCli::StartRequest(THttpRequest request) {
   // Only what the client speaks is fetched: an ftp:// or gopher:// address
   // sent as HTTP to port 80 would reach whatever listens there.
   if (const std::string scheme = LowerCase(SplitUrl(URL).scheme); scheme != "http" && scheme != "https")
-    throw EHttpException("refused to fetch " + WithoutUserInfo(URL) + ": only http and https are fetched",
-                         kHttpBadUrl);
+    throw EHttpException("refused to fetch " + WithoutUserInfo(URL) + ": only http and https are fetched", kHttpBadUrl);
 
   request_ = request;
   ResetResponse();
@@ -297,8 +296,8 @@ void THttpCli::TakeBody(std::string_view data) {
 }
 
 bool THttpCli::SameOriginAsUrl() const {
-  return LowerCase(target_.scheme) == LowerCase(origin_.scheme) &&
-         LowerCase(target_.host) == LowerCase(origin_.host) && target_.port == origin_.port;
+  return LowerCase(target_.scheme) == LowerCase(origin_.scheme) && LowerCase(target_.host) == LowerCase(origin_.host) &&
+         target_.port == origin_.port;
 }
 
 void THttpCli::SessionClosed(int error) {

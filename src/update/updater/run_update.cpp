@@ -188,7 +188,9 @@ class Update {
 
   // Asked by the importer between rows: the window's events (and drawlyze-cli's
   // stop signals, which its event loop passes on) reach the update there.
-  import::StopCheck ConversionStop() const {
+  // (A line may not begin with "import::": clang-format reads it as a module import.)
+  using StopCheck = import::StopCheck;
+  StopCheck ConversionStop() const {
     return [this] {
       if (cb_.processEvents)
         cb_.processEvents();

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <algorithm>
 #include <QSslConfiguration>
+#include <algorithm>
 
 #include "test_server.h"
 #include "update/http/http_cli.h"
@@ -119,8 +119,8 @@ TEST_F(HttpsTest, ARedirectionToPlainHttpIsRefused) {
     cli_.Get();
     FAIL() << "followed " << from << " to " << to;
   } catch (const EHttpException& e) {
-    EXPECT_EQ(e.Reason(), "refused to follow the redirection from " + from + " to " + to +
-                              ": it leaves https for plain http");
+    EXPECT_EQ(e.Reason(),
+              "refused to follow the redirection from " + from + " to " + to + ": it leaves https for plain http");
     EXPECT_EQ(e.Status(), 302);
   }
   EXPECT_TRUE(stream_.data().isEmpty());

@@ -134,7 +134,8 @@ TEST_F(CliNetTest, GetEscapesTheServersWordsAndLeavesNothingWhenStopped) {
     QProcess p;
     p.start(QCoreApplication::applicationDirPath() + "/drawlyze-cli", {"get", Url("/drip"), dir.filePath("out.bin")});
     ASSERT_TRUE(p.waitForStarted());
-    EXPECT_TRUE(WaitForFolder(dir.path(), [&] { return !QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty(); }));
+    EXPECT_TRUE(
+        WaitForFolder(dir.path(), [&] { return !QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty(); }));
     ::kill(static_cast<pid_t>(p.processId()), sig);
     ASSERT_TRUE(p.waitForFinished(10000));
     EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);

@@ -315,8 +315,8 @@ TEST_F(RunUpdateTest, ADrawFileThatIsNoRegularFileStays) {
   }
   const SavedDrawFile refused = SaveDrawFile(folder_.path().toStdString(), "3x10.txt", kNewDraws);
   EXPECT_FALSE(refused.saved);
-  EXPECT_EQ(refused.failure, "3x10.txt cannot be written in " + folder_.path().toStdString() +
-                                 ": it is a folder, not a file");
+  EXPECT_EQ(refused.failure,
+            "3x10.txt cannot be written in " + folder_.path().toStdString() + ": it is a folder, not a file");
   std::filesystem::remove_all(draw);
   ASSERT_EQ(::mkfifo(draw.c_str(), 0600), 0);
   std::string got;
