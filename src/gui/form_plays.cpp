@@ -246,7 +246,11 @@ void TForm_plays::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-QString TForm_plays::AnnouncedPath() const { return QDir(model_.Folder()).filePath(kAnnouncedFileName); }
+// Empty when the run has no data folder: the wins are then not remembered,
+// rather than written into whatever the current folder is.
+QString TForm_plays::AnnouncedPath() const {
+  return model_.Folder().isEmpty() ? QString() : QDir(model_.Folder()).filePath(kAnnouncedFileName);
+}
 
 bool TForm_plays::LoadPrizes() {
   const Result<PrizeTable> table =
@@ -515,7 +519,8 @@ void TForm_plays::NoteWins(bool announce) {
   std::string text;
   for (const std::string& key : announced_) text += key + '\n';
   // Not kept: the same wins are announced once more at the next start, nothing worse.
-  static_cast<void>(WriteFileWhole(QFile::encodeName(AnnouncedPath()).toStdString(), text));
+  if (const QString path = AnnouncedPath(); !path.isEmpty())
+    static_cast<void>(WriteFileWhole(QFile::encodeName(path).toStdString(), text));
   if (!announce) return;
   QStringList lines{wins.size() == 1 ? QString("A play has won!")
                                      : QString("Plays have won %1 times!").arg(wins.size())};
