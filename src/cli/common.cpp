@@ -18,6 +18,12 @@ SeparationLayout LayoutOption(const std::string& layout) {
 
 }  // namespace
 
+void SayError(Context& ctx, const Error& error) {
+  // Line by line: a detail of several lines (bad rows one a line) keeps them.
+  const std::string text = ErrorText(error);
+  for (const std::string_view line : SplitLines(text)) ctx.err << EscapeControls(line) << '\n';
+}
+
 bool LoadModel(Context& ctx, DrawModel& model) {
   // No home: DataFolder() said why on stderr; no draw file is looked for in the current folder.
   if (!ctx.options.file && platform::DataFolder().empty()) {

@@ -151,7 +151,8 @@ TEST_F(FormUpdaterTest, AnOlderDrawFileIsInstalledOnlyOnYes) {
 TEST_F(FormUpdaterTest, FailedDownloadKeepsTheDraws) {
   form->Edit1_url->setText(QString::fromStdString(server_->Url("/files/loto3_txt.zip")));
   form->xpButton_Update->click();
-  EXPECT_EQ(messages, QStringList{"Error - update failed: the server answered 404 Not Found"});
+  EXPECT_EQ(messages, QStringList{"Error - " + QString::fromStdString(server_->Url("/files/loto3_txt.zip")) +
+                                  ": the server answered 404 Not Found"});
   EXPECT_EQ(form->ListBox1->count(), 0);
   EXPECT_EQ(main->History().Count(), 4);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"3x10.txt"});
@@ -174,15 +175,17 @@ TEST_F(FormUpdaterTest, TheServersWordsAreShownAsPlainText) {
   form->xpButton_Update->click();
   EXPECT_EQ(formats, std::vector<Qt::TextFormat>{Qt::PlainText});
   EXPECT_EQ(shown.toStdString(),
-            "Error - update failed: the server answered 500 <a href=\"http://repair.test/\">Click here to repair your "
-            "draws</a>");
+            "Error - " + server_->Url("/reason-html") +
+                ": the server answered 500 <a href=\"http://repair.test/\">Click here to repair your "
+                "draws</a>");
 }
 
 // An address ending in "/" is a results directory: the archive's name is appended.
 TEST_F(FormUpdaterTest, ADirectoryAddressFetchesItsArchive) {
   form->Edit1_url->setText(QString::fromStdString(server_->Url("/dir/readme.txt,loto3.txt/")));
   form->xpButton_Update->click();
-  EXPECT_TRUE(form->LastResult().installed) << form->LastResult().failure;
+  EXPECT_TRUE(form->LastResult().installed)
+      << (form->LastResult().failure ? ErrorText(*form->LastResult().failure) : "");
   EXPECT_EQ(form->ListBox1->count(), 2);
   EXPECT_EQ(main->History().Count(), 2);
 }
