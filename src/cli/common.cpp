@@ -32,12 +32,12 @@ bool LoadModel(Context& ctx, DrawModel& model) {
   }
   const std::string path =
       ctx.options.file ? *ctx.options.file : (std::filesystem::path(platform::DataFolder()) / DrawFileName()).string();
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
-    ctx.err << "Error - file " << path << " not found!\n";
+  const Result<std::string> text = ReadWholeFile(path);
+  if (!text) {
+    SayError(ctx, text.Failure());
     return false;
   }
-  const LoadResult result = ParseDrawFile(text);
+  const LoadResult result = ParseDrawFile(*text);
   for (const std::string& message : result.Messages()) ctx.err << message << '\n';
   model.Load(result.draws, path);
 

@@ -18,6 +18,7 @@
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "shown_message_boxes.h"
 
 namespace drawlyze {
 namespace {
@@ -27,25 +28,7 @@ const QByteArray kTwoDraws =
     "1 01.01.2011 Sat Day 4 9 1 x\r\n"
     "2 01.01.2011 Sat Eve 9 1 5 x\r\n";
 
-// Runs `then` on each message box as it is shown (from the box's own event
-// loop), the event a test waits for instead of looking every few milliseconds.
-class ShownMessageBoxes : public QObject {
- public:
-  explicit ShownMessageBoxes(std::function<void(QMessageBox*)> then) : then_(std::move(then)) {
-    QApplication::instance()->installEventFilter(this);
-  }
-  ~ShownMessageBoxes() override { QApplication::instance()->removeEventFilter(this); }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
-      QTimer::singleShot(0, box, [this, box] { then_(box); });
-    return false;
-  }
-
- private:
-  std::function<void(QMessageBox*)> then_;
-};
+using testing::ShownMessageBoxes;
 
 class FormUpdaterTest : public testing::FormsTest {
  protected:
