@@ -60,14 +60,14 @@ int RunCheck(Context& ctx) {
     return kUsage;
   }
   const std::string& path = ctx.args[1];
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
-    ctx.err << "Error - file " << path << " not found!\n";
+  const Result<std::string> text = ReadWholeFile(path);
+  if (!text) {
+    SayError(ctx, text.Failure());
     return kFailure;
   }
-  Result<plays::PlaysFile> file = plays::ReadPlays(text, path);
+  Result<plays::PlaysFile> file = plays::ReadPlays(*text, path);
   if (!file) {
-    ctx.err << ErrorText(file.Failure()) << '\n';
+    SayError(ctx, file.Failure());
     return kFailure;
   }
   // Listed as the draw file's incorrect lines are: on stderr, the rest used.
