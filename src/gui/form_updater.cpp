@@ -14,6 +14,7 @@
 TForm_updater::TForm_updater(drawlyze::gui::Model& model, QWidget* parent) : QDialog(parent), model_(model) {
   Label1 = new QLabel("Archive:", this);
   ListBox1 = new QListWidget(this);
+  Label1->setBuddy(ListBox1);  // the list's caption stands above it
   Label2 = new QLabel("URL:", this);
   Edit1_url = new QLineEdit(this);
   Label3 = new QLabel("File in Archive:", this);
