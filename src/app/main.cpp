@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/app_help.h"
+#include "gui/error_message.h"
 #include "gui/form1.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
@@ -96,7 +97,8 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     // Written whole, as the chart's images are; a failure in the windows' words.
     const drawlyze::Status saved = drawlyze::WriteChartFile(screenshot, drawlyze::PngBytes(Form1->grab().toImage()));
-    if (!saved) std::fprintf(stderr, "drawlyze: %s\n", drawlyze::ErrorText(saved.Failure()).c_str());
+    if (!saved)
+      std::fprintf(stderr, "drawlyze: %s\n", drawlyze::gui::ErrorMessage(saved.Failure()).toUtf8().constData());
     return saved ? 0 : 1;
   }
   Form1->show();
