@@ -77,7 +77,10 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                                    "the report as text or CSV; Table window: save it as CSV."},
                                   {"Esc",
                                    "Main, report and Table windows: maximise or restore; "
-                                   "a dialog: close it."},
+                                   "the report with the backtest chart, or a dialog: close it."},
+                                  {"Tab",
+                                   "Any window: the next control, left to right and top to bottom "
+                                   "(Shift+Tab the one before); the arrow keys move among the options."},
                                   {"Double click", "Table window: copy that column; the title names it."},
                                   {"Right click",
                                    "Chart: copy or save its text or image; Table window: Copy All, "

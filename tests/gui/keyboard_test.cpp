@@ -205,6 +205,9 @@ TEST_F(KeyboardTest, HelpHasARowForEachWindowOfTheAnalysisMenu) {
   for (const char* window : {"Statistics", "Table", "Sieve", "Plays", "Filters"})
     EXPECT_TRUE(help.contains(QString("<b>%1</b>").arg(window))) << window;
   EXPECT_TRUE(help.contains(QString::fromUtf8("Analysis → Filters…")));
+  forms->Form_help->ShowHelp();
+  EXPECT_LE(forms->Form_help->height(), 768 - 40) << "taller than a small screen";  // with its title bar
+  forms->Form_help->close();
 }
 
 }  // namespace
