@@ -18,6 +18,7 @@
 #include "core/views/views.h"
 #include "gui/count_combo.h"
 #include "gui/draw_grid.h"
+#include "gui/error_message.h"
 #include "gui/form_filters.h"
 #include "gui/form_import.h"
 #include "gui/form_plays.h"
@@ -313,7 +314,7 @@ void TForm1::LocateDrawFile(const char* drawFileArgument) {
     return;
   }
   const QString drawFileName = QString::fromStdString(DrawFileName());
-  drawlyze::gui::ShowMessage("Error - file " + drawFileName + " not found!", this);
+  drawlyze::gui::ShowError({drawlyze::ErrorKind::NotFound, drawlyze::DrawFileName(), {}}, this);
   const QString path = drawlyze::gui::OpenFileName(drawFileName, "*.txt (*.txt);;*.* (*)", this);
   if (!path.isEmpty()) LoadDrawFile(path);
 }

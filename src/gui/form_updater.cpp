@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "gui/error_message.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "gui/styled_controls.h"
@@ -141,9 +142,7 @@ void TForm_updater::RunUpdate() {
   callbacks.onArchiveEntry = [this](int argument, const drawlyze::ZipReport& report) {
     OnArchiveEntry(argument, report);
   };
-  callbacks.showMessage = [this](const std::string& text) {
-    drawlyze::gui::ShowMessage(QString::fromStdString(text), this);
-  };
+  callbacks.showFailure = [this](const drawlyze::Error& failure) { drawlyze::gui::ShowError(failure, this); };
   callbacks.confirmReplace = [this](const std::string& question) {
     return drawlyze::gui::AskYesNo(QString::fromStdString(question), this);
   };
