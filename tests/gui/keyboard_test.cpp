@@ -12,14 +12,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
 #include "forms_test.h"
 #include "gui/form1.h"
 #include "gui/form_help.h"
-#include "gui/form_memo.h"
 #include "gui/forms.h"
 #include "gui/save_actions.h"
 
@@ -153,15 +151,6 @@ TEST_F(KeyboardTest, TabVisitsEveryControlOnceInReadingOrder) {
     EXPECT_EQ(backwards.size(), 1) << backwards.join('\n').toStdString();
     if (window != main) window->hide();
   }
-}
-
-// Text fields and tables hand Tab on; arrows and typing stay theirs.
-TEST_F(KeyboardTest, TabLeavesTheTableOfDrawsAndTheReport) {
-  Show(main);
-  main->StringGrid1->setFocus();
-  QTest::keyClick(main->StringGrid1, Qt::Key_Tab);
-  EXPECT_NE(QApplication::focusWidget(), main->StringGrid1);
-  EXPECT_TRUE(forms->Form_memo->Memo1->tabChangesFocus());
 }
 
 TEST_F(KeyboardTest, EveryButtonAndChartCommandOfTheMainWindowHasAMenuEntry) {
