@@ -13,11 +13,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "forms_test.h"
 #include "gui/form1.h"
+#include "gui/form_filters.h"
 #include "gui/form_help.h"
+#include "gui/form_plays.h"
 #include "gui/forms.h"
 #include "gui/save_actions.h"
 
@@ -110,6 +113,11 @@ TEST_F(KeyboardTest, EveryControlOfEveryWindowHasAName) {
   // Names from a caption beside or above a field, or the check box of its row.
   EXPECT_EQ(main->ComboBox_last_draws->accessibleName(), "Use Last Draws");
   EXPECT_EQ(main->xpComboBox_grid->accessibleName(), "Grid's step");
+  EXPECT_EQ(forms->Form_plays->Edit_date->accessibleName(), "Date");
+  QStringList sums;
+  for (const QSpinBox* spin : forms->Form_filters->findChildren<QSpinBox*>())
+    if (spin->accessibleName().startsWith("Sum")) sums << spin->accessibleName();
+  EXPECT_EQ(sums, QStringList({"Sum", "Sum to"}));
 }
 
 TEST_F(KeyboardTest, TabVisitsEveryControlOnceInReadingOrder) {
