@@ -19,6 +19,7 @@ class TForm_backtest_chart : public QWidget {
   // wider than the other, they show nothing more.
   static constexpr int kMinWidth = 560;
   static constexpr int kMaxWidth = 1000;
+  static constexpr int kMinHeight = 660;  // three charts, each legend whole
 
  private:
   QWidget* charts_ = nullptr;

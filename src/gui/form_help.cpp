@@ -44,8 +44,8 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                        "would have predicted the next draw, \"Randomness\" whether the draws look random."},
                       {"Report", "The text of a report, to select, copy or save."},
                       {"Backtest chart",
-                       "Each rule's hit rate against the rate of chance, beside its report (on a narrow "
-                       "screen on a tab of the report window)."},
+                       "Each rule's hit rate against the rate of chance, beside or below its report (on a "
+                       "small screen on a tab of the report window)."},
                       {"Table",
                        "Every draw with its derived columns; \"State\" counts, for each column, how many of the "
                        "newest draws lie above and below a threshold."},

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <cmath>
@@ -95,6 +96,20 @@ void TForm_memo::SetLines(const std::vector<std::string>& lines, Tabs tabs) {
   Memo1->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+namespace {
+
+// The height the text needs to show its lines down to its table's last row.
+int HeightToTableEnd(const QPlainTextEdit* text) {
+  int last = 0;
+  for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+    if (block.text().contains('\t')) last = block.blockNumber();
+  return (last + 2) * QFontMetrics(text->font()).lineSpacing() +
+         2 * static_cast<int>(text->document()->documentMargin()) + 2 * text->frameWidth() +
+         text->horizontalScrollBar()->sizeHint().height();
+}
+
+}  // namespace
+
 void TForm_memo::ShowChart(const drawlyze::BacktestResult& result) {
   Chart1->SetResult(result);
   if (!chartShown_) alone_ = geometry();
@@ -105,17 +120,26 @@ void TForm_memo::ShowChart(const drawlyze::BacktestResult& result) {
   const int frame = std::max(frameGeometry().width() - width(), kFrameGuess);
   const int report = width();
   const int room = area.width() - frame - report - Splitter1->handleWidth();
-  if (room < TForm_backtest_chart::kMinWidth) {
+  Chart1->setMinimumHeight(0);
+  if (room >= TForm_backtest_chart::kMinWidth) {  // beside the text, the window widened
+    const int chart = std::min(room, TForm_backtest_chart::kMaxWidth);
+    Splitter1->setOrientation(Qt::Horizontal);
+    Splitter1->addWidget(Chart1);
+    Chart1->show();
+    resize(report + Splitter1->handleWidth() + chart, height());
+    Splitter1->setSizes({report, chart});
+    move(area.x() + (area.width() - frame - width()) / 2, y());  // centred, as the report alone
+  } else if (const int table = HeightToTableEnd(Memo1);
+             height() - Splitter1->handleWidth() >= table + TForm_backtest_chart::kMinHeight) {  // below the table
+    Splitter1->setOrientation(Qt::Vertical);
+    Splitter1->addWidget(Chart1);
+    Chart1->setMinimumHeight(TForm_backtest_chart::kMinHeight);
+    Chart1->show();
+    Splitter1->setSizes({table, height() - Splitter1->handleWidth() - table});
+  } else {  // on a tab of its own, the report's shown first
     Pages1->addTab(Chart1, Chart1->windowTitle());
     Pages1->setCurrentIndex(0);
-    return;
   }
-  const int chart = std::min(room, TForm_backtest_chart::kMaxWidth);
-  Splitter1->addWidget(Chart1);
-  Chart1->show();
-  resize(report + Splitter1->handleWidth() + chart, height());
-  Splitter1->setSizes({report, chart});
-  move(area.x() + (area.width() - frame - width()) / 2, y());  // centred, as the report alone
 }
 
 void TForm_memo::HideChart() {

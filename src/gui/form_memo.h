@@ -30,8 +30,9 @@ class TForm_memo : public QDialog {
   void SetLines(const std::vector<std::string>& lines, Tabs tabs = Tabs::Default);
 
   // Shows the result's chart with the report: beside it, the window widened,
-  // when the screen has room for both, else on a tab of its own, so that it
-  // never covers the report's first column. Esc then closes the window.
+  // when the screen has room for both; below the table on a screen too
+  // narrow for that but tall enough for both; else on a tab of its own. It never covers
+  // the report's first column. Esc then closes the window.
   void ShowChart(const drawlyze::BacktestResult& result);
   // The report alone again, the window as it was before the chart.
   void HideChart();

@@ -1,5 +1,5 @@
-// Windows that use their space, on a desktop of two screens, 1024 x 768 and
-// 1920 x 1080: a larger main window gives its table the rows and keeps the
+// Windows that use their space, on a desktop of three screens, 1024 x 768,
+// 1920 x 1080 and 1280 x 1024: a larger main window gives its table the rows and keeps the
 // chart band, the report scrolls sideways past a long line, the Table window's
 // grid grows with it, the backtest chart never covers the report's Rule
 // column, and Esc closes the report while its chart is open.
@@ -51,13 +51,15 @@ class WindowSpaceTest : public testing::FormsTest {
                               {"name": "Small", "x": 0, "y": 0, "width": 1024, "height": 768,
                                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
                               {"name": "Large", "x": 1024, "y": 0, "width": 1920, "height": 1080,
+                               "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+                              {"name": "Tall", "x": 2944, "y": 0, "width": 1280, "height": 1024,
                                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
       qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.filePath("screens.json").toLocal8Bit());
     }
     testing::App();
   }
   void SetUp() override {
-    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    ASSERT_EQ(QGuiApplication::screens().size(), 3);
     OpenForms(Draws(80));
   }
 };
@@ -156,10 +158,20 @@ TEST_F(WindowSpaceTest, TheBacktestChartNeverCoversTheRuleColumn) {
     const QRect rule(text.left(), text.top(), margin + widest, text.height());
     EXPECT_LE(rule.right(), text.right()) << "the report cuts its own Rule column";
 
+    const QRect chart = InWindow(forms->Form_backtest_chart);
     if (area.width() >= 1920) {  // room for both: the chart beside the report
       ASSERT_TRUE(forms->Form_backtest_chart->isVisible());
       EXPECT_EQ(memo->Pages1->count(), 1);
-      EXPECT_GE(forms->Form_backtest_chart->width(), TForm_backtest_chart::kMinWidth);
+      EXPECT_GE(chart.width(), TForm_backtest_chart::kMinWidth);
+      EXPECT_GT(chart.left(), rule.right());
+    } else if (area.height() >= 1024) {  // too narrow but tall: below the table's rules
+      ASSERT_TRUE(forms->Form_backtest_chart->isVisible());
+      EXPECT_EQ(memo->Pages1->count(), 1);
+      EXPECT_GE(chart.height(), TForm_backtest_chart::kMinHeight);
+      EXPECT_GT(chart.top(), rule.bottom());
+      const int rules = static_cast<int>(std::count_if(
+          lines.begin(), lines.end(), [](const std::string& line) { return line.find('\t') != std::string::npos; }));
+      EXPECT_GE(text.height(), (rules + 5) * metrics.lineSpacing()) << "the rules do not show above the chart";
     } else {  // too narrow: the chart on its own tab, the report's shown first
       ASSERT_EQ(memo->Pages1->count(), 2);
       EXPECT_EQ(memo->Pages1->currentIndex(), 0);
