@@ -25,8 +25,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_updater = new TForm_updater(model, Form1);
   Form_statistics = new TForm_statistics(model, *this, Form1);
   Form_memo = new TForm_memo(Form_statistics);
-  // A child of the report window, so the modal report leaves it usable.
-  Form_backtest_chart = new TForm_backtest_chart(Form_memo);
+  Form_backtest_chart = Form_memo->Chart1;  // a pane of the report window
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
   Form_import = new TForm_import(model, Form1);
