@@ -106,8 +106,9 @@ PairTable PairCounts(const DrawHistory& history, const TrendSelection& selection
       "Each cell: how many draws hold the pair (first digit down, second across), coloured by its "
       "deviation from chance in standard units, (count - n p) / sqrt(n p (1 - p)), red above and blue "
       "below, full colour at " +
-      end + ". Beyond +-" + end + ": " + std::to_string(t.observedBeyond) + " cells; a fair game puts " +
-      Fixed2(t.expectedBeyond) + " there on average (exact binomial tails of the 100 cells).";
+      end + ". Beyond +-" + end + ": " + std::to_string(t.observedBeyond) +
+      (t.observedBeyond == 1 ? " cell" : " cells") + "; a fair game puts " + Fixed2(t.expectedBeyond) +
+      " there on average (exact binomial tails of the 100 cells).";
   return t;
 }
 
