@@ -18,6 +18,7 @@ class TForm_Stat;
 class TForm_import;
 class TForm_plays;
 class TForm_filters;
+class TForm_trends;
 class TForm_help;
 
 namespace drawlyze::gui {
@@ -43,6 +44,7 @@ class Forms {
   TForm_import* Form_import = nullptr;
   TForm_plays* Form_plays = nullptr;
   TForm_filters* Form_filters = nullptr;
+  TForm_trends* Form_trends = nullptr;  // not modal: it follows the main window's selection
   TForm_help* Form_help = nullptr;
 };
 

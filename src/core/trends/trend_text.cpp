@@ -112,6 +112,13 @@ std::vector<std::string> TrendText(const TrendSeries& series) {
   return lines;
 }
 
+std::string PointTip(const TrendSeries& series, const TrendPoint& p) {
+  std::string when = p.date;
+  if (!p.time.empty() && p.time != "-") when += ' ' + p.time;
+  return "Draw " + p.number + ", " + when + ": " + series.valueName + ' ' + Value(p.value, series.integral) +
+         " (band " + Value(p.low, series.integral) + ".." + Value(p.high, series.integral) + ")";
+}
+
 std::string PairTableCsv(const PairTable& table) {
   std::string out = "first,second,count,expected,z\r\n";
   for (int x = 0; x < 10; ++x)
@@ -137,6 +144,15 @@ std::vector<std::string> PairTableText(const PairTable& table) {
     for (int y = 0; y < 10; ++y) line += '\t' + Fixed2(table.cells[x][y].z);
     lines.push_back(line);
   }
+  return lines;
+}
+
+std::vector<std::string> SumCountsText(const SumCounts& c) {
+  std::vector<std::string> lines = {"Sums of the digits in " + std::to_string(c.draws) + " draws", "",
+                                    "Sum\tCount\tExpected\tLow\tHigh"};
+  for (std::size_t s = 0; s < c.counts.size(); ++s)
+    lines.push_back(std::to_string(s) + '\t' + std::to_string(c.counts[s]) + '\t' + Fixed2(c.expected[s]) + '\t' +
+                    std::to_string(c.low[s]) + '\t' + std::to_string(c.high[s]));
   return lines;
 }
 

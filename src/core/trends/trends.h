@@ -128,8 +128,12 @@ const char* PairKindName(PairKind kind);
 std::string TrendCsv(const TrendSeries& series);
 // As tab-separated lines: the title, the legend, an empty line, the header, a line a draw.
 std::vector<std::string> TrendText(const TrendSeries& series);
+// The hover tip of a point: "Draw 6758, 02.04.2020 Eve: skip 3 (band 0..28)".
+std::string PointTip(const TrendSeries& series, const TrendPoint& point);
 // The pair table as CSV: first,second,count,expected,z a record a cell.
 std::string PairTableCsv(const PairTable& table);
 std::vector<std::string> PairTableText(const PairTable& table);
+// The sums' counts as tab-separated lines: a header, then Sum, Count, Expected, Low, High.
+std::vector<std::string> SumCountsText(const SumCounts& counts);
 
 }  // namespace drawlyze::trends
