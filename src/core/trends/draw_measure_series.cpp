@@ -1,6 +1,8 @@
 // The sum, spread and root sum of each draw, or their moving averages, with
 // the band of their exact distribution.
 #include <algorithm>
+#include <map>
+#include <mutex>
 
 #include "core/trends/chance.h"
 #include "core/trends/trend_point.h"
@@ -23,12 +25,25 @@ int SumOf(const DrawNumbers& d) { return d[0] + d[1] + d[2]; }
 int SpreadOf(const DrawNumbers& d) { return std::max({d[0], d[1], d[2]}) - std::min({d[0], d[1], d[2]}); }
 int RootSumOf(const DrawNumbers& d) { return DigitalRoot(SumOf(d)); }
 
+// The 5% and 95% quantiles of the average of n draws. A window N of 1,000
+// convolves 3,000 digits (tens of milliseconds): each band is computed once
+// a run, so that moving through the rows redraws at once.
+std::pair<double, double> Band(const Measure& m, int n) {
+  static std::mutex mutex;
+  static std::map<std::pair<const Measure*, int>, std::pair<double, double>> known;
+  const std::lock_guard lock(mutex);
+  const auto key = std::make_pair(&m, n);
+  if (const auto it = known.find(key); it != known.end()) return it->second;
+  const Distribution total = m.totalOf(n);
+  const std::pair<double, double> band{DistributionQuantile(total, 0.05) / static_cast<double>(n),
+                                       DistributionQuantile(total, 0.95) / static_cast<double>(n)};
+  return known[key] = band;
+}
+
 TrendSeries AverageSeries(const Measure& m, const DrawHistory& history, const TrendSelection& selection,
                           const TrendOptions& options) {
   const int n = std::clamp(options.window, 1, kMaxAverageWindow);
-  const Distribution total = m.totalOf(n);
-  const double low = DistributionQuantile(total, 0.05) / static_cast<double>(n);
-  const double high = DistributionQuantile(total, 0.95) / static_cast<double>(n);
+  const auto [low, high] = Band(m, n);
   const std::string range = n == 1
                                 ? std::to_string(static_cast<int>(low)) + ".." + std::to_string(static_cast<int>(high))
                                 : Fixed2(low) + ".." + Fixed2(high);
