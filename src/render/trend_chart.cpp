@@ -219,12 +219,13 @@ void PaintTrendPlot(QPainter& painter, const QRectF& area, const TrendPlot& plot
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(line);
     // Values outside the band stand out in red.
+    const double outside = double(e - b) > box.width() ? 1.5 : std::max(dot + 0.8, 2.6);  // dense: small
     painter.setPen(Qt::NoPen);
     painter.setBrush(kOutside);
     for (std::size_t i = b; i < e; ++i) {
       const TrendPoint& p = s.points[i];
       if (p.value > p.high + 1e-9 || p.value < p.low - 1e-9)
-        painter.drawEllipse(QPointF(px(X(p)), py(p.value)), dot + 0.8, dot + 0.8);
+        painter.drawEllipse(QPointF(px(X(p)), py(p.value)), outside, outside);
     }
   }
   if (hover) {
