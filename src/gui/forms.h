@@ -3,9 +3,9 @@
 // order, and live until the set is destroyed: the main window (which loads
 // the draw file and draws the first view), Sieve, Updater, Statistics,
 // report, backtest chart, Table, State, the import window of results exports,
-// the Plays window, Filters, and the help that F1 opens in any of them. A window that opens windows created after it
-// receives this set and finds them here when it opens them. The program's main owns the model and the set; nothing is
-// global, so two sets never share state.
+// the Plays window, Filters, Trends, and the help that F1 opens in any of them. A window that opens windows created
+// after it receives this set and finds them here when it opens them. The program's main owns the model and the set;
+// nothing is global, so two sets never share state.
 
 class TForm1;
 class TForm_Sieve;
