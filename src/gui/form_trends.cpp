@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/model.h"
 #include "gui/save_actions.h"
@@ -104,13 +106,17 @@ TForm_trends::TForm_trends(gui::Model& model, QWidget* parent) : QDialog(parent)
   controls->addWidget(SpinBox_window);
   controls->addStretch(1);
   controls->addWidget(Button_all);
-  controls->addWidget(Button_save);
-  controls->addWidget(Button_copy);
+  // Below the chart, how to read it beside what to do with it: narrow enough
+  // that the window fits beside the main window on a 1920-pixel screen.
+  auto* below = new QHBoxLayout;
+  below->addWidget(Label_legend, 1);
+  below->addWidget(Button_save, 0, Qt::AlignTop);
+  below->addWidget(Button_copy, 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(TabBar_kind);
   layout->addLayout(controls);
   layout->addWidget(Chart, 1);
-  layout->addWidget(Label_legend);
+  layout->addLayout(below);
   resize(1000, 700);
 
   ShowControlsOfTab();
@@ -160,7 +166,30 @@ void TForm_trends::ShowControlsOfTab() {
   Button_all->setEnabled(tab < Pairs);
 }
 
+void TForm_trends::PlaceBesideMain() {
+  constexpr int kMinWidth = 640, kMaxWidth = 1000, kHeight = 700;
+  const QWidget* main = parentWidget();
+  const QScreen* screen = main && main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  // The frame's size once shown; before that, a guess at a border and a title bar.
+  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(8, 30);
+  int width = std::min(kMaxWidth, area.width() - frame.width());
+  int x = area.right() - width - frame.width();
+  if (main) {
+    const QRect m = main->frameGeometry();
+    const int left = m.left() - area.left() - frame.width(), right = area.right() - m.right() - frame.width();
+    if (std::max(left, right) >= std::max(kMinWidth, minimumSizeHint().width())) {
+      width = std::min(kMaxWidth, std::max(left, right));
+      x = right >= left ? m.right() + 1 : m.left() - width - frame.width();
+    }
+  }
+  resize(width, std::min(kHeight, area.height() - frame.height()));
+  move(std::max(x, area.left()), area.top());
+}
+
 void TForm_trends::ShowTrends() {
+  if (!placed_) PlaceBesideMain();
+  placed_ = true;
   show();
   raise();
   activateWindow();

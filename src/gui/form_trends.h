@@ -63,10 +63,14 @@ class TForm_trends : public QDialog {
   // The window N of the tab: the frequency's own, the averages' shared.
   int& WindowOf(int tab);
   void ShowControlsOfTab();
+  // The first time it shows: beside the main window where the screen has room
+  // for both, so that the rows stay in reach; over it on a small screen.
+  void PlaceBesideMain();
 
   drawlyze::gui::Model& model_;
   int frequencyWindow_ = drawlyze::trends::kDefaultFrequencyWindow;
   int averageWindow_ = drawlyze::trends::kDefaultAverageWindow;
+  bool placed_ = false;
   bool showingControls_ = false;  // the controls are being set: no recompute for each
   QString copyText_;
 };
