@@ -60,9 +60,9 @@ int WriteImages(Context& ctx, const std::string& title, const Painting& paint) {
     if (!file) continue;
     const std::string bytes =
         svg ? PaintedSvg(kImageWidth, kImageHeight, title, paint) : PaintedPng(kImageWidth, kImageHeight, paint);
-    std::string error;
-    if (!WriteChartFile(*file, bytes, error)) {
-      ctx.err << "drawlyze-cli: " << error << '\n';
+    const Status written = WriteChartFile(*file, bytes);
+    if (!written) {
+      SayError(ctx, written.Failure());
       return kFailure;
     }
   }

@@ -76,7 +76,7 @@ TEST_F(TrendCommand, ImagesAreWrittenWhole) {
   EXPECT_NE(ReadAll(svg).find("<svg"), std::string::npos);
   const CliRun bad = Run("trend pairs --png '" + (dir / "no" / "t.png").string() + "'");
   EXPECT_EQ(bad.status, 1);
-  EXPECT_NE(bad.err.find("cannot write"), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("cannot be written"), std::string::npos) << bad.err;
 }
 
 }  // namespace
