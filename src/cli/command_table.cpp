@@ -231,8 +231,8 @@ const std::vector<CommandEntry>& Commands() {
         {"--csv",
          "print CSV: the header number,date,time,value,low,high and a record a draw, oldest first (pairs: "
          "first,second,count,expected,z a record a cell)"},
-        {"--png FILE", "trend: save the chart as the Trends window draws it, 1000 x 600"},
-        {"--svg FILE", "trend: save the chart as an SVG vector image"}},
+        {"--png FILE", "save the chart as the Trends window draws it, 1000 x 600"},
+        {"--svg FILE", "save the chart as an SVG vector image"}},
        RunTrendCommand},
   };
   return commands;
