@@ -50,6 +50,8 @@ struct Options {
   std::vector<std::string> results;
   std::optional<bool> dayFirst;
   std::optional<std::string> prizes;  // --prizes FILE (plays): the prize table
+  // trend: --digit D and --position P, as given; the command reads them.
+  std::optional<std::string> digit, position;
 };
 
 struct Context {
@@ -92,6 +94,8 @@ int RunImportCommand(Context& ctx);
 int RunFilterCommand(Context& ctx);
 // "plays check PLAYSFILE" and "plays odds".
 int RunPlaysCommand(Context& ctx);
+// "trend KIND": a trend chart's series with its band, as CSV, text or an image.
+int RunTrendCommand(Context& ctx);
 // A report's lines, each ended by LF, or with --csv as CSV.
 void PrintReport(Context& ctx, const std::vector<std::string>& lines);
 

@@ -211,6 +211,29 @@ const std::vector<CommandEntry>& Commands() {
          "draw, pending ones included (date, draw and drawn empty, prize 0.00); play is the row's line in "
          "PLAYSFILE"}},
        RunPlaysCommand},
+      {"trend",
+       {"[OPTIONS] trend KIND [--digit D] [--position P] [--window N] [--csv | --png FILE | --svg FILE]"},
+       "Prints a trend chart's series over the draws up to the selected one (--row, --last), each value with the "
+       "band a fair draw keeps it inside, computed exactly: KIND skip (the draws since the digit last came; band 0 "
+       "to the geometric 95% quantile), frequency (the draws holding the digit among the last N; exact binomial "
+       "2.5%..97.5%), sum, spread or rootsum (each draw's, or with --window N its average over the last N draws; "
+       "the 5%..95% quantiles of the exact distribution), or pairs (the 10 x 10 table of pair counts with each "
+       "cell's deviation from chance in standard units, and how many cells lie beyond +-3 beside what a fair game "
+       "puts there). Without --csv: the title, how to read the band, and tab-separated lines.",
+       {"--file", "--row", "--last"},
+       {{"--digit D", "skip, frequency: the digit 0..9 (default 0)"},
+        {"--position P",
+         "skip, frequency: 1, 2 or 3 for A1..A3, or any (default: anywhere in the draw); pairs: front (A1 A2), "
+         "back (A2 A3), split (A1 A3) or any (default)"},
+        {"--window N",
+         "frequency: the draws of the moving window (default 100); sum, spread, rootsum: the moving average's "
+         "draws, 1..1000 (default 1: each draw's own value)"},
+        {"--csv",
+         "print CSV: the header number,date,time,value,low,high and a record a draw, oldest first (pairs: "
+         "first,second,count,expected,z a record a cell)"},
+        {"--png FILE", "save the chart as the Trends window draws it, 1000 x 600"},
+        {"--svg FILE", "save the chart as an SVG vector image"}},
+       RunTrendCommand},
   };
   return commands;
 }
@@ -254,7 +277,8 @@ std::string HelpText() {
          "  $ drawlyze-cli --row 2 --last 100 view Skips\n"
          "  $ drawlyze-cli view Separation --layout ascending --chart\n"
          "  $ drawlyze-cli --last 500 report \"Exact Pairs' Skips\"\n"
-         "  $ drawlyze-cli --find \"1 2 3\" report Find\n";
+         "  $ drawlyze-cli --find \"1 2 3\" report Find\n"
+         "  $ drawlyze-cli --last 500 trend skip --digit 7 --position 2 --csv\n";
   return out;
 }
 

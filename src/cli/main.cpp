@@ -109,6 +109,9 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--day-first" || arg == "--month-first") {
       if (o.dayFirst && *o.dayFirst != (arg == "--day-first")) return "give --day-first or --month-first, not both";
       o.dayFirst = arg == "--day-first";
+    } else if (arg == "--digit" || (arg == "--position" && ctx.command != "filter")) {  // trend
+      if (!value(v)) return arg + (arg == "--digit" ? " needs a digit 0..9" : " needs a position");
+      (arg == "--digit" ? o.digit : o.position) = v;
     } else if (ctx.command == "filter" && arg.size() > 2 && arg.rfind("--", 0) == 0) {
       // The filter command's own options, each with its value but --list: it reads them itself.
       ctx.args.push_back(arg);

@@ -24,6 +24,7 @@
 #include "gui/form_plays.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
+#include "gui/form_trends.h"
 #include "gui/form_updater.h"
 #include "gui/forms.h"
 #include "gui/key_preview.h"
@@ -150,6 +151,7 @@ TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileA
   xpButton_statistics = new QPushButton("Statistics", this);
   xpButton_Plays = new QPushButton("Plays", this);
   xpButton_Filters = new QPushButton("Filters", this);
+  xpButton_Trends = new QPushButton("Trends", this);
   ChartMenu = new gui::ChartSaveActions(this);
   FormCreate(drawFileArgument);
 }
@@ -182,9 +184,10 @@ void TForm1::FormCreate(const char* drawFileArgument) {
       {xpButton_statistics, "xpButton_statistics", 448, 560, 65, 20},
       {xpButton_Plays, "xpButton_Plays", 472, 330, 57, 20},
       {xpButton_Filters, "xpButton_Filters", 472, 356, 57, 20},
+      {xpButton_Trends, "xpButton_Trends", 472, 486, 57, 20},
   });
   drawlyze::gui::StyleButtons({Button_Copy, Button_left_right, Button_center, xpButton_Sieve, xpButton_Update,
-                               xpButton_statistics, xpButton_Plays, xpButton_Filters});
+                               xpButton_statistics, xpButton_Plays, xpButton_Filters, xpButton_Trends});
   xpCheckBox_grid->setToolTip("Grid ON/OFF");
   xpComboBox_grid->setToolTip("Grid's step");
   xpComboBox_grid_bias->setToolTip("Grid's bias");
@@ -254,6 +257,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   connect(xpButton_Update, &QPushButton::clicked, this, [this] { xpButton_UpdateClick(); });
   connect(xpButton_statistics, &QPushButton::clicked, this, [this] { xpButton_statisticsClick(); });
   connect(xpButton_Filters, &QPushButton::clicked, this, [this] { xpButton_FiltersClick(); });
+  connect(xpButton_Trends, &QPushButton::clicked, this, [this] { xpButton_TrendsClick(); });
   connect(xpButton_Sieve, &QPushButton::clicked, this, [this] { xpButton_SieveClick(); });
   connect(xpButton_Plays, &QPushButton::clicked, this, [this] { xpButton_PlaysClick(); });
   connect(Button_left_right, &QPushButton::clicked, this, [this] { Button_left_rightClick(); });
@@ -376,6 +380,7 @@ void TForm1::RunSelectedView() {
   PaintChart(chart_, surface_);
   copyText_ = Latin1(chart_.CopyText());
   update(ChartBand());
+  model_.SelectionShown();
 }
 
 void TForm1::StringGrid1Click() {
@@ -404,6 +409,8 @@ void TForm1::xpButton_UpdateClick() { forms_.Form_updater->exec(); }
 
 void TForm1::xpButton_statisticsClick() { forms_.Form_statistics->exec(); }
 void TForm1::xpButton_FiltersClick() { forms_.Form_filters->exec(); }
+// Not modal: the charts follow the rows and "Use Last Draws" chosen here.
+void TForm1::xpButton_TrendsClick() { forms_.Form_trends->ShowTrends(); }
 
 void TForm1::xpButton_SieveClick() { forms_.Form_Sieve->exec(); }
 
@@ -496,6 +503,7 @@ void TForm1::FormResize() {
   top(xpButton_Plays, xpButton_Update->y() + 26);  // below Update, above the Separation buttons
   top(xpButton_statistics, xpCheckBox_grid->y());
   top(xpButton_Filters, xpButton_Update->y() + 52);  // below Update, above the Separation buttons
+  top(xpButton_Trends, RadioGroup1->y() + 190);      // beside the last options, above Copy
   update();
 }
 

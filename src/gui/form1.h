@@ -70,6 +70,7 @@ class TForm1 : public QWidget {
   QPushButton* xpButton_statistics;
   QPushButton* xpButton_Plays;
   QPushButton* xpButton_Filters;
+  QPushButton* xpButton_Trends;
   // The chart's menu (a right click on the chart): Copy Text, Copy Image, Save Image..., Save Text...
   drawlyze::gui::ChartSaveActions* ChartMenu;
   // The menu bar: File, Analysis, Update, Help. Each entry is an action named
@@ -90,6 +91,7 @@ class TForm1 : public QWidget {
   void xpButton_UpdateClick();
   void xpButton_statisticsClick();
   void xpButton_FiltersClick();
+  void xpButton_TrendsClick();
   void xpButton_SieveClick();
   void xpButton_PlaysClick();
   void Button_left_rightClick();

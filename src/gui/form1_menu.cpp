@@ -124,6 +124,7 @@ void TForm1::BuildMenuBar() {
   AddEntry(Menu_analysis, "Sieve1", "Sie&ve\u2026", {}, [this] { xpButton_SieveClick(); });
   AddEntry(Menu_analysis, "Plays1", "&Plays\u2026", {}, [this] { xpButton_PlaysClick(); });
   AddEntry(Menu_analysis, "Filters1", "&Filters\u2026", {}, [this] { xpButton_FiltersClick(); });
+  AddEntry(Menu_analysis, "Trends1", "T&rends\u2026", {}, [this] { xpButton_TrendsClick(); });
 
   Menu_update = addMenu("Menu_update", "&Update");
   AddEntry(Menu_update, "Update1", "&Update\u2026", {}, [this] { xpButton_UpdateClick(); });

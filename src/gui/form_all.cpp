@@ -11,6 +11,7 @@
 #include "gui/form_stat.h"
 #include "gui/form_statistics.h"
 #include "gui/form_table.h"
+#include "gui/form_trends.h"
 #include "gui/form_updater.h"
 #include "gui/forms.h"
 #include "gui/keyboard_access.h"
@@ -36,6 +37,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
     plays->AddPlays(list);
     plays->exec();
   });
+  Form_trends = new TForm_trends(model, Form1);
   Form_help = new TForm_help(Form1);
   // F1 in every window of the set (menus aside), whoever made it.
   QList<QWidget*> windows{Form1};

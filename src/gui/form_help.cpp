@@ -64,6 +64,9 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                        "Narrows the 1,000 numbers by sums, patterns, digits, pairs and the history; what "
                        "passes is a list to play (\"Add to plays\"), save or backtest on past draws against "
                        "random lists of its size. The \"Filters\" button or Analysis → Filters… opens it."},
+                      {"Trends",
+                       "Skips, frequencies, sums, pairs up to the selected row, each against the band chance "
+                       "keeps it in; it follows the main window. Wheel or + - zoom, drag or arrows move."},
                   }),
               "Label_windows", this);
   Label_windows->setWordWrap(true);

@@ -3,9 +3,9 @@
 // order, and live until the set is destroyed: the main window (which loads
 // the draw file and draws the first view), Sieve, Updater, Statistics,
 // report (with the backtest chart, a pane of it), Table, State, the import window of results exports,
-// the Plays window, Filters, and the help that F1 opens in any of them. A window that opens windows created after it
-// receives this set and finds them here when it opens them. The program's main owns the model and the set; nothing is
-// global, so two sets never share state.
+// the Plays window, Filters, Trends, and the help that F1 opens in any of them. A window that opens windows created
+// after it receives this set and finds them here when it opens them. The program's main owns the model and the set;
+// nothing is global, so two sets never share state.
 
 class TForm1;
 class TForm_Sieve;
@@ -18,6 +18,7 @@ class TForm_Stat;
 class TForm_import;
 class TForm_plays;
 class TForm_filters;
+class TForm_trends;
 class TForm_help;
 
 namespace drawlyze::gui {
@@ -43,6 +44,7 @@ class Forms {
   TForm_import* Form_import = nullptr;
   TForm_plays* Form_plays = nullptr;
   TForm_filters* Form_filters = nullptr;
+  TForm_trends* Form_trends = nullptr;  // not modal: it follows the main window's selection
   TForm_help* Form_help = nullptr;
 };
 

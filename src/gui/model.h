@@ -31,10 +31,13 @@ class Model : public QObject, public DrawModel {
   bool LoadDrawFile(const QString& path, QWidget* messageParent);
   // Tells the windows that the Sieve patterns changed.
   void PatternsEdited() { emit patternsChanged(); }
+  // Tells the windows that follow the main window's selection that it was shown anew.
+  void SelectionShown() { emit selectionChanged(); }
 
  signals:
-  void drawsLoaded();      // the history and the file were replaced
-  void patternsChanged();  // the Sieve editor parsed new patterns
+  void drawsLoaded();       // the history and the file were replaced
+  void patternsChanged();   // the Sieve editor parsed new patterns
+  void selectionChanged();  // the main window drew its view for a row, "Use Last Draws" or option
 
  private:
   // Loading goes through LoadDrawFile, so that the windows hear of it.

@@ -19,6 +19,7 @@
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
 #include "gui/form_table.h"
+#include "gui/form_trends.h"
 #include "gui/form_updater.h"
 #include "gui/recent_files.h"
 #include "update/updater/update_sources.h"
@@ -89,6 +90,14 @@ TEST_F(Form1MenuTest, EveryEntryRunsItsHandler) {
       {"Sieve1", {}, [&](QWidget* modal) { return modal == forms->Form_Sieve; }},
       {"Plays1", {}, [&](QWidget* modal) { return modal == forms->Form_plays; }},
       {"Filters1", {}, [&](QWidget* modal) { return modal == forms->Form_filters; }},
+      // Not modal: it stays open beside the main window, whose row it follows.
+      {"Trends1",
+       {},
+       [&](QWidget* modal) {
+         const bool shown = modal == nullptr && forms->Form_trends->isVisible();
+         forms->Form_trends->hide();
+         return shown;
+       }},
       {"Update1", {}, [&](QWidget* modal) { return modal == forms->Form_updater; }},
       {"UpdateSource1_0",
        {},

@@ -168,6 +168,7 @@ TEST_F(KeyboardTest, EveryButtonAndChartCommandOfTheMainWindowHasAMenuEntry) {
       {"xpButton_Sieve", "Sieve1"},           {"xpButton_Update", "Update1"},
       {"xpCheckBox_grid", "Grid1"},           {"xpButton_statistics", "Statistics1"},
       {"xpButton_Plays", "Plays1"},           {"xpButton_Filters", "Filters1"},
+      {"xpButton_Trends", "Trends1"},
   };
   const auto entry = [&](const QString& name) { return main->MenuBar1->findChild<QAction*>(name); };
   main->SelectOption(6);  // the Separation buttons enabled, Median and Sieve not
