@@ -51,6 +51,9 @@ class TForm_updater : public QDialog {
   void xpButton_UpdateClick();
   void xpButton_CloseClick();
   void ComboBox_sourceChange();
+  // Chooses a source by its place in UpdateSources(), and tells which is chosen (-1: none).
+  void SelectSource(int source);
+  int CurrentSource() const;
   // The listing's report callback: every member goes into the list.
   void OnArchiveEntry(int argument, const drawlyze::ZipReport& report);
 
@@ -64,6 +67,8 @@ class TForm_updater : public QDialog {
 
  private:
   void FormCreate();
+  void FillSources();
+  static constexpr int kSourceRole = Qt::UserRole + 1;  // an item's place in UpdateSources()
   void RunUpdate();
   void StopAndClose();
 

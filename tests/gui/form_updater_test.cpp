@@ -82,12 +82,22 @@ TEST_F(FormUpdaterTest, ControlsAtCreation) {
   EXPECT_EQ(form->windowTitle(), "Updater");
   EXPECT_EQ(form->size(), QSize(560, 200));
   EXPECT_EQ(form->ArchiveName, "loto3_txt.zip");
-  // New York's export is the default source; the results directory is the other.
-  ASSERT_EQ(form->ComboBox_source->count(), 2);
+  // New York's export is the default source; the results directory stands first, then
+  // the lotteries under a heading for each state that cannot be chosen.
+  QStringList listed;
+  for (int i = 0; i < form->ComboBox_source->count(); ++i)
+    listed << (form->ComboBox_source->itemData(i, Qt::UserRole + 1).isValid() ? "" : "# ") +
+                  form->ComboBox_source->itemText(i);
+  EXPECT_EQ(listed.join("\n").toStdString(),
+            "Results directory (ZIP)\n# New York\nNew York Numbers, midday and evening (open data CSV)\n"
+            "New York Numbers, midday and evening (open data JSON)\n# Pennsylvania\n"
+            "Pennsylvania Pick 3 Day (JSON, one file a year)\nPennsylvania Pick 3 Evening (JSON, one file a year)\n"
+            "# Texas\nTexas Pick 3, morning, day, evening and night (four CSV files)\n# Georgia\n"
+            "Georgia Cash 3, midday, evening and night (JSON, newest page, unverified)");
   EXPECT_EQ(form->ComboBox_source->currentText(), "New York Numbers, midday and evening (open data CSV)");
+  EXPECT_EQ(form->CurrentSource(), 1);
   EXPECT_EQ(form->Edit1_url->text(), "https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD");
-  form->ComboBox_source->setCurrentIndex(0);
-  form->ComboBox_sourceChange();
+  form->SelectSource(0);
   EXPECT_EQ(form->ComboBox_source->currentText(), "Results directory (ZIP)");
   EXPECT_TRUE(form->Edit1_url->text().endsWith("/loto3_txt.zip"));
   EXPECT_EQ(form->Edit2_mask->text(), "loto*.txt");

@@ -15,6 +15,7 @@
 #include "update/http/http_cli.h"
 #include "update/updater/candidate_check.h"
 #include "update/updater/install_files.h"
+#include "update/updater/source_update.h"
 #include "update/updater/update_steps.h"
 
 namespace drawlyze::updater {
@@ -335,6 +336,8 @@ std::string SuccessMessage(const UpdateResult& result, long long loaded, const s
 }
 
 UpdateResult RunUpdate(const UpdateSettings& settings, const UpdateCallbacks& callbacks) {
+  if (settings.source && settings.source->format != SourceFormat::ZipArchive)
+    return RunSourceUpdate(*settings.source, settings, callbacks);
   return Update(settings, callbacks).Run(true);
 }
 
