@@ -20,7 +20,7 @@ enum class SourceFormat : std::uint8_t { ZipArchive, Csv, Json };
 struct SourcePart {
   std::string url;
   // The draw every row of the file is (one file a draw time); Unknown: the rows say.
-  import::DrawTime time = import::DrawTime::Unknown;
+  drawlyze::import::DrawTime time = drawlyze::import::DrawTime::Unknown;
 };
 
 struct CatalogueSource {
@@ -36,8 +36,8 @@ struct CatalogueSource {
   // False: the shape is as other projects describe it and was not checked
   // against the service; what the importer cannot read is refused.
   bool verified = true;
-  import::MappingChoice choice;  // the columns the importer cannot tell alone
-  import::JsonOptions json;      // where its timestamps were taken
+  drawlyze::import::MappingChoice choice;  // the columns the importer cannot tell alone
+  drawlyze::import::JsonOptions json;      // where its timestamps were taken
 
   bool PerYear() const;
 };

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "core/files/whole_file.h"
+#include "update/http/download_error.h"
 #include "update/http/http_cli.h"
 #include "update/http/http_url.h"
 #include "update/updater/install_files.h"
@@ -17,6 +18,10 @@
 namespace drawlyze::updater {
 
 namespace fs = std::filesystem;
+// (A line may not begin with "import::": clang-format reads it as a module import.)
+using ImportedInput = import::ImportedInput;
+using DrawTime = import::DrawTime;
+using StopCheck = import::StopCheck;
 
 namespace {
 
@@ -29,7 +34,8 @@ class SourceUpdate {
     result_.fromExport = true;
     result_.chosen = src_.name;
     if (cb_.clearList) cb_.clearList();
-    if (s_.folder.empty() && !Fail("there is no data folder to install the draw file in")) return result_;
+    if (s_.folder.empty() && !Fail(ErrorKind::CannotWrite, "", "there is no data folder to install the draw file in"))
+      return result_;
     if (!FetchAndMerge()) return result_;
     // The merged history stands where a download would, as a draw file, and
     // is installed as one: checked against the current file, kept, renamed.
@@ -51,12 +57,15 @@ class SourceUpdate {
  private:
   bool StopRequested() const { return cb_.stop && cb_.stop->Requested(); }
 
-  bool Fail(const std::string& why) {
+  bool Fail(Error why) {
     result_.stopped = StopRequested();
-    result_.failure = "Error - update failed: " + why;
-    if (!result_.stopped && cb_.showMessage) cb_.showMessage(result_.failure);
+    if (result_.stopped) why = {ErrorKind::Stopped, "", "the update was stopped"};
+    result_.failure = std::move(why);
+    if (!result_.stopped && cb_.showFailure) cb_.showFailure(*result_.failure);
     return false;
   }
+  // The subject names the source, or the part that failed.
+  bool Fail(ErrorKind kind, const std::string& subject, const std::string& why) { return Fail({kind, subject, why}); }
 
   std::string PartName(std::size_t k, std::size_t count, const std::string& url) const {
     std::string name = src_.title + " (" + src_.name + ")";
@@ -73,14 +82,14 @@ class SourceUpdate {
     const std::vector<std::string> urls = PartUrls(src_, CurrentYear());
     std::vector<import::ImportedInput> inputs;
     FolderLock lock(s_.folder);
-    if (!lock.Ok()) return Fail("another update is running in " + s_.folder);
+    if (!lock.Ok()) return Fail(lock.Failure());
     StagingFolder staging(s_.folder);
-    if (!staging.Ok()) return Fail("no working folder can be made in " + s_.folder);
+    if (!staging.Ok()) return Fail(ErrorKind::CannotWrite, s_.folder, "no working folder can be made in this folder");
     for (std::size_t k = 0; k < urls.size(); ++k) {
       const std::string name = PartName(k, urls.size(), urls[k]);
       std::string text;
-      if (const std::string why = Fetch(urls[k], staging / ("part" + std::to_string(k)), text); !why.empty())
-        return Fail(StopRequested() ? "the update was stopped" : name + ": " + why);
+      if (std::optional<Error> failed = Fetch(urls[k], staging / ("part" + std::to_string(k)), text))
+        return Fail(failed->kind, name, ErrorText(*failed).substr(8));  // without its "Error - "
       const std::string file = DownloadName(urls[k]) + (src_.PerYear() ? " " + YearOf(urls[k]) : "");
       result_.members.push_back(file);
       if (cb_.onArchiveEntry) {
@@ -89,91 +98,95 @@ class SourceUpdate {
         listed.status = kZipStatusListed;
         cb_.onArchiveEntry(0, listed);
       }
-      import::ImportedInput input = import::ReadInput(file, text, src_.choice, ConversionStop(), src_.json);
+      ImportedInput input = import::ReadInput(file, text, src_.choice, ConversionStop(), src_.json);
       text = std::string();
-      if (input.failure && input.failure->kind == ErrorKind::Stopped) return Fail("the update was stopped");
-      if (input.failure) return Fail(name + ": " + input.failure->detail);
+      if (input.failure && input.failure->kind == ErrorKind::Stopped) return Fail(*input.failure);
+      if (input.failure) return Fail(input.failure->kind, name, input.failure->detail);
       if (input.kind == import::InputKind::Csv && input.table.Rows() > 0 && !input.mapping.Ready())
-        return Fail(name + ": the columns are unclear: " + input.mapping.problem);
+        return Fail(ErrorKind::Unreadable, name, "the columns are unclear: " + input.mapping.problem);
       if (input.kind == import::InputKind::Csv && input.table.Rows() > 0 && !input.mapping.HasDate())
-        return Fail(name + ": no column holds dates");
-      const import::DrawTime time = PartTime(urls[k]);
-      if (time != import::DrawTime::Unknown)
+        return Fail(ErrorKind::Unreadable, name, "no column holds dates");
+      const DrawTime time = PartTime(urls[k]);
+      if (time != DrawTime::Unknown)
         for (import::ImportedDraw& d : input.draws) d.time = time;
       inputs.push_back(std::move(input));
     }
     const import::MergedHistory merged = import::MergeDraws(inputs);
     result_.importSummary = import::SummaryLines(inputs, merged);
-    if (merged.draws.empty()) return Fail(src_.title + " (" + src_.name + ") holds no readable draw");
+    if (merged.draws.empty())
+      return Fail(ErrorKind::Unreadable, src_.title + " (" + src_.name + ")", "no readable draw");
     if (const Status size = import::CheckDrawFileSize(merged.draws); !size)
-      return Fail(src_.name + ": " + size.Failure().detail);
-    if (StopRequested()) return Fail("the update was stopped");
+      return Fail(ErrorKind::TooLarge, src_.name, size.Failure().detail);
+    if (StopRequested()) return Fail(ErrorKind::Stopped, "", "the update was stopped");
     const std::string merged_path = staging / "merged";
     std::error_code ec;
     if (!WriteFreshFile(merged_path, import::FormatDrawFile(merged.draws)) ||
         (fs::rename(merged_path, fs::path(s_.folder) / kTempArchiveName, ec), ec))
-      return Fail("the draws of " + src_.name + " could not be written in " + s_.folder);
+      return Fail(ErrorKind::CannotWrite, (fs::path(s_.folder) / kTempArchiveName).string(), "");
     return true;
   }
 
   // The draw a part's rows all are: the part's own, when its file holds one draw time.
-  import::DrawTime PartTime(const std::string& url) const {
-      for (const SourcePart& part:src_.parts){const std::size_t at = part.url.find("{year}");
-  if (at == std::string::npos ? url == part.url : url.compare(0, at, part.url, 0, at) == 0) return part.time;
-} return import::DrawTime::Unknown;
-}  // namespace
-
-import::StopCheck ConversionStop() const {return [this]{if (cb_.processEvents) cb_.processEvents();
-else if (QCoreApplication::instance()) QCoreApplication::processEvents();
-return StopRequested() || (cb_.escapeHeld && cb_.escapeHeld());
-};  // namespace drawlyze::updater
-}
-
-// The body of url into a fresh file at path, then its text; the reason
-// when it failed.
-std::string Fetch(const std::string& url, const std::string& path, std::string& text) {
-  const int fd = CreateFreshFile(path);
-  QFile file;
-  if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-    if (fd >= 0) ::close(fd);
-    return "no file can be written in " + s_.folder;
-  }
-  if (StopRequested()) return "the update was stopped";
-  http::THttpCli cli;
-  cli.URL = url;
-  cli.Reference = ReferenceOf(url);
-  cli.ReceiveStream = &file;
-  cli.TimeoutMs = s_.timeoutMs;
-  cli.DeadlineMs = s_.deadlineMs;
-  cli.MaxBodySize = s_.maxDownloadBytes;
-  struct Abortable {
-    UpdateStop* stop;
-    ~Abortable() {
-      if (stop) stop->WhileDownloading({});
+  DrawTime PartTime(const std::string& url) const {
+    for (const SourcePart& part : src_.parts) {
+      const std::size_t at = part.url.find("{year}");
+      const bool same = at == std::string::npos ? url == part.url : url.compare(0, at, part.url, 0, at) == 0;
+      if (same) return part.time;
     }
-  } abortable{cb_.stop};
-  if (cb_.stop) cb_.stop->WhileDownloading([&cli] { cli.Abort(); });
-  try {
-    cli.Get();
-  } catch (const http::EHttpException& e) {
-    if (cli.StatusCode() >= 400 && e.Status() == cli.StatusCode())
-      return "the server answered " + std::to_string(e.Status()) + " " + e.Reason();
-    return e.Reason();
+    return DrawTime::Unknown;
   }
-  file.close();
-  if (file.error() != QFileDevice::NoError) return "the download could not be written in " + s_.folder;
-  if (!ReadWholeFile(path, text)) return "the download could not be read back";
-  std::error_code ec;
-  fs::remove(path, ec);
-  return {};
-}
 
-const CatalogueSource& src_;
-const UpdateSettings& s_;
-const UpdateCallbacks& cb_;
-UpdateResult result_;
-}
-;
+  StopCheck ConversionStop() const {
+    return [this] {
+      if (cb_.processEvents)
+        cb_.processEvents();
+      else if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+      return StopRequested() || (cb_.escapeHeld && cb_.escapeHeld());
+    };
+  }
+
+  // The body of url into a fresh file at path, then its text; why, when it failed.
+  std::optional<Error> Fetch(const std::string& url, const std::string& path, std::string& text) {
+    const int fd = CreateFreshFile(path);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+      if (fd >= 0) ::close(fd);
+      return Error{ErrorKind::CannotWrite, path, {}};
+    }
+    if (StopRequested()) return Error{ErrorKind::Stopped, "", "the update was stopped"};
+    http::THttpCli cli;
+    cli.URL = url;
+    cli.Reference = ReferenceOf(url);
+    cli.ReceiveStream = &file;
+    cli.TimeoutMs = s_.timeoutMs;
+    cli.DeadlineMs = s_.deadlineMs;
+    cli.MaxBodySize = s_.maxDownloadBytes;
+    struct Abortable {
+      UpdateStop* stop;
+      ~Abortable() {
+        if (stop) stop->WhileDownloading({});
+      }
+    } abortable{cb_.stop};
+    if (cb_.stop) cb_.stop->WhileDownloading([&cli] { cli.Abort(); });
+    try {
+      cli.Get();
+    } catch (const http::EHttpException& e) {
+      return http::DownloadError(cli, e, url);
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) return Error{ErrorKind::CannotWrite, path, {}};
+    if (!ReadWholeFile(path, text)) return Error{ErrorKind::CannotRead, path, "after its download"};
+    std::error_code ec;
+    fs::remove(path, ec);
+    return std::nullopt;
+  }
+
+  const CatalogueSource& src_;
+  const UpdateSettings& s_;
+  const UpdateCallbacks& cb_;
+  UpdateResult result_;
+};
 
 }  // namespace
 

@@ -20,6 +20,9 @@ using drawlyze::testing::TestServer;
 
 const char kOldDraws[] = "1 01.01.2011 Sat Mid 4 9 1 x\r\n";
 
+// The failure as both front ends word it; empty on success.
+std::string Text(const UpdateResult& r) { return r.failure ? ErrorText(*r.failure) : std::string(); }
+
 class SourceUpdateTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -44,7 +47,7 @@ class SourceUpdateTest : public ::testing::Test {
     ASSERT_TRUE(server_->Ok());
     settings_.folder = folder_.path().toStdString();
     callbacks_.onArchiveEntry = [this](int, const ZipReport& r) { listed_.push_back(r.name); };
-    callbacks_.showMessage = [this](const std::string& text) { messages_.push_back(text); };
+    callbacks_.showFailure = [this](const Error& failure) { messages_.push_back(ErrorText(failure)); };
     ASSERT_TRUE(WriteFreshFile(DrawFile(), kOldDraws));
   }
 
@@ -80,7 +83,7 @@ TEST_F(SourceUpdateTest, TexasFilesOfEachDrawTimeAreFetchedAndMerged) {
   settings_.source->parts[0].time = import::DrawTime::Midday;
   settings_.source->parts[1].time = import::DrawTime::Night;
   const UpdateResult r = RunUpdate(settings_, callbacks_);
-  ASSERT_TRUE(r.installed) << r.failure;
+  ASSERT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(listed_, (std::vector<std::string>{"tx_pick3day.csv", "tx_pick3night.csv"}));
   // The night file alone would read as two draws a day; its draws stay night draws.
   // The sum and the Fireball never become digits.
@@ -98,7 +101,7 @@ TEST_F(SourceUpdateTest, PennsylvaniaYearsAreFetchedOneByOneWithoutTheWildBall) 
   source.firstYear = CurrentYear() - 1;  // two years, the same file served for both
   settings_.source = source;
   const UpdateResult r = RunUpdate(settings_, callbacks_);
-  ASSERT_TRUE(r.installed) << r.failure;
+  ASSERT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(r.members.size(), 2u);
   EXPECT_EQ(DrawText(), "1 02.07.2020 Thu Mid 1 2 3 x\r\n2 03.07.2020 Fri Mid 0 0 9 x\r\n");
 }
@@ -106,7 +109,7 @@ TEST_F(SourceUpdateTest, PennsylvaniaYearsAreFetchedOneByOneWithoutTheWildBall) 
 TEST_F(SourceUpdateTest, GeorgiaNightDrawsFallOnTheirOwnDay) {
   settings_.source = Served("ga-cash3", {"/files/ga_cash3.json"});
   const UpdateResult r = RunUpdate(settings_, callbacks_);
-  ASSERT_TRUE(r.installed) << r.failure;
+  ASSERT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(DrawText(),
             "1 01.07.2025 Tue Mid 0 0 1 x\r\n2 01.07.2025 Tue Eve 2 5 8 x\r\n3 01.07.2025 Tue Ngt 4 0 4 x\r\n");
 }
@@ -119,16 +122,17 @@ TEST_F(SourceUpdateTest, AFailedPartOrAnUnreadableShapeLeavesTheHistoryAndNamesT
   } cases[] = {
       {"tx-pick3",
        {"/files/tx_pick3day.csv", "/files/missing.csv"},
-       "Error - update failed: Texas Pick 3, morning, day, evening and night (four CSV files) (tx-pick3), part 2 of 2 "
-       "(missing.csv): the server answered 404 Not Found"},
+       "Error - Texas Pick 3, morning, day, evening and night (four CSV files) (tx-pick3), part 2 of 2 "
+       "(missing.csv): " +
+           server_->Url("/files/missing.csv") + ": the server answered 404 Not Found"},
       {"ny-numbers-json",
        {"/files/two_arrays.json"},
-       "Error - update failed: New York Numbers, midday and evening (open data JSON) (ny-numbers-json) "
+       "Error - New York Numbers, midday and evening (open data JSON) (ny-numbers-json) "
        "(two_arrays.json): the JSON holds two arrays of records, \"a\" and \"b\": which one holds the draws is "
        "unclear"},
       {"pa-pick3-evening",
        {"/files/ny_numbers.json"},
-       "Error - update failed: Pennsylvania Pick 3 Evening (JSON, one file a year) (pa-pick3-evening) "
+       "Error - Pennsylvania Pick 3 Evening (JSON, one file a year) (pa-pick3-evening) "
        "(ny_numbers.json): the columns are unclear: there is no column \"drawingNumber1\"; the columns are 1 "
        "\"draw_date\", 2 \"evening_daily\", 3 \"evening_win_4\", 4 \"midday_daily\", 5 \"midday_win_4\""},
   };
@@ -139,7 +143,7 @@ TEST_F(SourceUpdateTest, AFailedPartOrAnUnreadableShapeLeavesTheHistoryAndNamesT
     if (settings_.source->PerYear()) settings_.source->firstYear = CurrentYear();
     const UpdateResult r = RunUpdate(settings_, callbacks_);
     EXPECT_FALSE(r.installed);
-    EXPECT_EQ(r.failure, c.failure);
+    EXPECT_EQ(Text(r), c.failure);
     EXPECT_EQ(messages_, std::vector<std::string>{c.failure});
     EXPECT_EQ(DrawText(), kOldDraws);
     EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
