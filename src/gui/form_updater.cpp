@@ -10,6 +10,7 @@
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "gui/styled_controls.h"
+#include "update/updater/remembered_source.h"
 #include "update/updater/update_sources.h"
 
 TForm_updater::TForm_updater(drawlyze::gui::Model& model, QWidget* parent) : QDialog(parent), model_(model) {
@@ -101,6 +102,18 @@ void TForm_updater::ComboBox_sourceChange() {
 }
 
 QString TForm_updater::ProgramFolder() const { return programFolder_.isEmpty() ? model_.Folder() : programFolder_; }
+
+void TForm_updater::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (running_) return;
+  const std::optional<drawlyze::updater::CatalogueSource> remembered =
+      drawlyze::updater::RememberedSource(ProgramFolder().toStdString(), drawlyze::DrawFileName());
+  if (!remembered || remembered->name == proposedSource_) return;
+  proposedSource_ = remembered->name;
+  const std::vector<drawlyze::updater::UpdateSource> sources = drawlyze::updater::UpdateSources();
+  for (std::size_t i = 0; i < sources.size(); ++i)
+    if (sources[i].catalogueName == remembered->name) SelectSource(static_cast<int>(i));
+}
 
 void TForm_updater::paintEvent(QPaintEvent* event) {
   drawlyze::gui::PaintGradient(this, drawlyze::gui::Gradient::FromCentre);

@@ -62,6 +62,7 @@ class TForm_updater : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;  // proposes the source the history came from
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -79,4 +80,5 @@ class TForm_updater : public QDialog {
   bool running_ = false;
   bool closePending_ = false;
   bool escapeHeld_ = false;
+  std::string proposedSource_;  // the remembered source last proposed: the user's later choice stands
 };

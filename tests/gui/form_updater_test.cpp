@@ -19,6 +19,8 @@
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "shown_message_boxes.h"
+#include "update/updater/remembered_source.h"
+#include "update/updater/update_sources.h"
 
 namespace drawlyze {
 namespace {
@@ -60,6 +62,22 @@ class FormUpdaterTest : public testing::FormsTest {
   static inline QTemporaryDir* served_ = nullptr;
   static inline testing::TestServer* server_ = nullptr;
 };
+
+// The history's remembered source is proposed when the window opens; a source the
+// user chose afterwards stands.
+TEST_F(FormUpdaterTest, ProposesTheSourceTheHistoryCameFrom) {
+  ASSERT_TRUE(updater::RememberSource(form->ProgramFolder().toStdString(), DrawFileName(), "tx-pick3"));
+  form->show();
+  const std::vector<updater::UpdateSource> sources = updater::UpdateSources();
+  ASSERT_GE(form->CurrentSource(), 0);
+  EXPECT_EQ(sources[static_cast<std::size_t>(form->CurrentSource())].catalogueName, "tx-pick3");
+  EXPECT_TRUE(form->Edit1_url->text().endsWith("pick3morning.csv"));
+  form->hide();
+  form->SelectSource(1);
+  form->show();
+  EXPECT_EQ(form->CurrentSource(), 1);
+  form->hide();
+}
 
 TEST_F(FormUpdaterTest, ControlsAtCreation) {
   EXPECT_EQ(form->windowTitle(), "Updater");

@@ -11,6 +11,7 @@
 
 #include "../http/test_server.h"
 #include "core/files/whole_file.h"
+#include "update/updater/remembered_source.h"
 #include "update/updater/update_sources.h"
 
 namespace drawlyze::updater {
@@ -94,6 +95,21 @@ TEST_F(SourceUpdateTest, TexasFilesOfEachDrawTimeAreFetchedAndMerged) {
   EXPECT_EQ(r.chosen, "tx-pick3");
   EXPECT_FALSE(r.importSummary.empty());
   EXPECT_TRUE(messages_.empty());
+  // The history remembers its source beside it, for the Updater to propose next time.
+  std::string remembered;
+  ASSERT_TRUE(ReadWholeFile(folder_.filePath("3x10.txt.source").toStdString(), remembered));
+  EXPECT_EQ(remembered, "tx-pick3\n");
+  EXPECT_EQ(RememberedSource(settings_.folder, "3x10.txt")->name, "tx-pick3");
+  EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak", "3x10.txt.source"}));
+}
+
+TEST_F(SourceUpdateTest, ARememberedSourceIsOneOfTheCatalogue) {
+  EXPECT_FALSE(RememberedSource(settings_.folder, "3x10.txt"));  // none yet
+  ASSERT_TRUE(RememberSource(settings_.folder, "3x10.txt", "ga-cash3"));
+  EXPECT_EQ(RememberedSource(settings_.folder, "3x10.txt")->name, "ga-cash3");
+  ASSERT_TRUE(RememberSource(settings_.folder, "3x10.txt", "ohio-pick3"));
+  EXPECT_FALSE(RememberedSource(settings_.folder, "3x10.txt"));
+  EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.source"}));
 }
 
 TEST_F(SourceUpdateTest, PennsylvaniaYearsAreFetchedOneByOneWithoutTheWildBall) {
