@@ -509,7 +509,8 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
 
 void TForm1::OpenDrawFile1Click() {
   const QString path = drawlyze::gui::OpenFileName(
-      openDialogFileName_, "Draw files and exports (*.txt *.csv *.json);;*.txt (*.txt);;*.csv (*.csv);;*.json (*.json);;*.* (*)", this);
+      openDialogFileName_,
+      "Draw files and exports (*.txt *.csv *.json);;*.txt (*.txt);;*.csv (*.csv);;*.json (*.json);;*.* (*)", this);
   if (!path.isEmpty()) OpenFile(path);
 }
 

@@ -169,7 +169,8 @@ void TForm1::FillRecentMenu() {
 }
 
 void TForm1::ImportResults1Click() {
-  const QString path = drawlyze::gui::OpenFileName(QString(), "CSV and JSON exports (*.csv *.tsv *.json *.txt);;*.* (*)", this);
+  const QString path =
+      drawlyze::gui::OpenFileName(QString(), "CSV and JSON exports (*.csv *.tsv *.json *.txt);;*.* (*)", this);
   if (!path.isEmpty() && forms_.Form_import->LoadExport(path)) forms_.Form_import->exec();
 }
 
