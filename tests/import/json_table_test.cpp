@@ -106,6 +106,14 @@ TEST(JsonImport, CellsKeepTheLimitsOfTheCsvReader) {
 
   const JsonTable longCell = ReadJsonTable("[{\"d\":\"" + std::string(1000, 'y') + "\"}]");
   EXPECT_EQ(longCell.table.Cell(0, 0), std::string(kMaxCellBytes, 'y') + "\xE2\x80\xA6");
+
+  // Names as long as the file, nested: the column's name is cut as a cell is.
+  const std::string name(100000, 'n');
+  const JsonTable longNames =
+      ReadJsonTable("[{\"" + name + "\":{\"" + name + "\":{\"" + name + "\":\"2020-04-03\"}}}]");
+  ASSERT_EQ(longNames.table.Columns(), 1);
+  EXPECT_EQ(longNames.table.Header(0).size(), kMaxCellBytes + 3);
+  EXPECT_EQ(longNames.table.Cell(0, 0), "2020-04-03");
 }
 
 TEST(JsonImport, TimestampsFallOnTheDayWhereTheyWereTaken) {

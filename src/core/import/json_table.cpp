@@ -159,6 +159,8 @@ class LineCountingIterator {
 // Lays the records out in a CsvTable's storage, as ReadCsv does for lines.
 class TableBuilder {
  public:
+  static constexpr std::size_t kMaxCountedPaths = 4096;
+
   explicit TableBuilder(CsvTable& table) : t_(table) {}
 
   // The column of a field's path; -1 past kMaxColumns (counted, never stored).
@@ -166,8 +168,11 @@ class TableBuilder {
     const auto found = columns_.find(path);
     if (found != columns_.end()) return found->second;
     if (static_cast<int>(names_.size()) >= kMaxColumns) {
-      columns_.emplace(path, -1);
-      ++t_.columnsNotRead_;
+      // Counted while there are few; a file of endless new names costs no memory for them.
+      if (columns_.size() < kMaxColumns + kMaxCountedPaths) {
+        columns_.emplace(path, -1);
+        ++t_.columnsNotRead_;
+      }
       return -1;
     }
     names_.push_back(path);
@@ -259,8 +264,11 @@ class RecordReader {
   }
   bool binary(Json::binary_t&) { return Scalar({}, false); }
 
+  // A name is kept no longer than a cell: a path stays short however long the names.
   bool key(Json::string_t& name) {
-    frames_.back().key = name;
+    std::size_t keep = std::min(name.size(), kMaxCellBytes);
+    while (keep < name.size() && keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+    frames_.back().key.assign(name, 0, keep);
     return true;
   }
 
