@@ -164,7 +164,7 @@ const std::vector<CommandEntry>& Commands() {
        {"update URL [--mask MASK] [--folder DIR] [--force]", "update --source NAME [--folder DIR] [--force]"},
        "Runs the Updater: downloads the results archive at URL (an address ending in \"/\" is a results directory: "
        "loto3_txt.zip is appended), extracts the member whose name contains \"loto\" into a private working folder "
-       "(a download that is a results export in CSV, such as New York's "
+       "(a download that is a results export in CSV or JSON, such as New York's "
        "https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD, goes through the importer with the "
        "columns it proposes), checks it as a draw file (refused with no valid draw, more incorrect lines than draws, "
        "or over 64 MiB), keeps the old draw file as 3x10.txt.bak (then 3x10.txt[1].bak, ...) and puts the new one in "
