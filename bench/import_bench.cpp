@@ -50,6 +50,42 @@ void BM_Import16000Rows(benchmark::State& state) {
 }
 BENCHMARK(BM_Import16000Rows)->Unit(benchmark::kMillisecond);
 
+// The same history as New York's JSON of the dataset: one record a day.
+std::string NewYorkJson(int rows) {
+  const CsvTable table = ReadCsv(NewYorkExport(rows));
+  static const char* const kFields[] = {"draw_date",     "midday_daily",     "evening_daily",    "midday_win_4",
+                                        "evening_win_4", "midday_daily_sum", "evening_daily_sum"};
+  std::string text = "[";
+  for (int r = 0; r < table.Rows(); ++r) {
+    text += r ? ",\n{" : "{";
+    bool first = true;
+    for (int c = 0; c < 7; ++c) {
+      const std::string_view cell = table.Cell(r, c);
+      if (cell.empty()) continue;
+      text += (first ? "\"" : ",\"") + std::string(kFields[c]) + "\":\"" + std::string(cell) + "\"";
+      first = false;
+    }
+    text += "}";
+  }
+  return text + "]";
+}
+
+void BM_ImportJson16000Records(benchmark::State& state) {
+  const std::string text = NewYorkJson(16000);
+  std::size_t draws = 0;
+  for (auto _ : state) {
+    std::vector<ImportedInput> inputs;
+    inputs.push_back(ReadInput("hsys-3def.json", text));
+    const MergedHistory merged = MergeDraws(inputs);
+    const std::string file = FormatDrawFile(merged.draws);
+    draws = merged.draws.size();
+    benchmark::DoNotOptimize(file.data());
+  }
+  state.counters["draws"] = static_cast<double>(draws);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_ImportJson16000Records)->Unit(benchmark::kMillisecond);
+
 void BM_ReadCsvOnly(benchmark::State& state) {
   const std::string text = NewYorkExport(16000);
   for (auto _ : state) benchmark::DoNotOptimize(ReadCsv(text).Rows());

@@ -1,5 +1,7 @@
-// libFuzzer target for the import of results exports: the input's first byte
-// picks the day order the user gives, the rest is the file. Whatever the file,
+// libFuzzer target for the import of results exports (CSV and JSON): the
+// input's first byte picks the day order the user gives and the time zone of
+// JSON timestamps, the rest is the file. A JSON table keeps the CSV reader's
+// limits: no cell past kMaxCellBytes, no more than kMaxColumns columns. Whatever the file,
 // every draw read must be a real day with digit values, on a line of the file;
 // the written history must load without an incorrect line and pass through a
 // second import unchanged.
@@ -27,9 +29,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   MappingChoice choice;
   choice.dayOrder = static_cast<DayOrder>(data[0] % 3);
+  const JsonOptions json{(data[0] & 4) != 0 ? JsonTimeZone::UsEastern : JsonTimeZone::Utc};
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+  if (LooksLikeJson(text)) {
+    const JsonTable table = ReadJsonTable(text, json);
+    if (!table.problem.empty() && table.table.Rows() > 0) Fail("a refused JSON shape with rows");
+    if (table.table.Columns() > kMaxColumns) Fail("more JSON columns than a table keeps");
+    for (int r = 0; r < table.table.Rows(); ++r)
+      for (int c = 0; c < table.table.Columns(); ++c)
+        if (table.table.Cell(r, c).size() > kMaxCellBytes + 3) Fail("a JSON cell past the limit");
+  }
   std::vector<ImportedInput> inputs;
-  inputs.push_back(ReadInput("in", text, choice));
+  inputs.push_back(ReadInput("in", text, choice, {}, json));
+  if (inputs.back().failure && inputs.back().failure->kind == ErrorKind::Unreadable && !inputs.back().draws.empty())
+    Fail("draws from an input refused as unreadable");
   const ImportedInput& input = inputs.back();
   const int lines = static_cast<int>(SplitLines(text).size()) + 1;
   for (const ImportedDraw& d : input.draws) {

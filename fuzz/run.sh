@@ -59,7 +59,7 @@ binary="$build/cmake/bin/${target}_fuzz"
 if [ -d "fuzz/seeds/$target" ]; then cp fuzz/seeds/"$target"/* "$work/corpus/"; fi
 case $target in
   draw_file) head -n 40 data/3x10.txt > "$work/corpus/3x10-head.txt" ;;
-  import) for f in tests/import/fixtures/*; do printf '\000' | cat - "$f" > "$work/corpus/$(basename "$f")"; done ;;
+  import) for f in tests/import/fixtures/*; do printf '\000' | cat - "$f" > "$work/corpus/$(basename "$f")"; done; cp fuzz/seeds/import_json/* "$work/corpus/" ;;
   zip) cp tests/update/zip/fixtures/*.zip tests/update/zip/fixtures/*.ZIP "$work/corpus/" ;;
   inflate | explode | unshrink)
     python3 - "$target" "$work/corpus" tests/update/zip/fixtures/*.zip tests/update/zip/fixtures/*.ZIP <<'PY'

@@ -33,6 +33,7 @@ struct Options {
   std::optional<std::string> mask;    // --mask M (update)
   std::optional<std::string> folder;  // --folder DIR (update)
   bool force = false;                 // --force (update): install an older or shorter draw file
+  std::optional<std::string> source;  // --source NAME (update): a source of the catalogue
   bool chart = false;                 // --chart (view)
   std::optional<std::string> png;     // --png FILE (view, backtest)
   std::optional<std::string> svg;     // --svg FILE (view)
@@ -86,6 +87,7 @@ int RunStateCommand(Context& ctx);
 int RunZipCommand(Context& ctx);
 int RunGetCommand(Context& ctx);
 int RunUpdateCommand(Context& ctx);
+int RunSourcesCommand(Context& ctx);
 int RunBacktestCommand(Context& ctx);
 // "report": the Statistics window's reports, and "Randomness" besides them.
 int RunReportOrRandomnessCommand(Context& ctx);

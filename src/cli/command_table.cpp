@@ -162,19 +162,30 @@ const std::vector<CommandEntry>& Commands() {
        {},
        RunGetCommand},
       {"update",
-       {"update URL [--mask MASK] [--folder DIR] [--force]"},
+       {"update URL [--mask MASK] [--folder DIR] [--force]", "update --source NAME [--folder DIR] [--force]"},
        "Runs the Updater: downloads the results archive at URL (an address ending in \"/\" is a results directory: "
        "loto3_txt.zip is appended), extracts the member whose name contains \"loto\" into a private working folder "
-       "(a download that is a results export in CSV, such as New York's "
+       "(a download that is a results export in CSV or JSON, such as New York's "
        "https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD, goes through the importer with the "
        "columns it proposes), checks it as a draw file (refused with no valid draw, more incorrect lines than draws, "
        "or over 64 MiB), keeps the old draw file as 3x10.txt.bak (then 3x10.txt[1].bak, ...) and puts the new one in "
-       "its place in one step. On any failure the old draw file stays and nothing is left behind.",
+       "its place in one step. On any failure the old draw file stays and nothing is left behind. With --source the "
+       "address comes from the catalogue of sources (drawlyze-cli sources); a source of several files (one a draw "
+       "time or a year) is fetched whole, every file read before anything is installed.",
        {},
        {{"--mask MASK", "the member to install (default loto*.txt)"},
+        {"--source NAME", "a source of the catalogue instead of URL (drawlyze-cli sources lists them)"},
         {"--folder DIR", "the folder of the draw file (default: the data folder, see Files)"},
         {"--force", "install a draw file that is older than the current one or has fewer than half its draws"}},
        RunUpdateCommand},
+      {"sources",
+       {"sources"},
+       "Lists the sources the Updater knows, one line a source, tab-separated: the name update --source takes, "
+       "the state, the game, the draw times, the format, the first date it covers and its address (the first of "
+       "several, with their count).",
+       {},
+       {},
+       RunSourcesCommand},
       {"import",
        {"import INPUT... [--out FILE] [--date COLUMN] [--result COLUMN]... [--time COLUMN] "
         "[--day-first|--month-first]"},

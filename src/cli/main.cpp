@@ -65,6 +65,9 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--folder") {
       if (!value(v)) return "--folder needs a folder";
       o.folder = v;
+    } else if (arg == "--source") {
+      if (!value(v)) return "--source needs the name of a source (drawlyze-cli sources lists them)";
+      o.source = v;
     } else if (arg == "--force") {
       o.force = true;
     } else if (arg == "--chart") {

@@ -1,4 +1,4 @@
-// drawlyze-cli get URL OUTFILE | update URL [--mask M] [--folder DIR] [--force]
+// drawlyze-cli get URL OUTFILE | update URL|--source NAME [--mask M] [--folder DIR] [--force]
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
@@ -25,6 +25,7 @@
 #include "update/http/http_cli.h"
 #include "update/http/http_url.h"
 #include "update/updater/run_update.h"
+#include "update/updater/source_catalogue.h"
 
 namespace drawlyze::cli {
 namespace {
@@ -157,13 +158,23 @@ int RunGetCommand(Context& ctx) {
 }
 
 int RunUpdateCommand(Context& ctx) {
-  if (ctx.args.size() != 1) {
-    ctx.err << "usage: drawlyze-cli update URL [--mask MASK] [--folder DIR] [--force]\n";
+  if (ctx.args.size() != (ctx.options.source ? 0u : 1u)) {
+    ctx.err << "usage: drawlyze-cli update URL|--source NAME [--mask MASK] [--folder DIR] [--force]\n";
     return kUsage;
+  }
+  std::optional<updater::CatalogueSource> source;
+  if (ctx.options.source) {
+    source = updater::FindSource(*ctx.options.source);
+    if (!source) {
+      ctx.err << "drawlyze-cli: update: there is no source \"" << EscapeControls(*ctx.options.source)
+              << "\"; the sources are " << updater::SourceNames() << '\n';
+      return kUsage;
+    }
   }
   const auto app = EnsureApplication();
   updater::UpdateSettings settings;
-  settings.url = ctx.args[0];
+  settings.url = source ? updater::PartUrls(*source, updater::CurrentYear()).front() : ctx.args[0];
+  settings.source = source;
   if (ctx.options.mask) settings.mask = *ctx.options.mask;
   settings.folder = ctx.options.folder ? *ctx.options.folder : platform::DataFolder();
   settings.drawName = DrawFileName();

@@ -523,12 +523,14 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
 
 void TForm1::OpenDrawFile1Click() {
   const QString path = drawlyze::gui::OpenFileName(
-      openDialogFileName_, "Draw files and CSV exports (*.txt *.csv);;*.txt (*.txt);;*.csv (*.csv);;*.* (*)", this);
+      openDialogFileName_,
+      "Draw files and exports (*.txt *.csv *.json);;*.txt (*.txt);;*.csv (*.csv);;*.json (*.json);;*.* (*)", this);
   if (!path.isEmpty()) OpenFile(path);
 }
 
 void TForm1::OpenFile(const QString& path) {
-  if (path.endsWith(".csv", Qt::CaseInsensitive) || path.endsWith(".tsv", Qt::CaseInsensitive)) {
+  if (path.endsWith(".csv", Qt::CaseInsensitive) || path.endsWith(".tsv", Qt::CaseInsensitive) ||
+      path.endsWith(".json", Qt::CaseInsensitive)) {
     if (forms_.Form_import->LoadExport(path)) forms_.Form_import->exec();
     return;
   }

@@ -130,10 +130,14 @@ void TForm1::BuildMenuBar() {
   AddEntry(Menu_update, "Update1", "&Update\u2026", {}, [this] { xpButton_UpdateClick(); });
   Menu_update->addSeparator();
   const std::vector<drawlyze::updater::UpdateSource> sources = drawlyze::updater::UpdateSources();
-  for (int i = 0; i < static_cast<int>(sources.size()); ++i)
+  for (int i = 0; i < static_cast<int>(sources.size()); ++i) {
+    const std::string& state = sources[static_cast<std::size_t>(i)].state;
+    if (!state.empty() && (i == 0 || sources[static_cast<std::size_t>(i - 1)].state != state))
+      Menu_update->addSection(QString::fromStdString(state));
     AddEntry(Menu_update, "", Plain(QString::fromStdString(sources[static_cast<std::size_t>(i)].name)) + "\u2026", {},
              [this, i] { UpdateSourceClick(i); })
         ->setObjectName(QString("UpdateSource1_%1").arg(i));
+  }
 
   Menu_help = addMenu("Menu_help", "&Help");
   AddEntry(Menu_help, "HelpContents1", "&Contents", keys(QKeySequence::HelpContents), [this] { HelpContents1Click(); });
@@ -166,7 +170,8 @@ void TForm1::FillRecentMenu() {
 }
 
 void TForm1::ImportResults1Click() {
-  const QString path = drawlyze::gui::OpenFileName(QString(), "CSV exports (*.csv *.tsv *.txt);;*.* (*)", this);
+  const QString path =
+      drawlyze::gui::OpenFileName(QString(), "CSV and JSON exports (*.csv *.tsv *.json *.txt);;*.* (*)", this);
   if (!path.isEmpty() && forms_.Form_import->LoadExport(path)) forms_.Form_import->exec();
 }
 
@@ -182,8 +187,7 @@ void TForm1::OpenRecentClick(const QString& path) {
 void TForm1::Table1Click() { forms_.Form_Table->exec(); }
 
 void TForm1::UpdateSourceClick(int source) {
-  forms_.Form_updater->ComboBox_source->setCurrentIndex(source);
-  forms_.Form_updater->ComboBox_sourceChange();
+  forms_.Form_updater->SelectSource(source);
   xpButton_UpdateClick();
 }
 

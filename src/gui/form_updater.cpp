@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QStandardItemModel>
 
 #include "gui/error_message.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "gui/styled_controls.h"
+#include "update/updater/remembered_source.h"
 #include "update/updater/update_sources.h"
 
 TForm_updater::TForm_updater(drawlyze::gui::Model& model, QWidget* parent) : QDialog(parent), model_(model) {
@@ -52,15 +54,46 @@ void TForm_updater::FormCreate() {
   drawlyze::gui::StyleButtons({xpButton_Update, xpButton_Close});
 
   ArchiveName = drawlyze::updater::kArchiveName;
-  for (const drawlyze::updater::UpdateSource& source : drawlyze::updater::UpdateSources())
-    ComboBox_source->addItem(QString::fromStdString(source.name), QString::fromStdString(source.url));
-  ComboBox_source->setCurrentIndex(drawlyze::updater::DefaultUpdateSource());
-  ComboBox_sourceChange();
+  FillSources();
+  SelectSource(drawlyze::updater::DefaultUpdateSource());
   Edit2_mask->setText("loto*.txt");
 
   connect(xpButton_Update, &QPushButton::clicked, this, [this] { xpButton_UpdateClick(); });
   connect(xpButton_Close, &QPushButton::clicked, this, [this] { xpButton_CloseClick(); });
   connect(ComboBox_source, &QComboBox::activated, this, [this] { ComboBox_sourceChange(); });
+}
+
+// The catalogue's sources under a heading for each state; a heading cannot be chosen.
+void TForm_updater::FillSources() {
+  auto* items = qobject_cast<QStandardItemModel*>(ComboBox_source->model());
+  const std::vector<drawlyze::updater::UpdateSource> sources = drawlyze::updater::UpdateSources();
+  std::string state;
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    const drawlyze::updater::UpdateSource& source = sources[i];
+    if (!source.state.empty() && source.state != state && items) {
+      auto* heading = new QStandardItem(QString::fromStdString(source.state));
+      heading->setFlags(Qt::NoItemFlags);
+      QFont bold = ComboBox_source->font();
+      bold.setBold(true);
+      heading->setFont(bold);
+      items->appendRow(heading);
+    }
+    state = source.state;
+    ComboBox_source->addItem(QString::fromStdString(source.name), QString::fromStdString(source.url));
+    ComboBox_source->setItemData(ComboBox_source->count() - 1, static_cast<int>(i), kSourceRole);
+  }
+}
+
+void TForm_updater::SelectSource(int source) {
+  const int item = ComboBox_source->findData(source, kSourceRole);
+  if (item < 0) return;
+  ComboBox_source->setCurrentIndex(item);
+  ComboBox_sourceChange();
+}
+
+int TForm_updater::CurrentSource() const {
+  const QVariant source = ComboBox_source->currentData(kSourceRole);
+  return source.isValid() ? source.toInt() : -1;
 }
 
 void TForm_updater::ComboBox_sourceChange() {
@@ -69,6 +102,18 @@ void TForm_updater::ComboBox_sourceChange() {
 }
 
 QString TForm_updater::ProgramFolder() const { return programFolder_.isEmpty() ? model_.Folder() : programFolder_; }
+
+void TForm_updater::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (running_) return;
+  const std::optional<drawlyze::updater::CatalogueSource> remembered =
+      drawlyze::updater::RememberedSource(ProgramFolder().toStdString(), drawlyze::DrawFileName());
+  if (!remembered || remembered->name == proposedSource_) return;
+  proposedSource_ = remembered->name;
+  const std::vector<drawlyze::updater::UpdateSource> sources = drawlyze::updater::UpdateSources();
+  for (std::size_t i = 0; i < sources.size(); ++i)
+    if (sources[i].catalogueName == remembered->name) SelectSource(static_cast<int>(i));
+}
 
 void TForm_updater::paintEvent(QPaintEvent* event) {
   drawlyze::gui::PaintGradient(this, drawlyze::gui::Gradient::FromCentre);
@@ -136,6 +181,11 @@ void TForm_updater::RunUpdate() {
   settings.mask = Edit2_mask->text().toStdString();
   settings.folder = ProgramFolder().toStdString();
   settings.drawName = drawlyze::DrawFileName();
+  // The chosen source's own address: its every file, with what the importer is told of its columns.
+  const std::vector<drawlyze::updater::UpdateSource> sources = drawlyze::updater::UpdateSources();
+  const int source = CurrentSource();
+  if (source >= 0 && sources[static_cast<std::size_t>(source)].url == settings.url)
+    settings.source = drawlyze::updater::FindSource(sources[static_cast<std::size_t>(source)].catalogueName);
 
   drawlyze::updater::UpdateCallbacks callbacks;
   callbacks.clearList = [this] { ListBox1->clear(); };

@@ -51,6 +51,9 @@ class TForm_updater : public QDialog {
   void xpButton_UpdateClick();
   void xpButton_CloseClick();
   void ComboBox_sourceChange();
+  // Chooses a source by its place in UpdateSources(), and tells which is chosen (-1: none).
+  void SelectSource(int source);
+  int CurrentSource() const;
   // The listing's report callback: every member goes into the list.
   void OnArchiveEntry(int argument, const drawlyze::ZipReport& report);
 
@@ -59,11 +62,14 @@ class TForm_updater : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;  // proposes the source the history came from
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormCreate();
+  void FillSources();
+  static constexpr int kSourceRole = Qt::UserRole + 1;  // an item's place in UpdateSources()
   void RunUpdate();
   void StopAndClose();
 
@@ -74,4 +80,5 @@ class TForm_updater : public QDialog {
   bool running_ = false;
   bool closePending_ = false;
   bool escapeHeld_ = false;
+  std::string proposedSource_;  // the remembered source last proposed: the user's later choice stands
 };

@@ -147,6 +147,16 @@ TEST_F(Form1MenuTest, EveryEntryRunsItsHandler) {
     EXPECT_TRUE(c.ran(Trigger(c.entry)));
     tested << c.entry;
   }
+  // Every other source of the catalogue puts its own address in the Updater.
+  const std::vector<updater::UpdateSource> sources = updater::UpdateSources();
+  for (std::size_t k = 2; k < sources.size(); ++k) {
+    const QString name = QString("UpdateSource1_%1").arg(k);
+    SCOPED_TRACE(name.toStdString());
+    Trigger(name);
+    EXPECT_EQ(forms->Form_updater->Edit1_url->text().toStdString(), sources[k].url);
+    EXPECT_EQ(forms->Form_updater->CurrentSource(), static_cast<int>(k));
+    tested << name;
+  }
   // A new entry comes with its row above.
   for (const QAction* action : main->MenuBar1->findChildren<QAction*>()) {
     if (!action->objectName().isEmpty() && !action->menu() && !action->objectName().startsWith("Recent1_")) {

@@ -19,6 +19,8 @@
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "shown_message_boxes.h"
+#include "update/updater/remembered_source.h"
+#include "update/updater/update_sources.h"
 
 namespace drawlyze {
 namespace {
@@ -61,16 +63,42 @@ class FormUpdaterTest : public testing::FormsTest {
   static inline testing::TestServer* server_ = nullptr;
 };
 
+// The history's remembered source is proposed when the window opens; a source the
+// user chose afterwards stands.
+TEST_F(FormUpdaterTest, ProposesTheSourceTheHistoryCameFrom) {
+  ASSERT_TRUE(updater::RememberSource(form->ProgramFolder().toStdString(), DrawFileName(), "tx-pick3"));
+  form->show();
+  const std::vector<updater::UpdateSource> sources = updater::UpdateSources();
+  ASSERT_GE(form->CurrentSource(), 0);
+  EXPECT_EQ(sources[static_cast<std::size_t>(form->CurrentSource())].catalogueName, "tx-pick3");
+  EXPECT_TRUE(form->Edit1_url->text().endsWith("pick3morning.csv"));
+  form->hide();
+  form->SelectSource(1);
+  form->show();
+  EXPECT_EQ(form->CurrentSource(), 1);
+  form->hide();
+}
+
 TEST_F(FormUpdaterTest, ControlsAtCreation) {
   EXPECT_EQ(form->windowTitle(), "Updater");
   EXPECT_EQ(form->size(), QSize(560, 200));
   EXPECT_EQ(form->ArchiveName, "loto3_txt.zip");
-  // New York's export is the default source; the results directory is the other.
-  ASSERT_EQ(form->ComboBox_source->count(), 2);
+  // New York's export is the default source; the results directory stands first, then
+  // the lotteries under a heading for each state that cannot be chosen.
+  QStringList listed;
+  for (int i = 0; i < form->ComboBox_source->count(); ++i)
+    listed << (form->ComboBox_source->itemData(i, Qt::UserRole + 1).isValid() ? "" : "# ") +
+                  form->ComboBox_source->itemText(i);
+  EXPECT_EQ(listed.join("\n").toStdString(),
+            "Results directory (ZIP)\n# New York\nNew York Numbers, midday and evening (open data CSV)\n"
+            "New York Numbers, midday and evening (open data JSON)\n# Pennsylvania\n"
+            "Pennsylvania Pick 3 Day (JSON, one file a year)\nPennsylvania Pick 3 Evening (JSON, one file a year)\n"
+            "# Texas\nTexas Pick 3, morning, day, evening and night (four CSV files)\n# Georgia\n"
+            "Georgia Cash 3, midday, evening and night (JSON, newest page, unverified)");
   EXPECT_EQ(form->ComboBox_source->currentText(), "New York Numbers, midday and evening (open data CSV)");
+  EXPECT_EQ(form->CurrentSource(), 1);
   EXPECT_EQ(form->Edit1_url->text(), "https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD");
-  form->ComboBox_source->setCurrentIndex(0);
-  form->ComboBox_sourceChange();
+  form->SelectSource(0);
   EXPECT_EQ(form->ComboBox_source->currentText(), "Results directory (ZIP)");
   EXPECT_TRUE(form->Edit1_url->text().endsWith("/loto3_txt.zip"));
   EXPECT_EQ(form->Edit2_mask->text(), "loto*.txt");

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/history/escaped_text.h"
+#include "core/import/bonus_balls.h"
 
 namespace drawlyze::import {
 
@@ -169,6 +170,7 @@ std::string HeaderExclusion(std::string_view header) {
                 {"play4", "another game"}};
   for (const auto& entry : kWords)
     if (Has(words, entry.word)) return entry.what;
+  if (std::string ball = BonusBallName(header); !ball.empty()) return ball;
   const bool numberWord = Has(words, "number") || Has(words, "no") || Has(words, "nr") || Has(words, "num") ||
                           (words.size() == 1 && header.find('#') != std::string_view::npos);
   if (Has(words, "draw") && numberWord && words.size() <= 2) return "a draw number";
@@ -471,6 +473,10 @@ class Proposer {
         if (!Free(c) || named[static_cast<std::size_t>(c)])
           return Fail(Choice::ResultColumns, t_.ColumnName(c) + (Free(c) ? " is named twice as a result"
                                                                          : " holds the date or the draw time"));
+        // A bonus ball is never a result, whoever names it.
+        if (const std::string ball = BonusBallName(t_.Header(c)); !ball.empty())
+          return Fail(Choice::ResultColumns,
+                      t_.ColumnName(c) + " holds " + ball + ", never a result or one of its digits");
         named[static_cast<std::size_t>(c)] = true;
         if (IsDigitColumn(c)) {
           pendingDigits.push_back(c);
@@ -490,10 +496,11 @@ class Proposer {
         std::vector<int> digits;
         for (int c = 0; c < t_.Columns(); ++c)
           if (Free(c) && HeaderExclusion(t_.Header(c)).empty() && IsDigitColumn(c)) digits.push_back(c);
-        // Without headers, a fourth single digit right after a result's three
-        // is its bonus ball (the Fireball of Texas' export).
+        // Without headers, a fourth single digit after a result's three, right
+        // after them or behind their sum, is its bonus ball (the Fireball of
+        // Texas' export).
         if (!t_.hasHeader && digits.size() % 3 == 1 && digits.size() > 3 &&
-            digits.back() == digits[digits.size() - 2] + 1)
+            digits.back() <= digits[digits.size() - 2] + 2)
           digits.pop_back();
         if (digits.size() % 3 != 0 || digits.size() > 6)
           return Fail(Choice::ResultColumns,

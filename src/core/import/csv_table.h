@@ -69,6 +69,7 @@ class CsvTable {
 
  private:
   friend CsvTable ReadCsv(std::string_view text, const StopCheck& stop);
+  friend class TableBuilder;  // the JSON reader's rows (json_table.cpp)
   std::string_view CellOf(const Row& row, int column) const;
 
   std::string text_;                 // every cell's text, unquoted, one after another

@@ -225,7 +225,8 @@ void Convert(ImportedInput& input, const StopCheck& stop) {
   refusedBefore(std::numeric_limits<int>::max());
 }
 
-ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice, const StopCheck& stop) {
+ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice, const StopCheck& stop,
+                        const JsonOptions& json) {
   ImportedInput input;
   input.name = std::move(name);
   std::string narrowed;
@@ -236,7 +237,18 @@ ImportedInput ReadInput(std::string name, std::string_view text, const MappingCh
     ReadDrawFileLines(text, stop, input);
     return input;
   }
-  input.table = ReadCsv(text, stop);
+  std::string shape;
+  if (LooksLikeJson(text)) {
+    JsonTable read = ReadJsonTable(text, json, stop);
+    input.table = std::move(read.table);
+    shape = std::move(read.problem);
+  } else {
+    input.table = ReadCsv(text, stop);
+  }
+  if (!shape.empty()) {
+    input.failure = Error{ErrorKind::Unreadable, input.name, shape};
+    return input;
+  }
   narrowed = std::string();                                // the table holds what it needs of the text
   if (input.table.Rows() == 0 || input.table.Stopped()) {  // a header alone, or nothing: no draws, nothing unclear
     Convert(input, stop);

@@ -21,6 +21,7 @@
 #include "core/import/cell_values.h"
 #include "core/import/column_mapping.h"
 #include "core/import/csv_table.h"
+#include "core/import/json_table.h"
 
 namespace drawlyze::import {
 
@@ -60,8 +61,10 @@ bool LooksLikeDrawFile(std::string_view text);
 // file is read line by line by the draw-file loader's own rules. A draw dated
 // after tomorrow (LatestDrawDay) is an unreadable row. stop is asked between
 // rows; when it says yes the input ends with failure Stopped.
+// A JSON export is read into the same table (json says where its timestamps
+// were taken); a shape it cannot read is the input's failure (Unreadable).
 ImportedInput ReadInput(std::string name, std::string_view text, const MappingChoice& choice = {},
-                        const StopCheck& stop = {});
+                        const StopCheck& stop = {}, const JsonOptions& json = {});
 // Converts a CSV input's rows again under input.mapping (which must be ready).
 void Convert(ImportedInput& input, const StopCheck& stop = {});
 

@@ -16,6 +16,8 @@
 #include "update/http/http_cli.h"
 #include "update/updater/candidate_check.h"
 #include "update/updater/install_files.h"
+#include "update/updater/remembered_source.h"
+#include "update/updater/source_update.h"
 #include "update/updater/update_steps.h"
 
 namespace drawlyze::updater {
@@ -350,7 +352,17 @@ std::string SuccessMessage(const UpdateResult& result, long long loaded, const s
 }
 
 UpdateResult RunUpdate(const UpdateSettings& settings, const UpdateCallbacks& callbacks) {
-  return Update(settings, callbacks).Run(true);
+  UpdateResult result = settings.source && settings.source->format != SourceFormat::ZipArchive
+                            ? RunSourceUpdate(*settings.source, settings, callbacks)
+                            : Update(settings, callbacks).Run(true);
+  // The history remembers where it came from; one fetched from elsewhere forgets it.
+  if (result.installed && settings.source) {
+    RememberSource(settings.folder, settings.drawName, settings.source->name);
+  } else if (result.installed) {
+    std::error_code ec;
+    fs::remove(RememberedSourcePath(settings.folder, settings.drawName), ec);
+  }
+  return result;
 }
 
 UpdateResult InstallDownloadedArchive(const UpdateSettings& settings, const UpdateCallbacks& callbacks) {

@@ -18,6 +18,7 @@
 
 #include "core/error/error.h"
 #include "update/updater/candidate_check.h"
+#include "update/updater/source_catalogue.h"
 #include "update/zip/zip.h"
 
 namespace drawlyze::updater {
@@ -69,6 +70,10 @@ struct UpdateSettings {
   int timeoutMs = 30000;  // silence after which the download fails
   int deadlineMs = kUpdateDeadlineMs;
   long long maxDownloadBytes = kMaxDownloadBytes;
+  // A catalogue source: an export (CSV or JSON) is fetched part by part and
+  // read with what the catalogue says of its columns (source_update.h); the
+  // results directory's archive, or no source, fetches url.
+  std::optional<CatalogueSource> source;
 };
 
 // How the procedure reaches the windows (or the command line); each optional.

@@ -3,12 +3,16 @@
 #include <QtGlobal>
 
 #include "update/updater/run_update.h"
+#include "update/updater/source_catalogue.h"
 
 namespace drawlyze::updater {
 
 std::vector<UpdateSource> UpdateSources() {
-  return {{"Results directory (ZIP)", DefaultResultsDirectory() + kArchiveName},
-          {"New York Numbers, midday and evening (open data CSV)", kNewYorkNumbersUrl}};
+  std::vector<UpdateSource> sources;
+  const int year = CurrentYear();
+  for (const CatalogueSource& s : SourceCatalogue())
+    sources.push_back({s.title, s.PerYear() ? PartUrls(s, year).back() : PartUrls(s, year).front(), s.state, s.name});
+  return sources;
 }
 
 int DefaultUpdateSource() { return qEnvironmentVariableIsEmpty("DRAWLYZE_RESULTS_DIR") ? 1 : 0; }

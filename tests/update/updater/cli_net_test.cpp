@@ -225,6 +225,29 @@ TEST_F(CliNetTest, UpdateInstallsAndReports) {
             QByteArray("1 13.01.2011 Thu Mid 1 2 3 x\r\n2 13.01.2011 Thu Eve 4 5 6 x\r\n"));
 }
 
+// The catalogue of sources, one line a source; update --source takes one by name.
+TEST_F(CliNetTest, SourcesAreListedAndTakenByName) {
+  CliRun r = Cli({"sources"});
+  EXPECT_EQ(r.status, 0) << r.err.toStdString();
+  const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_GE(lines.size(), 7);
+  EXPECT_TRUE(lines[0].startsWith("results-directory\t-\tPick 3\t")) << lines[0].toStdString();
+  EXPECT_EQ(lines[1],
+            "ny-numbers-csv\tNew York\tNumbers\tMidday, Evening\tCSV\t1980\t"
+            "https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD");
+  EXPECT_TRUE(r.out.contains("tx-pick3\tTexas\tPick 3\tMorning, Day, Evening, Night\tCSV\t")) << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("pick3morning.csv (4 files)\n")) << r.out.toStdString();
+
+  r = Cli({"update", "--source", "Ohio", "--folder", dir.path()});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(
+      r.err.startsWith("drawlyze-cli: update: there is no source \"Ohio\"; the sources are results-directory, "
+                       "ny-numbers-csv, ny-numbers-json, "))
+      << r.err.toStdString();
+  EXPECT_EQ(Cli({"update", Url("/zip/loto3.txt"), "--source", "tx-pick3", "--folder", dir.path()}).status, 2);
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
 // The command line cannot ask: an older or shorter draw file needs --force.
 TEST_F(CliNetTest, UpdateInstallsAnOlderDrawFileOnlyWithForce) {
   QFile current(dir.filePath("3x10.txt"));
