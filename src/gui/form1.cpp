@@ -150,6 +150,9 @@ TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileA
   xpButton_Plays = new QPushButton("Plays", this);
   xpButton_Filters = new QPushButton("Filters", this);
   ChartMenu = new gui::ChartSaveActions(this);
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName("StatusBar1");
+  StatusBar1->setSizeGripEnabled(false);
   FormCreate(drawFileArgument);
 }
 
@@ -202,7 +205,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   RadioGroup1Buttons->button(model_.selection.option)->setChecked(true);
 
   // Below this height the table would cover the chart's rows.
-  setMinimumSize(kDesignWidth, ChartBand().bottom() + 1 + kTableHeight + kBottomMargin);
+  setMinimumSize(kDesignWidth, ChartBand().bottom() + 1 + kTableHeight + kBottomMargin + StatusBarHeight());
   drawlyze::gui::PlaceAtTop(this, kDesignWidth, minimumHeight());
 
   // The table of draws: its model reads the model's history.
@@ -282,6 +285,8 @@ int TForm1::SelectedRow() const { return model_.selection.row; }
 
 int TForm1::SelectedOption() const { return model_.selection.option; }
 
+int TForm1::StatusBarHeight() const { return StatusBar1->sizeHint().height(); }
+
 QRect TForm1::ChartBand() const {
   return QRect(kChartBandLeft, MenuBar1->height() + kChartBandTop,
                std::min(width() - kChartBandRightMargin, surface_.width()), kChartVisibleHeight);
@@ -322,6 +327,7 @@ void TForm1::DrawsLoaded() {
 }
 
 void TForm1::ShowFileInTitle() {
+  StatusBar1->showMessage(model_.LoadNote());
   const QString product = QString("Drawlyze Pick %1").arg(DRAW_SIZE);
   if (model_.drawFile.empty()) {
     setWindowTitle(product);
@@ -330,6 +336,7 @@ void TForm1::ShowFileInTitle() {
   const int count = History().Count();
   QString draws = count == 1 ? "1 draw" : QString("%1 draws").arg(count);
   if (count > 0) draws += ", newest " + Latin1(History().DateText(0));
+  if (!model_.StoreLimit().isEmpty()) draws = model_.StoreLimit();
   const QString file = QFileInfo(QString::fromStdString(model_.drawFile)).fileName();
   const QString dash = QString::fromUtf8(" \u2014 ");
   setWindowTitle(file + dash + draws + dash + product);
@@ -466,7 +473,8 @@ void TForm1::FormResize() {
   const int h = RadioGroup1->height() / kOptionCount;
   const auto top = [](QWidget* w, int y) { w->move(w->x(), y); };
   MenuBar1->setGeometry(0, 0, width(), MenuBar1->sizeHint().height());
-  top(StringGrid1, height() - StringGrid1->height() - kBottomMargin);
+  StatusBar1->setGeometry(0, height() - StatusBarHeight(), width(), StatusBarHeight());
+  top(StringGrid1, StatusBar1->y() - StringGrid1->height() - kBottomMargin);
   top(RadioGroup1, StringGrid1->y());
   const int below = RadioGroup1->y() + RadioGroup1->height() + 10;
   top(ComboBox_last_draws, below);

@@ -19,6 +19,7 @@ class TForm_import;
 class TForm_plays;
 class TForm_filters;
 class TForm_help;
+class TForm_restore;
 
 namespace drawlyze::gui {
 
@@ -44,6 +45,7 @@ class Forms {
   TForm_plays* Form_plays = nullptr;
   TForm_filters* Form_filters = nullptr;
   TForm_help* Form_help = nullptr;
+  TForm_restore* Form_restore = nullptr;  // File → Restore a backup…
 };
 
 }  // namespace drawlyze::gui

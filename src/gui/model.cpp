@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "core/files/whole_file.h"
+#include "core/history/load_notes.h"
 #include "gui/message_box.h"
 #include "platform/data_folder.h"
 
@@ -28,8 +30,17 @@ bool Model::LoadDrawFile(const QString& path, QWidget* messageParent) {
     return false;
   }
   const LoadResult result = ParseDrawFile(text);
-  // UTF-8: a long list of incorrect lines ends with "… and N more".
-  for (const std::string& message : result.Messages()) ShowMessage(QString::fromStdString(message), messageParent);
+  // A long history is said in the title and the status bar, not in a box at every start.
+  storeLimit_ = QString::fromStdString(StoreLimitText(result));
+  const QString noDraws = QString::fromStdString(NoDrawsText(QFileInfo(path).fileName().toStdString(), result));
+  loadNote_ = noDraws.isEmpty() ? storeLimit_ : noDraws;
+  if (!noDraws.isEmpty()) {
+    ShowMessage(noDraws, messageParent);  // the one message: it counts the incorrect lines
+  } else {
+    // UTF-8: a long list of incorrect lines ends with "… and N more".
+    for (const std::string& message : MessagesWithoutStoreLimit(result))
+      ShowMessage(QString::fromStdString(message), messageParent);
+  }
   Load(result.draws, path.toStdString());
   emit drawsLoaded();
   return true;

@@ -104,22 +104,8 @@ Replacement ReplaceDrawFile(const std::string& candidate, const std::string& fol
   return r;
 }
 
-SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text) {
+SavedDrawFile SaveDrawFileLocked(const std::string& folder, const std::string& drawName, std::string_view text) {
   SavedDrawFile saved;
-  const std::string path = (fs::path(folder) / drawName).string();
-  if (const SaveTarget target = InspectSaveTarget(path); target.kind != SaveTargetKind::Replaceable) {
-    const Status written = target.kind == SaveTargetKind::Unusable ? Status(NotAFileError(path, target))
-                                                                   : WriteStraightInto(path, target, text);
-    saved.saved = written.Ok();
-    if (!written) saved.failure = drawName + " cannot be written in " + folder + ": " + written.Failure().detail;
-    return saved;
-  }
-  // An update running in the folder owns its working folder and the draw file.
-  const FolderLock lock(folder);
-  if (!lock.Ok()) {
-    saved.failure = "another update is running in " + folder + "; " + drawName + " stays as it is";
-    return saved;
-  }
   StagingFolder staging(folder);
   const std::string candidate = staging.Ok() ? staging / "candidate" : std::string();
   if (!staging.Ok() || !WriteFreshFile(candidate, text)) {
@@ -136,6 +122,25 @@ SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawNam
   saved.saved = r.status == ReplaceStatus::Replaced;
   saved.backupName = r.backupName;
   return saved;
+}
+
+SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text) {
+  SavedDrawFile saved;
+  const std::string path = (fs::path(folder) / drawName).string();
+  if (const SaveTarget target = InspectSaveTarget(path); target.kind != SaveTargetKind::Replaceable) {
+    const Status written = target.kind == SaveTargetKind::Unusable ? Status(NotAFileError(path, target))
+                                                                   : WriteStraightInto(path, target, text);
+    saved.saved = written.Ok();
+    if (!written) saved.failure = drawName + " cannot be written in " + folder + ": " + written.Failure().detail;
+    return saved;
+  }
+  // An update running in the folder owns its working folder and the draw file.
+  const FolderLock lock(folder);
+  if (!lock.Ok()) {
+    saved.failure = "another update is running in " + folder + "; " + drawName + " stays as it is";
+    return saved;
+  }
+  return SaveDrawFileLocked(folder, drawName, text);
 }
 
 }  // namespace drawlyze::updater
