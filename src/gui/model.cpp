@@ -6,6 +6,7 @@
 
 #include "core/files/whole_file.h"
 #include "core/history/load_notes.h"
+#include "gui/error_message.h"
 #include "gui/message_box.h"
 #include "platform/data_folder.h"
 
@@ -24,23 +25,23 @@ QString Model::DrawFilePath() const {
 }
 
 bool Model::LoadDrawFile(const QString& path, QWidget* messageParent) {
-  std::string text;
-  if (!ReadWholeFile(QFile::encodeName(path).toStdString(), text)) {
-    ShowMessage("Error - file " + path + " not found!", messageParent);
+  const Result<std::string> text = ReadWholeFile(QFile::encodeName(path).toStdString());
+  if (!text) {
+    ShowError(text.Failure(), messageParent);
     return false;
   }
-  const LoadResult result = ParseDrawFile(text);
+  const LoadResult result = ParseDrawFile(*text);
   // A long history is said in the title and the status bar, not in a box at every start.
   storeLimit_ = QString::fromStdString(StoreLimitText(result));
   const QString noDraws = QString::fromStdString(NoDrawsText(QFileInfo(path).fileName().toStdString(), result));
   loadNote_ = noDraws.isEmpty() ? storeLimit_ : noDraws;
-  if (!noDraws.isEmpty()) {
-    ShowMessage(noDraws, messageParent);  // the one message: it counts the incorrect lines
-  } else {
-    // UTF-8: a long list of incorrect lines ends with "… and N more".
-    for (const std::string& message : MessagesWithoutStoreLimit(result))
-      ShowMessage(QString::fromStdString(message), messageParent);
-  }
+  // UTF-8: a long list of incorrect lines ends with "… and N more"; each
+  // line's number, reason and text wait behind the box's details button. A
+  // file without draws says so in the one message, which counts them.
+  const std::string incorrect = noDraws.isEmpty() ? result.IncorrectLinesMessage() : noDraws.toStdString();
+  if (!incorrect.empty())
+    ShowMessage(QString::fromStdString(incorrect), QString::fromStdString(result.IncorrectLinesDetails()),
+                messageParent);
   Load(result.draws, path.toStdString());
   emit drawsLoaded();
   return true;

@@ -32,11 +32,6 @@ TEST(StoreLimitText, TheNewestKeptOfAll) {
   // The oldest draw kept is line 51: day 51 of the calendar, 23.02.1990.
   EXPECT_EQ(StoreLimitText(longer), "10,000 newest of 10,050 draws, from 23.02.1990");
   EXPECT_EQ(longer.firstDate, "01.01.1990");  // the first line, which the store left out
-  // Incorrect lines are listed in a box; the store's limit is not.
-  const LoadResult withBadLine = ParseDrawFile("bad\r\n" + History(MAX_DRAWS + 1));
-  EXPECT_EQ(MessagesWithoutStoreLimit(withBadLine), std::vector<std::string>{"Error - incorrect lines: 1 "});
-  EXPECT_EQ(withBadLine.Messages().size(), 2u);
-  EXPECT_TRUE(MessagesWithoutStoreLimit(longer).empty());
 }
 
 TEST(NoDrawsText, PointsToImportAndUpdate) {

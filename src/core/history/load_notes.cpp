@@ -26,11 +26,4 @@ std::string NoDrawsText(const std::string& fileName, const LoadResult& load) {
   return text + ". Use File \xE2\x86\x92 Import results\xE2\x80\xA6 or Update\xE2\x80\xA6 to get a history.";
 }
 
-std::vector<std::string> MessagesWithoutStoreLimit(const LoadResult& load) {
-  LoadResult lines;
-  lines.incorrectLines = load.incorrectLines;
-  lines.incorrectLineCount = load.incorrectLineCount;
-  return lines.Messages();
-}
-
 }  // namespace drawlyze

@@ -5,7 +5,6 @@
 // long history loads at every start without a box to click away.
 
 #include <string>
-#include <vector>
 
 #include "core/history/draw_history.h"
 
@@ -19,10 +18,6 @@ std::string StoreLimitText(const LoadResult& load);
 // Update… to get a history." for a file without a valid line (its incorrect
 // lines counted when it has some); empty when it holds draws.
 std::string NoDrawsText(const std::string& fileName, const LoadResult& load);
-
-// The load's messages for a box: the incorrect lines, without the store's
-// limit, which StoreLimitText says instead.
-std::vector<std::string> MessagesWithoutStoreLimit(const LoadResult& load);
 
 // "25,027": a count with thousands separators.
 std::string GroupedCount(long long count);
