@@ -168,15 +168,19 @@ const std::vector<CommandEntry>& Commands() {
        "(a download that is a results export in CSV or JSON, such as New York's "
        "https://data.ny.gov/api/views/hsys-3def/rows.csv?accessType=DOWNLOAD, goes through the importer with the "
        "columns it proposes), checks it as a draw file (refused with no valid draw, more incorrect lines than draws, "
-       "or over 64 MiB), keeps the old draw file as 3x10.txt.bak (then 3x10.txt[1].bak, ...) and puts the new one in "
-       "its place in one step. On any failure the old draw file stays and nothing is left behind. With --source the "
-       "address comes from the catalogue of sources (drawlyze-cli sources); a source of several files (one a draw "
-       "time or a year) is fetched whole, every file read before anything is installed.",
+       "or over 64 MiB; one older than the current draw file, with fewer than half its draws, or that looks like "
+       "another game's history, because it disagrees with the current file on most draws both hold or shares none, "
+       "is refused unless --force is given), keeps the old draw file as 3x10.txt.bak (then 3x10.txt[1].bak, ...) and "
+       "puts the new one in its place in one step. On any failure the old draw file stays and nothing is left behind. "
+       "With --source the address comes from the catalogue of sources (drawlyze-cli sources); a source of several "
+       "files (one a draw time or a year) is fetched whole, every file read before anything is installed.",
        {},
        {{"--mask MASK", "the member to install (default loto*.txt)"},
         {"--source NAME", "a source of the catalogue instead of URL (drawlyze-cli sources lists them)"},
         {"--folder DIR", "the folder of the draw file (default: the data folder, see Files)"},
-        {"--force", "install a draw file that is older than the current one or has fewer than half its draws"}},
+        {"--force",
+         "install a draw file that is older than the current one, has fewer than half its draws or looks like "
+         "another game's history (never one that is refused)"}},
        RunUpdateCommand},
       {"sources",
        {"sources"},

@@ -153,6 +153,9 @@ TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileA
   xpButton_Filters = new QPushButton("Filters", this);
   xpButton_Trends = new QPushButton("Trends", this);
   ChartMenu = new gui::ChartSaveActions(this);
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName("StatusBar1");
+  StatusBar1->setSizeGripEnabled(false);
   FormCreate(drawFileArgument);
 }
 
@@ -212,7 +215,7 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   RadioGroup1Buttons->button(model_.selection.option)->setChecked(true);
 
   // Below this height the table would cover the chart's rows.
-  setMinimumSize(kDesignWidth, ChartBand().bottom() + 1 + kTableHeight + kBottomMargin);
+  setMinimumSize(kDesignWidth, ChartBand().bottom() + 1 + kTableHeight + kBottomMargin + StatusBarHeight());
   drawlyze::gui::PlaceAtTop(this, kDesignWidth, minimumHeight());
 
   // The table of draws: its model reads the model's history.
@@ -293,6 +296,8 @@ int TForm1::SelectedRow() const { return model_.selection.row; }
 
 int TForm1::SelectedOption() const { return model_.selection.option; }
 
+int TForm1::StatusBarHeight() const { return StatusBar1->sizeHint().height(); }
+
 QRect TForm1::ChartBand() const {
   return QRect(kChartBandLeft, MenuBar1->height() + kChartBandTop,
                std::min(width() - kChartBandRightMargin, surface_.width()), kChartVisibleHeight);
@@ -333,6 +338,7 @@ void TForm1::DrawsLoaded() {
 }
 
 void TForm1::ShowFileInTitle() {
+  StatusBar1->showMessage(model_.LoadNote());
   const QString product = QString("Drawlyze Pick %1").arg(DRAW_SIZE);
   if (model_.drawFile.empty()) {
     setWindowTitle(product);
@@ -341,6 +347,7 @@ void TForm1::ShowFileInTitle() {
   const int count = History().Count();
   QString draws = count == 1 ? "1 draw" : QString("%1 draws").arg(count);
   if (count > 0) draws += ", newest " + Latin1(History().DateText(0));
+  if (!model_.StoreLimit().isEmpty()) draws = model_.StoreLimit();
   const QString file = QFileInfo(QString::fromStdString(model_.drawFile)).fileName();
   const QString dash = QString::fromUtf8(" \u2014 ");
   setWindowTitle(file + dash + draws + dash + product);
@@ -480,13 +487,14 @@ void TForm1::FormResize() {
   const int h = RadioGroup1->height() / kOptionCount;
   const auto top = [](QWidget* w, int y) { w->move(w->x(), y); };
   MenuBar1->setGeometry(0, 0, width(), MenuBar1->sizeHint().height());
+  StatusBar1->setGeometry(0, height() - StatusBarHeight(), width(), StatusBarHeight());
   // The table starts below the chart band and takes every row a taller window
-  // has (at the designed height it is as designed); the controls keep their
-  // places beside its top. Its columns fill its designed width, so a wider
-  // window leaves it as wide as designed.
+  // has down to the status bar (at the designed height it is as designed); the
+  // controls keep their places beside its top. Its columns fill its designed
+  // width, so a wider window leaves it as wide as designed.
   const int tableTop = ChartBand().bottom() + 1;
   StringGrid1->setGeometry(StringGrid1->x(), tableTop, StringGrid1->width(),
-                           std::max(kTableHeight, height() - tableTop - kBottomMargin));
+                           std::max(kTableHeight, StatusBar1->y() - tableTop - kBottomMargin));
   top(RadioGroup1, StringGrid1->y());
   const int below = RadioGroup1->y() + RadioGroup1->height() + 10;
   top(ComboBox_last_draws, below);

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QWidget>
 
 #include "core/chart/chart.h"
@@ -82,6 +83,8 @@ class TForm1 : public QWidget {
   QMenu* Menu_analysis;
   QMenu* Menu_update;
   QMenu* Menu_help;
+  // Below the table: what the store left out of a long history, or that the file holds no draws.
+  QStatusBar* StatusBar1;
 
   // Handlers.
   void StringGrid1Click();
@@ -103,6 +106,7 @@ class TForm1 : public QWidget {
   void OpenDrawFile1Click();
   void ImportResults1Click();
   void OpenRecentClick(const QString& path);
+  void RestoreBackup1Click();
   void Table1Click();
   void UpdateSourceClick(int source);
   void HelpContents1Click();
@@ -119,6 +123,7 @@ class TForm1 : public QWidget {
  private:
   void FormCreate(const char* drawFileArgument);
   void FormResize();
+  int StatusBarHeight() const;
   bool FormKeyDown(QKeyEvent* event);
   void LocateDrawFile(const char* drawFileArgument);
   void DrawsLoaded();

@@ -12,6 +12,7 @@
 #include "gui/form1.h"
 #include "gui/form_help.h"
 #include "gui/form_import.h"
+#include "gui/form_restore.h"
 #include "gui/form_table.h"
 #include "gui/form_updater.h"
 #include "gui/forms.h"
@@ -87,6 +88,7 @@ void TForm1::BuildMenuBar() {
   Menu_recent->setObjectName("Menu_recent");
   connect(Menu_recent, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
   FillRecentMenu();
+  AddEntry(Menu_file, "RestoreBackup1", "Restore a &backup\u2026", {}, [this] { RestoreBackup1Click(); });
   Menu_file->addSeparator();
   AddEntry(Menu_file, "SaveChartImage1", "&Save chart image\u2026", keys(QKeySequence::Save),
            [this] { ChartMenu->SaveImage(); });
@@ -182,6 +184,16 @@ void TForm1::OpenRecentClick(const QString& path) {
     return;
   }
   OpenFile(path);
+}
+
+void TForm1::RestoreBackup1Click() {
+  // The backups of the file the draws came from, else of the folder's draw file.
+  const QString path = model_.drawFile.empty() ? model_.DrawFilePath() : QString::fromStdString(model_.drawFile);
+  if (path.isEmpty()) {
+    drawlyze::gui::ShowMessage("There is no data folder, so there are no backups to restore.", this);
+    return;
+  }
+  if (forms_.Form_restore->ShowBackups(path)) forms_.Form_restore->exec();
 }
 
 void TForm1::Table1Click() { forms_.Form_Table->exec(); }

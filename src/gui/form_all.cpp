@@ -7,6 +7,7 @@
 #include "gui/form_import.h"
 #include "gui/form_memo.h"
 #include "gui/form_plays.h"
+#include "gui/form_restore.h"
 #include "gui/form_sieve.h"
 #include "gui/form_stat.h"
 #include "gui/form_statistics.h"
@@ -38,6 +39,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
     plays->exec();
   });
   Form_trends = new TForm_trends(model, Form1);
+  Form_restore = new TForm_restore(model, Form1);
   Form_help = new TForm_help(Form1);
   // F1 in every window of the set (menus aside), whoever made it.
   QList<QWidget*> windows{Form1};

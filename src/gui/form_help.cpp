@@ -56,6 +56,9 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                       {"Import",
                        "A CSV export opened with File → Import results… or Ctrl+O: choose what each "
                        "column holds, then OK saves it as the draw file."},
+                      {"Restore a backup",
+                       "File → Restore a backup…: the draw file's backups with their draws and age; Restore "
+                       "puts one back and keeps the file it replaces as a backup."},
                       {"Plays",
                        "Your own plays, checked against every draw they cover and priced by the prize table "
                        "(prizes.csv), with the totals beside their exact expectation; Save keeps them in "

@@ -14,7 +14,9 @@
 #include "core/history/draw_history.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "gui/replace_question.h"
 #include "gui/styled_controls.h"
+#include "update/updater/candidate_check.h"
 #include "update/updater/install_files.h"
 
 using namespace drawlyze;
@@ -381,9 +383,15 @@ void TForm_import::xpButton_OKClick() {
     gui::ShowMessage(QString::fromStdString(ErrorText(size.Failure())), this);
     return;
   }
-  const updater::SavedDrawFile saved =
-      updater::SaveDrawFile(QFile::encodeName(info.absolutePath()).toStdString(),
-                            QFile::encodeName(info.fileName()).toStdString(), FormatDrawFile(merged_.draws));
+  const std::string drawFile = FormatDrawFile(merged_.draws);
+  // The history replaces the file there only as the Updater's download would.
+  if (!gui::MayReplace(updater::JudgeReplacement(input_.name, drawFile.size(), ParseDrawFile(drawFile),
+                                                 "from " + QFile::encodeName(Label_file->text()).toStdString(),
+                                                 QFile::encodeName(info.absoluteFilePath()).toStdString()),
+                       this))
+    return;
+  const updater::SavedDrawFile saved = updater::SaveDrawFile(
+      QFile::encodeName(info.absolutePath()).toStdString(), QFile::encodeName(info.fileName()).toStdString(), drawFile);
   if (!saved.saved) {
     gui::ShowMessage("Error - " + QString::fromStdString(saved.failure), this);
     return;

@@ -20,6 +20,7 @@ class TForm_plays;
 class TForm_filters;
 class TForm_trends;
 class TForm_help;
+class TForm_restore;
 
 namespace drawlyze::gui {
 
@@ -46,6 +47,7 @@ class Forms {
   TForm_filters* Form_filters = nullptr;
   TForm_trends* Form_trends = nullptr;  // not modal: it follows the main window's selection
   TForm_help* Form_help = nullptr;
+  TForm_restore* Form_restore = nullptr;  // File → Restore a backup…
 };
 
 }  // namespace drawlyze::gui

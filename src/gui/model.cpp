@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "core/files/whole_file.h"
+#include "core/history/load_notes.h"
 #include "gui/error_message.h"
 #include "gui/message_box.h"
 #include "platform/data_folder.h"
@@ -29,13 +31,17 @@ bool Model::LoadDrawFile(const QString& path, QWidget* messageParent) {
     return false;
   }
   const LoadResult result = ParseDrawFile(*text);
+  // A long history is said in the title and the status bar, not in a box at every start.
+  storeLimit_ = QString::fromStdString(StoreLimitText(result));
+  const QString noDraws = QString::fromStdString(NoDrawsText(QFileInfo(path).fileName().toStdString(), result));
+  loadNote_ = noDraws.isEmpty() ? storeLimit_ : noDraws;
   // UTF-8: a long list of incorrect lines ends with "… and N more"; each
-  // line's number, reason and text wait behind the box's details button.
-  if (const std::string incorrect = result.IncorrectLinesMessage(); !incorrect.empty())
+  // line's number, reason and text wait behind the box's details button. A
+  // file without draws says so in the one message, which counts them.
+  const std::string incorrect = noDraws.isEmpty() ? result.IncorrectLinesMessage() : noDraws.toStdString();
+  if (!incorrect.empty())
     ShowMessage(QString::fromStdString(incorrect), QString::fromStdString(result.IncorrectLinesDetails()),
                 messageParent);
-  if (const std::string older = result.OlderLinesMessage(); !older.empty())
-    ShowMessage(QString::fromStdString(older), messageParent);
   Load(result.draws, path.toStdString());
   emit drawsLoaded();
   return true;

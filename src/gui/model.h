@@ -29,6 +29,11 @@ class Model : public QObject, public DrawModel {
   // Reads the file, shows its load messages and replaces the draws; false
   // (after a message) when it cannot be read, the draws then stay as they were.
   bool LoadDrawFile(const QString& path, QWidget* messageParent);
+  // Of the file loaded last: "10,000 newest of 25,027 draws, from 26.12.2011"
+  // when the store kept only its newest draws, else empty.
+  const QString& StoreLimit() const { return storeLimit_; }
+  // What the status bar says of it: the store's limit, or that it holds no draws.
+  const QString& LoadNote() const { return loadNote_; }
   // Tells the windows that the Sieve patterns changed.
   void PatternsEdited() { emit patternsChanged(); }
   // Tells the windows that follow the main window's selection that it was shown anew.
@@ -44,6 +49,8 @@ class Model : public QObject, public DrawModel {
   using DrawModel::Load;
 
   QString folder_;
+  QString storeLimit_;
+  QString loadNote_;
 };
 
 }  // namespace drawlyze::gui

@@ -16,6 +16,7 @@
 #include "gui/form_help.h"
 #include "gui/form_import.h"
 #include "gui/form_plays.h"
+#include "gui/form_restore.h"
 #include "gui/form_sieve.h"
 #include "gui/form_statistics.h"
 #include "gui/form_table.h"
@@ -124,6 +125,10 @@ TEST_F(Form1MenuTest, EveryEntryRunsItsHandler) {
        [&](QWidget*) {
          return messages.size() == 1 && messages[0].startsWith("Drawlyze Pick 3 1.0\n") &&
                 messages[0].contains("Licence: ");
+       }},
+      {"RestoreBackup1", [&] { testing::WriteFile(dir, "3x10.txt.bak", kFourDraws); },
+       [&](QWidget* modal) {
+         return modal == forms->Form_restore && forms->Form_restore->ListView_backups->topLevelItemCount() == 1;
        }},
       {"ImportResults1", [&] { gui::g_openFileHook = [&](const QString&) { return csv; }; },
        [&](QWidget* modal) { return modal == forms->Form_import && forms->Form_import->History().draws.size() == 1; }},

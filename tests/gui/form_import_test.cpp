@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QTimer>
+#include <map>
 
 #include "forms_test.h"
 #include "gui/form1.h"
@@ -26,6 +27,10 @@ class FormImportTest : public testing::FormsTest {
     gui::g_saveFileHook = [this](const QString& proposed) {
       proposedSave = proposed;
       return saveAs;
+    };
+    gui::g_questionHook = [this](const QString& question) {
+      questions << question;
+      return answer;
     };
     OpenForms(kFourDraws);
     saveAs = path;
@@ -54,8 +59,18 @@ class FormImportTest : public testing::FormsTest {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
   }
 
+  // Every file of the folder with its bytes.
+  std::map<QString, QByteArray> FolderBytes() const {
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+      files[name] = Read(name);
+    return files;
+  }
+
   QString saveAs;
   QString proposedSave;
+  QStringList questions;
+  bool answer = true;
   TForm_import* form = nullptr;
 };
 
@@ -91,6 +106,12 @@ TEST_F(FormImportTest, MappingShownOverriddenSavedWithABackupAndLoaded) {
   EXPECT_EQ(Read("3x10.txt"), QByteArray("1 13.01.2021 Wed Mid 4 5 6 x\r\n2 13.01.2021 Wed Eve 1 2 3 x\r\n"
                                          "3 14.01.2021 Thu Mid 0 1 2 x\r\n4 14.01.2021 Thu Eve 7 8 9 x\r\n"));
   EXPECT_EQ(Read("3x10.txt.bak"), kFourDraws);
+  // Ten years after the draws in place: nothing in common, so the window asked.
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_TRUE(
+      questions[0].startsWith("export.csv shares no draw (the same date and draw time) with the current draw "
+                              "file: it is probably another game's history.\n"))
+      << questions[0].toStdString();
   EXPECT_EQ(main->History().Count(), 4);
   EXPECT_EQ(main->History().DateText(0), std::string("14.01.2021"));
   EXPECT_EQ(messages, QStringList{"4 draws saved to " + path + ".\nThe previous file is kept as 3x10.txt.bak."});
@@ -117,6 +138,49 @@ TEST_F(FormImportTest, DayOrderWhenTheDatesNeedItAndCancelKeepsAll) {
             (QStringList{"3x10.txt", "dates.csv"}));
   EXPECT_EQ(main->History().Count(), 4);
   EXPECT_TRUE(messages.isEmpty());
+}
+
+// The history replaces the draw file only as an update's would: another
+// game's history, or an older one, is asked about, and "No" leaves every file
+// of the folder as it was, the window open for other columns or Cancel.
+TEST_F(FormImportTest, AskedBeforeReplacingAndNoChangesNothing) {
+  struct Case {
+    const char* name;
+    QByteArray rows;
+    QString question;
+  };
+  const Case cases[] = {
+      {"other.csv", "2011-01-01,111,222\r\n2011-01-02,333,444\r\n2011-01-03,555,666\r\n",
+       "other.csv disagrees with the current draw file on 4 of the 4 draws both hold (01.01.2011 Mid: 111, the "
+       "current file 314): it is probably another game's history.\n"
+       "new: 6 draws from 01.01.2011 to 03.01.2011, from " +
+           dir.filePath("other.csv") + "\ncurrent: 4 draws from 01.01.2011 to 02.01.2011, " + path +
+           "\nReplace the current draw file with it?"},
+      {"older.csv", "2011-01-01,314,592\r\n",
+       "older.csv is older than the current draw file.\n"
+       "new: 2 draws of 01.01.2011, from " +
+           dir.filePath("older.csv") + "\ncurrent: 4 draws from 01.01.2011 to 02.01.2011, " + path +
+           "\nReplace the current draw file with it?"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString csv = testing::WriteFile(dir, c.name, "Draw Date,Midday Daily #,Evening Daily #\r\n" + c.rows);
+    const auto before = FolderBytes();
+    questions.clear();
+    answer = false;
+    bool stayedOpen = false;
+    OpenWithCtrlO(csv, [&] {
+      EXPECT_TRUE(form->xpButton_OK->isEnabled()) << form->Memo_summary->toPlainText().toStdString();
+      form->xpButton_OK->click();
+      stayedOpen = form->isVisible();
+      form->xpButton_Cancel->click();
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(questions, QStringList{c.question});
+    EXPECT_EQ(FolderBytes(), before);
+    EXPECT_EQ(main->History().Count(), 4);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+  }
 }
 
 // A long reading shows the window; Cancel stops it at its next rows, and

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <map>
 
 #include "../update/http/test_server.h"
 #include "forms_test.h"
@@ -30,6 +31,16 @@ const QByteArray kTwoDraws =
     "1 01.01.2011 Sat Day 4 9 1 x\r\n"
     "2 01.01.2011 Sat Eve 9 1 5 x\r\n";
 
+// Another game's draws on the days of the four in place, and one day more.
+const QByteArray kOtherGame =
+    "1 01.01.2011 Sat Day 1 1 1 x\r\n2 01.01.2011 Sat Eve 2 2 2 x\r\n3 02.01.2011 Sun Day 3 3 3 x\r\n"
+    "4 02.01.2011 Sun Eve 4 4 4 x\r\n5 03.01.2011 Mon Day 5 5 5 x\r\n";
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 using testing::ShownMessageBoxes;
 
 class FormUpdaterTest : public testing::FormsTest {
@@ -39,6 +50,7 @@ class FormUpdaterTest : public testing::FormsTest {
     served_ = new QTemporaryDir;
     testing::WriteFile(*served_, "readme.txt", "Pick 3 results\r\n");
     testing::WriteFile(*served_, "loto3.txt", kTwoDraws);
+    testing::WriteFile(*served_, "loto3_other.txt", kOtherGame);
     server_ = new testing::TestServer({"--root", served_->path()});
   }
   static void TearDownTestSuite() {
@@ -54,6 +66,14 @@ class FormUpdaterTest : public testing::FormsTest {
     };
     OpenForms(kFourDraws);
     form = forms->Form_updater;
+  }
+
+  // Every file of the folder with its bytes.
+  std::map<QString, QByteArray> FolderBytes() const {
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+      files[name] = ReadBytes(dir.filePath(name));
+    return files;
   }
 
   QStringList questions;
@@ -144,19 +164,49 @@ TEST_F(FormUpdaterTest, UpdateFillsTheListAndReloadsTheMainWindow) {
   EXPECT_FALSE(QFile::exists(dir.filePath("temp.zip")));
 }
 
+// Older, and other digits on the day both hold: one question says both.
 TEST_F(FormUpdaterTest, AnOlderDrawFileIsInstalledOnlyOnYes) {
   form->Edit1_url->setText(QString::fromStdString(server_->Url("/zip/readme.txt,loto3.txt")));
   answer = false;
   form->xpButton_Update->click();
   ASSERT_EQ(questions.size(), 1);
-  EXPECT_TRUE(
-      questions[0].startsWith("loto3.txt is older than the current draw file.\n"
-                              "new: 2 draws, newest 01.01.2011; current: 4 draws, newest 02.01.2011.\n"))
-      << questions[0].toStdString();
+  EXPECT_EQ(questions[0].toStdString(),
+            "loto3.txt is older than the current draw file and disagrees with the current draw file on 2 of the 2 "
+            "draws both hold (01.01.2011 Mid: 491, the current file 314): it is probably another game's history.\n"
+            "new: 2 draws of 01.01.2011, from " +
+                server_->Url("/zip/readme.txt,loto3.txt") + "\ncurrent: 4 draws from 01.01.2011 to 02.01.2011, " +
+                path.toStdString() + "\nReplace the current draw file with it?");
   EXPECT_TRUE(messages.isEmpty());  // "No" needs no message
   EXPECT_EQ(main->History().Count(), 4);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{"3x10.txt"});
+  EXPECT_EQ(ReadBytes(path), testing::kFourDraws);
+}
+
+// Newer and longer, but other digits on the days both hold: another game's
+// history. "No" leaves the draw file and its folder byte for byte; "Yes"
+// installs it, the old file kept.
+TEST_F(FormUpdaterTest, AnotherGamesHistoryIsInstalledOnlyOnYes) {
+  testing::WriteFile(dir, "3x10.txt.bak", "1 31.12.2010 a b 1 2 3 x\r\n");
+  const auto before = FolderBytes();
+  form->Edit1_url->setText(QString::fromStdString(server_->Url("/zip/loto3_other.txt")));
+  answer = false;
+  form->xpButton_Update->click();
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_EQ(questions[0].toStdString(),
+            "loto3_other.txt disagrees with the current draw file on 4 of the 4 draws both hold (01.01.2011 Mid: 111, "
+            "the current file 314): it is probably another game's history.\n"
+            "new: 5 draws from 01.01.2011 to 03.01.2011, from " +
+                server_->Url("/zip/loto3_other.txt") + "\ncurrent: 4 draws from 01.01.2011 to 02.01.2011, " +
+                path.toStdString() + "\nReplace the current draw file with it?");
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_EQ(FolderBytes(), before);
+  EXPECT_EQ(main->History().Count(), 4);
+
+  answer = true;
+  form->xpButton_Update->click();
+  EXPECT_EQ(main->History().Count(), 5);
+  EXPECT_EQ(ReadBytes(dir.filePath("3x10.txt[1].bak")), testing::kFourDraws);
 }
 
 TEST_F(FormUpdaterTest, FailedDownloadKeepsTheDraws) {

@@ -262,6 +262,7 @@ LoadResult ParseDrawFile(std::string_view text) {
     ++number;
     Draw draw;
     if (const std::optional<LineProblem> problem = CheckDrawLine(line, draw); !problem) {
+      if (newest.empty()) result.firstDate = draw.date;  // the first valid line: nothing kept yet
       newest.push_back(std::move(draw));
       if (newest.size() > static_cast<std::size_t>(MAX_DRAWS)) {
         newest.pop_front();

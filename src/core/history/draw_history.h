@@ -120,6 +120,7 @@ struct LoadResult {
   std::vector<IncorrectLine> incorrectLines;  // highest first; the highest kListedIncorrectLines only
   long long incorrectLineCount = 0;           // all incorrect lines
   long long olderLinesNotLoaded = 0;          // valid lines beyond MAX_DRAWS, dropped oldest first
+  std::string firstDate;                      // the date of the first valid line, kept or dropped
   // Valid lines of the file, the dropped older ones included.
   long long ValidLineCount() const { return static_cast<long long>(draws.size()) + olderLinesNotLoaded; }
   // The messages a user sees for this load, in order; empty when all is well:

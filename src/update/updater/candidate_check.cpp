@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/files/whole_file.h"
 #include "core/import/cell_values.h"
 
 namespace drawlyze::updater {
@@ -11,16 +12,46 @@ namespace {
 std::string Draws(long long count) { return std::to_string(count) + (count == 1 ? " draw" : " draws"); }
 
 std::string Describe(const DrawFileFacts& facts) {
-  return Draws(facts.draws) + ", newest " + (facts.newestDate.empty() ? "none" : facts.newestDate);
+  std::string text = Draws(facts.draws);
+  if (facts.newestDate.empty())
+    text += ", no dates";
+  else if (facts.firstDate.empty() || facts.firstDate == facts.newestDate)
+    text += " of " + facts.newestDate;
+  else
+    text += " from " + facts.firstDate + " to " + facts.newestDate;
+  if (!facts.source.empty()) text += ", " + facts.source;
+  return text;
+}
+
+// "a", "a and b", "a, b and c".
+std::string Listed(const std::vector<std::string>& parts) {
+  std::string text;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) text += i + 1 == parts.size() ? " and " : ", ";
+    text += parts[i];
+  }
+  return text;
+}
+
+// Whether the two files' days overlap; true when a date does not read as a day.
+bool SpansOverlap(const DrawFileFacts& a, const DrawFileFacts& b) {
+  const auto a0 = DateKey(a.firstDate), a1 = DateKey(a.newestDate);
+  const auto b0 = DateKey(b.firstDate), b1 = DateKey(b.newestDate);
+  if (!a0 || !a1 || !b0 || !b1) return true;
+  return *a0 <= *b1 && *b0 <= *a1;
 }
 
 }  // namespace
 
-DrawFileFacts FactsOf(const LoadResult& load) {
+DrawFileFacts FactsOf(const LoadResult& load, std::string source) {
   DrawFileFacts facts;
   facts.draws = load.ValidLineCount();
   facts.incorrect = load.incorrectLineCount;
-  if (!load.draws.empty()) facts.newestDate = load.draws.front().date;
+  if (!load.draws.empty()) {
+    facts.newestDate = load.draws.front().date;
+    facts.firstDate = load.firstDate.empty() ? load.draws.back().date : load.firstDate;
+  }
+  facts.source = std::move(source);
   return facts;
 }
 
@@ -36,7 +67,8 @@ std::optional<long> DateKey(const std::string& date) {
 }
 
 CandidateDecision JudgeCandidate(const std::string& name, std::uint64_t bytes, const DrawFileFacts& candidate,
-                                 const std::optional<DrawFileFacts>& current) {
+                                 const std::optional<DrawFileFacts>& current,
+                                 const std::optional<SharedDraws>& shared) {
   CandidateDecision d;
   d.verdict = Verdict::Refuse;
   if (bytes > kMaxDrawFileBytes) {
@@ -57,16 +89,43 @@ CandidateDecision JudgeCandidate(const std::string& name, std::uint64_t bytes, c
 
   const auto newKey = DateKey(candidate.newestDate);
   const auto oldKey = DateKey(current->newestDate);
-  const bool older = newKey && oldKey && *newKey < *oldKey;
-  const bool fewer = candidate.draws * 2 < current->draws;
-  if (!older && !fewer) return d;
+  std::vector<std::string> wrong;
+  if (newKey && oldKey && *newKey < *oldKey) wrong.push_back("is older than the current draw file");
+  if (candidate.draws * 2 < current->draws) wrong.push_back("has fewer than half the draws of the current draw file");
+  if (shared && shared->shared > 0 && shared->differing * 2 > shared->shared) {
+    const std::string of =
+        shared->shared == 1 ? "the one draw" : std::to_string(shared->differing) + " of the " + Draws(shared->shared);
+    wrong.push_back("disagrees with the current draw file on " + of + " both hold (" + shared->example + ")");
+    d.otherGame = true;
+  } else if (shared && shared->shared == 0 && (shared->overlapping || !SpansOverlap(candidate, *current))) {
+    // Draws of the same days that never pair, or histories far apart in time.
+    wrong.push_back("shares no draw (the same date and draw time) with the current draw file");
+    d.otherGame = true;
+  }
+  if (wrong.empty()) return d;
   d.verdict = Verdict::Ask;
-  d.reason = name;
-  if (older) d.reason += " is older than the current draw file";
-  if (older && fewer) d.reason += " and";
-  if (fewer) d.reason += " has fewer than half the draws of the current draw file";
-  d.details = "new: " + Describe(candidate) + "; current: " + Describe(*current);
+  d.reason = name + " " + Listed(wrong);
+  if (d.otherGame) d.reason += ": it is probably another game's history";
+  d.newFile = Describe(candidate);
+  d.currentFile = Describe(*current);
+  d.details = "new: " + d.newFile + "; current: " + d.currentFile;
   return d;
+}
+
+CandidateDecision JudgeReplacement(const std::string& name, std::uint64_t bytes, const LoadResult& candidate,
+                                   const std::string& candidateSource, const std::string& currentPath) {
+  const DrawFileFacts facts = FactsOf(candidate, candidateSource);
+  std::string text;
+  if (currentPath.empty() || !ReadWholeFile(currentPath, text)) return JudgeCandidate(name, bytes, facts, std::nullopt);
+  const LoadResult current = ParseDrawFile(text);
+  text = std::string();
+  return JudgeCandidate(name, bytes, facts, FactsOf(current, currentPath),
+                        CompareSharedDraws(candidate.draws, current.draws));
+}
+
+std::string ReplaceQuestion(const CandidateDecision& decision) {
+  return decision.reason + ".\nnew: " + decision.newFile + "\ncurrent: " + decision.currentFile +
+         "\nReplace the current draw file with it?";
 }
 
 }  // namespace drawlyze::updater

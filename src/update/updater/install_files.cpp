@@ -104,37 +104,48 @@ Result<std::string> ReplaceDrawFile(const std::string& candidate, const std::str
   return backupName;
 }
 
-SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text) {
+namespace {
+
+SavedDrawFile Failed(Error error, std::string words) {
   SavedDrawFile saved;
-  const auto fail = [&saved](Error error, std::string words) {
-    saved.error = std::move(error);
-    saved.failure = std::move(words);
-    return saved;
-  };
+  saved.error = std::move(error);
+  saved.failure = std::move(words);
+  return saved;
+}
+
+}  // namespace
+
+SavedDrawFile SaveDrawFileLocked(const std::string& folder, const std::string& drawName, std::string_view text) {
+  StagingFolder staging(folder);
+  const std::string candidate = staging.Ok() ? staging / "candidate" : std::string();
+  const Status written =
+      staging.Ok() ? WriteFreshFile(candidate, text)
+                   : Status(Error{ErrorKind::CannotWrite, folder, "no working folder can be made in this folder"});
+  if (!written) return Failed(written.Failure(), drawName + " cannot be written in " + folder);
+  Result<std::string> backup = ReplaceDrawFile(candidate, folder, drawName);
+  if (!backup) return Failed(backup.Failure(), drawName + " in " + folder + ": " + backup.Failure().detail);
+  SavedDrawFile saved;
+  saved.saved = true;
+  saved.backupName = *backup;
+  return saved;
+}
+
+SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text) {
   const std::string path = (fs::path(folder) / drawName).string();
   if (const SaveTarget target = InspectSaveTarget(path); target.kind != SaveTargetKind::Replaceable) {
     const Status written = target.kind == SaveTargetKind::Unusable ? Status(NotAFileError(path, target))
                                                                    : WriteStraightInto(path, target, text);
     if (!written)
-      return fail(written.Failure(), drawName + " cannot be written in " + folder + ": " + written.Failure().detail);
+      return Failed(written.Failure(), drawName + " cannot be written in " + folder + ": " + written.Failure().detail);
+    SavedDrawFile saved;
     saved.saved = true;
     return saved;
   }
   // An update running in the folder owns its working folder and the draw file.
   const FolderLock lock(folder);
   if (!lock.Ok())
-    return fail(lock.Failure(), "another update is running in " + folder + "; " + drawName + " stays as it is");
-  StagingFolder staging(folder);
-  const std::string candidate = staging.Ok() ? staging / "candidate" : std::string();
-  const Status written =
-      staging.Ok() ? WriteFreshFile(candidate, text)
-                   : Status(Error{ErrorKind::CannotWrite, folder, "no working folder can be made in this folder"});
-  if (!written) return fail(written.Failure(), drawName + " cannot be written in " + folder);
-  Result<std::string> backup = ReplaceDrawFile(candidate, folder, drawName);
-  if (!backup) return fail(backup.Failure(), drawName + " in " + folder + ": " + backup.Failure().detail);
-  saved.saved = true;
-  saved.backupName = *backup;
-  return saved;
+    return Failed(lock.Failure(), "another update is running in " + folder + "; " + drawName + " stays as it is");
+  return SaveDrawFileLocked(folder, drawName, text);
 }
 
 }  // namespace drawlyze::updater

@@ -86,5 +86,8 @@ struct SavedDrawFile {
 // (/dev/stdout) takes the text straight, with no backup; a folder or a
 // socket there is refused.
 SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text);
+// The same for a caller that holds the folder's FolderLock and has checked
+// that folder/drawName is a regular file or none.
+SavedDrawFile SaveDrawFileLocked(const std::string& folder, const std::string& drawName, std::string_view text);
 
 }  // namespace drawlyze::updater

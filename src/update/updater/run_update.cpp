@@ -26,13 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The facts of the draw file at path, when it is one that can be read.
-std::optional<DrawFileFacts> CurrentFacts(const fs::path& path) {
-  std::string text;
-  if (!ReadWholeFile(path.string(), text)) return std::nullopt;
-  return FactsOf(ParseDrawFile(text));
-}
-
 class Update {
  public:
   Update(const UpdateSettings& settings, const UpdateCallbacks& callbacks)
@@ -281,17 +274,18 @@ class Update {
     std::string text;
     if (ec || (bytes <= kMaxDrawFileBytes && !ReadWholeFile(candidate_, text)))
       return Fail({ErrorKind::CannotRead, result_.chosen, "after its extraction"});
-    const DrawFileFacts facts = bytes <= kMaxDrawFileBytes ? FactsOf(ParseDrawFile(text)) : DrawFileFacts{};
-    result_.installedFacts = facts;
-    const CandidateDecision d = JudgeCandidate(result_.chosen, bytes, facts, CurrentFacts(draw_));
+    const LoadResult load = bytes <= kMaxDrawFileBytes ? ParseDrawFile(text) : LoadResult{};
+    text = std::string();
+    const std::string source = "from " + http::WithoutUserInfo(url_);
+    result_.installedFacts = FactsOf(load, source);
+    const CandidateDecision d = JudgeReplacement(result_.chosen, bytes, load, source, draw_.string());
     if (d.verdict == Verdict::Refuse) return Fail({ErrorKind::Refused, "", d.reason});
     if (d.verdict == Verdict::Ask) {
       if (!cb_.confirmReplace) {
         result_.needsConfirmation = true;
         return Fail({ErrorKind::Refused, "", d.reason + " (" + d.details + "); the current draw file is kept"});
       }
-      const std::string question = d.reason + ".\n" + d.details + ".\nReplace the current draw file with it?";
-      if (!cb_.confirmReplace(question)) {
+      if (!cb_.confirmReplace(ReplaceQuestion(d))) {
         result_.needsConfirmation = true;
         return Fail({ErrorKind::Refused, "", "the current draw file is kept"}, false);
       }

@@ -215,8 +215,21 @@ TEST_F(CliNetTest, UpdateInstallsAndReports) {
 
   EXPECT_EQ(Cli({"update"}).status, 2);
 
-  // A results export goes through the importer; its summary comes first.
+  // A results export goes through the importer; its summary comes first. It
+  // shares no draw with the draw file in place: only --force installs it.
   r = Cli({"update", Url("/files/rows.csv?accessType=DOWNLOAD"), "--folder", dir.path()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.err.contains("draws: 2, first 13.01.2011, last 13.01.2011\n")) << r.err.toStdString();
+  EXPECT_TRUE(
+      r.err.contains("Error - rows.csv shares no draw (the same date and draw time) with the "
+                     "current draw file: it is probably another game's history (new: 2 draws of 13.01.2011, "
+                     "from " +
+                     Url("/files/rows.csv?accessType=DOWNLOAD") + "; current: 2 draws of 01.01.2011, " +
+                     dir.filePath("3x10.txt") + "); the current draw file is kept\n"))
+      << r.err.toStdString();
+  EXPECT_TRUE(r.err.endsWith("drawlyze-cli: update: --force installs it all the same\n"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"3x10.txt", "3x10.txt.bak"}));
+  r = Cli({"update", Url("/files/rows.csv?accessType=DOWNLOAD"), "--folder", dir.path(), "--force"});
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, "rows.csv\n");
   EXPECT_TRUE(r.err.contains("draws: 2, first 13.01.2011, last 13.01.2011\n")) << r.err.toStdString();
@@ -252,14 +265,15 @@ TEST_F(CliNetTest, SourcesAreListedAndTakenByName) {
 TEST_F(CliNetTest, UpdateInstallsAnOlderDrawFileOnlyWithForce) {
   QFile current(dir.filePath("3x10.txt"));
   ASSERT_TRUE(current.open(QIODevice::WriteOnly));
-  current.write("1 01.01.2011 a b 1 1 1 x\r\n2 05.01.2011 a b 2 2 2 x\r\n");
+  current.write("1 01.01.2011 Sat Day 4 9 1 x\r\n2 05.01.2011 a b 2 2 2 x\r\n");
   current.close();
   CliRun r = Cli({"update", Url("/zip/loto3.txt"), "--folder", dir.path()});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err,
-            "Error - loto3.txt is older than the current draw file (new: 2 draws, newest 01.01.2011; "
-            "current: 2 draws, newest 05.01.2011); the current draw file is kept\n"
-            "drawlyze-cli: update: --force installs it all the same\n");
+  EXPECT_EQ(r.err, "Error - loto3.txt is older than the current draw file (new: 2 draws of 01.01.2011, from " +
+                       Url("/zip/loto3.txt") + "; current: 2 draws from 01.01.2011 to 05.01.2011, " +
+                       dir.filePath("3x10.txt") +
+                       "); the current draw file is kept\n"
+                       "drawlyze-cli: update: --force installs it all the same\n");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{"3x10.txt"});
   r = Cli({"update", Url("/zip/loto3.txt"), "--folder", dir.path(), "--force"});

@@ -211,9 +211,16 @@ TEST_F(RunUpdateTest, ATempZipLinkIsNotFollowed) {
 // Older than the current draw file, or fewer than half its draws: only the
 // user's "Yes" installs it; without anybody to ask it is refused.
 TEST_F(RunUpdateTest, AnOlderOrShorterDrawFileNeedsTheUsersYes) {
+  const std::string source = "from " + server_->Url("/zip/loto3.txt");
+  const std::string currentFile = InFolder("3x10.txt").toStdString();
   const std::string question =
       "loto3.txt is older than the current draw file and has fewer than half the draws of the current draw file.\n"
-      "new: 2 draws, newest 01.01.2011; current: 5 draws, newest 03.01.2011.\n"
+      "new: 2 draws of 01.01.2011, " +
+      source +
+      "\n"
+      "current: 5 draws from 01.01.2011 to 03.01.2011, " +
+      currentFile +
+      "\n"
       "Replace the current draw file with it?";
   const QByteArray current = QByteArray(kNewerDraws) + "4 02.01.2011 a b 1 1 1 x\r\n5 03.01.2011 a b 2 2 2 x\r\n";
   struct Case {
@@ -224,8 +231,8 @@ TEST_F(RunUpdateTest, AnOlderOrShorterDrawFileNeedsTheUsersYes) {
   };
   const std::string refused =
       "Error - loto3.txt is older than the current draw file and has fewer than half the draws of the "
-      "current draw file (new: 2 draws, newest 01.01.2011; current: 5 draws, newest 03.01.2011); the current draw "
-      "file is kept";
+      "current draw file (new: 2 draws of 01.01.2011, " +
+      source + "; current: 5 draws from 01.01.2011 to 03.01.2011, " + currentFile + "); the current draw file is kept";
   const Case cases[] = {
       {-1, false, refused, {refused}},
       {0, false, "Error - the current draw file is kept", {}},
@@ -253,6 +260,49 @@ TEST_F(RunUpdateTest, AnOlderOrShorterDrawFileNeedsTheUsersYes) {
     const QStringList left = c.installed ? QStringList{"3x10.txt", "3x10.txt.bak"} : QStringList{"3x10.txt"};
     EXPECT_EQ(FolderFiles(), left);
   }
+}
+
+// Newer and longer, but other digits on the day both hold: another game's
+// history, installed only with a Yes; a No leaves every file as it was.
+TEST_F(RunUpdateTest, AnotherGamesHistoryNeedsTheUsersYes) {
+  const QByteArray current = "1 01.01.2011 Sat Day 1 2 3 x\r\n2 01.01.2011 Sat Eve 4 5 6 x\r\n";
+  WriteFile(InFolder("3x10.txt"), current);
+  WriteFile(InFolder("3x10.txt.bak"), kOldDraws);
+  const auto snapshot = [this] {
+    std::vector<std::pair<QString, QByteArray>> files;
+    for (const QString& name : FolderFiles()) files.emplace_back(name, ReadFile(InFolder(name)));
+    return files;
+  };
+  const auto before = snapshot();
+  std::vector<std::string> asked;
+  bool answer = false;
+  callbacks_.confirmReplace = [&](const std::string& question) {
+    asked.push_back(question);
+    return answer;
+  };
+  UpdateResult r = Run("/zip/loto3_new.txt");
+  EXPECT_FALSE(r.installed);
+  EXPECT_TRUE(r.needsConfirmation);
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(
+      asked[0],
+      "loto3_new.txt disagrees with the current draw file on 2 of the 2 draws both hold (01.01.2011 Mid: 491, the "
+      "current file 123): it is probably another game's history.\n"
+      "new: 3 draws from 01.01.2011 to 02.01.2011, from " +
+          server_->Url("/zip/loto3_new.txt") +
+          "\n"
+          "current: 2 draws of 01.01.2011, " +
+          InFolder("3x10.txt").toStdString() +
+          "\n"
+          "Replace the current draw file with it?");
+  EXPECT_EQ(snapshot(), before);
+  EXPECT_TRUE(messages_.empty());
+
+  answer = true;
+  r = Run("/zip/loto3_new.txt");
+  EXPECT_TRUE(r.installed) << Text(r);
+  EXPECT_EQ(r.backupName, "3x10.txt[1].bak");
+  EXPECT_EQ(ReadFile(InFolder("3x10.txt[1].bak")), current);
 }
 
 // A program folder whose name holds a "\": the working folder stays inside it.
@@ -340,7 +390,7 @@ TEST_F(RunUpdateTest, ADrawFileThatIsNoRegularFileStays) {
 // then the same check and install. A history longer than the 10,000 draws the
 // program loads is installed whole; the check counts all its draws.
 TEST_F(RunUpdateTest, InstallsAResultsExport) {
-  WriteFile(InFolder("3x10.txt"), kOldDraws);
+  WriteFile(InFolder("3x10.txt"), "1 12.01.2021 Tue Mid 8 1 2 x\r\n");  // the export's first draw
   UpdateResult r = Run("/files/ny.csv?accessType=DOWNLOAD");
   EXPECT_TRUE(r.installed) << Text(r);
   EXPECT_TRUE(r.fromExport);
@@ -354,8 +404,18 @@ TEST_F(RunUpdateTest, InstallsAResultsExport) {
   EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak"}));
   EXPECT_EQ(loaded_.size(), 1u);
 
+  // Other digits on the days of the four draws: installed only with a Yes.
+  std::vector<std::string> asked;
+  callbacks_.confirmReplace = [&asked](const std::string& question) {
+    asked.push_back(question);
+    return true;
+  };
   r = Run("/files/long.csv");
+  callbacks_.confirmReplace = nullptr;
   EXPECT_TRUE(r.installed) << Text(r);
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].substr(0, asked[0].find('(')),
+            "long.csv disagrees with the current draw file on 4 of the 4 draws both hold ");
   EXPECT_EQ(r.installedFacts.draws, 25000);
   EXPECT_EQ(r.installedFacts.newestDate, "26.09.2021");
   EXPECT_EQ(ParseDrawFile(ReadFile(InFolder("3x10.txt")).toStdString()).ValidLineCount(), 25000);
@@ -367,10 +427,9 @@ TEST_F(RunUpdateTest, InstallsAResultsExport) {
   r = Run("/files/ny.csv");
   EXPECT_FALSE(r.installed);
   EXPECT_TRUE(r.needsConfirmation);
-  EXPECT_EQ(Text(r),
-            "Error - ny.csv is older than the current draw file and has fewer than half the draws of "
-            "the current draw file (new: 4 draws, newest 13.01.2021; current: 25000 draws, newest 26.09.2021); the "
-            "current draw file is kept");
+  EXPECT_EQ(Text(r).substr(0, Text(r).find(" (")),
+            "Error - ny.csv is older than the current draw file, has fewer than half the draws of the "
+            "current draw file and disagrees with the current draw file on 4 of the 4 draws both hold");
 }
 
 // An address ending in "/" is a results directory: its archive is fetched.
