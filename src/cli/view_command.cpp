@@ -4,6 +4,7 @@
 #include "core/views/views.h"
 #include "render/chart_files.h"
 #include "render/chart_painter.h"
+#include "render/print_layout.h"
 
 namespace drawlyze::cli {
 
@@ -25,21 +26,39 @@ int RunViewCommand(Context& ctx) {
     ctx.err << "drawlyze-cli: --chart and --svg exclude each other\n";
     return kUsage;
   }
+  if (ctx.options.chart && ctx.options.pdf) {
+    ctx.err << "drawlyze-cli: --chart and --pdf exclude each other\n";
+    return kUsage;
+  }
+  if (ctx.options.scale && !ctx.options.png) {
+    ctx.err << "drawlyze-cli: --scale needs --png\n";
+    return kUsage;
+  }
   DrawModel model;
   if (!LoadModel(ctx, model)) return kFailure;
   if (!CheckRow(ctx, model.history)) return kUsage;
   if (ctx.options.sieve && !LoadSieveOption(ctx, model)) return kFailure;
 
   const Chart chart = RunView(option, MakeViewInput(model));
-  if (ctx.options.png || ctx.options.svg) {
+  if (ctx.options.png || ctx.options.svg || ctx.options.pdf) {
     std::string error;
     const PaintingApplication app;
-    if ((ctx.options.png && !SaveChartPng(chart, *ctx.options.png, error)) ||
-        (ctx.options.svg && !WriteChartFile(*ctx.options.svg, ChartSvg(chart, OptionCaption(option)), error))) {
+    // Without --scale the whole surface, as always; with it the window's band, that many times as large.
+    const bool png =
+        !ctx.options.png || (ctx.options.scale ? SaveScaledChartPng(chart, *ctx.options.png, *ctx.options.scale, error)
+                                               : SaveChartPng(chart, *ctx.options.png, error));
+    if (!png || (ctx.options.svg && !WriteChartFile(*ctx.options.svg, ChartSvg(chart, OptionCaption(option)), error))) {
       ctx.err << "drawlyze-cli: " << error << '\n';
       return kFailure;
     }
-    return kOk;
+    if (!ctx.options.pdf) return kOk;
+    // What the main window prints: the chart as it shows it, then its copy text.
+    const std::string text = chart.CopyText();
+    QStringList lines = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())).split("\r\n");
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return WritePdfOption(
+        ctx, PrintDocument{OptionCaption(option), {}, {PrintBlock::OfChart(chart), PrintBlock::OfLines(lines)}},
+        model.history.Count());
   }
   if (ctx.options.chart)
     ctx.out << FormatChartListing(chart);
