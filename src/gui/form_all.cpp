@@ -13,6 +13,7 @@
 #include "gui/form_table.h"
 #include "gui/form_updater.h"
 #include "gui/forms.h"
+#include "gui/print_actions.h"
 #include "gui/styled_controls.h"
 
 namespace drawlyze::gui {
@@ -24,6 +25,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_updater = new TForm_updater(model, Form1);
   Form_statistics = new TForm_statistics(model, *this, Form1);
   Form_memo = new TForm_memo(Form_statistics);
+  Form_memo->PrintHeaderSource = [&model] { return PrintHeaderOf(model); };  // the draws its reports count
   // A child of the report window, so the modal report leaves it usable.
   Form_backtest_chart = new TForm_backtest_chart(Form_memo);
   Form_Table = new TForm_Table(model, *this, Form_statistics);
@@ -37,6 +39,10 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
     plays->exec();
   });
   Form_help = new TForm_help(Form1);
+  // The windows that paint the designed light background get the palette made for it.
+  for (QWidget* window :
+       std::initializer_list<QWidget*>{Form_updater, Form_statistics, Form_import, Form_plays, Form_help})
+    UseDesignedPalette(window);
   // F1 in every window of the set (menus aside), whoever made it.
   QList<QWidget*> windows{Form1};
   for (QWidget* w : Form1->findChildren<QWidget*>())
