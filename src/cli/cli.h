@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/chart/view_helpers.h"
+#include "core/error/error.h"
 #include "core/history/draw_history.h"
 #include "core/history/escaped_text.h"
 #include "core/model/draw_model.h"
@@ -73,6 +74,10 @@ bool LoadHistory(Context& ctx, DrawHistory& history);
 // Names from archives and cells of exports as a terminal may show them:
 // the core's one escaping of control characters.
 using drawlyze::EscapeControls;
+
+// How drawlyze-cli words a failure: the core's error value on stderr, in the
+// windows' words ("Error - file X not found!"), no control byte escaping it.
+void SayError(Context& ctx, const Error& error);
 
 int RunViewCommand(Context& ctx);
 int RunReportCommand(Context& ctx);

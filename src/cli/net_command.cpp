@@ -21,6 +21,7 @@
 #include "core/files/save_target.h"
 #include "core/files/whole_file.h"
 #include "platform/data_folder.h"
+#include "update/http/download_error.h"
 #include "update/http/http_cli.h"
 #include "update/http/http_url.h"
 #include "update/updater/run_update.h"
@@ -131,8 +132,7 @@ int RunGetCommand(Context& ctx) {
   }
   ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
   if (!out.Stream()) {
-    ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1])
-            << (out.Failure().empty() ? "" : ": " + out.Failure()) << '\n';
+    SayError(ctx, {ErrorKind::CannotWrite, ctx.args[1], out.Failure()});
     return kFailure;
   }
   // The body goes to the file as it arrives: no size limit, no memory held.
@@ -142,13 +142,12 @@ int RunGetCommand(Context& ctx) {
   try {
     cli.Get();
   } catch (const http::EHttpException& e) {
-    // The reason is the server's own text: no byte of it reaches the terminal as a control.
-    ctx.err << "drawlyze-cli: get: " << EscapeControls(http::WithoutUserInfo(ctx.args[0])) << ": "
-            << EscapeControls(e.Reason()) << " (status " << e.Status() << ")\n";
+    // The reason is the server's own text: SayError lets no byte of it reach the terminal as a control.
+    SayError(ctx, http::DownloadError(cli, e, ctx.args[0]));
     return kFailure;
   }
   if (!out.Commit()) {
-    ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1]) << '\n';
+    SayError(ctx, {ErrorKind::CannotWrite, ctx.args[1], {}});
     return kFailure;
   }
   ctx.err << cli.RcvdCount() << " bytes saved to " << EscapeControls(ctx.args[1]) << '\n';
@@ -172,7 +171,7 @@ int RunUpdateCommand(Context& ctx) {
   callbacks.onArchiveEntry = [&](int, const ZipReport& r) {
     if (r.status != kZipStatusEnd) ctx.out << EscapeControls(r.name) << '\n';
   };
-  callbacks.showMessage = [&](const std::string& text) { ctx.err << EscapeControls(text) << '\n'; };
+  callbacks.showFailure = [&](const Error& failure) { SayError(ctx, failure); };
   callbacks.loadDrawFile = [&](const std::string& path) {
     ctx.options.file = path;
     DrawHistory history;

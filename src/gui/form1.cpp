@@ -18,6 +18,7 @@
 #include "core/views/views.h"
 #include "gui/count_combo.h"
 #include "gui/draw_grid.h"
+#include "gui/error_message.h"
 #include "gui/form_filters.h"
 #include "gui/form_import.h"
 #include "gui/form_plays.h"
@@ -182,6 +183,12 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   xpCheckBox_grid->setToolTip("Grid ON/OFF");
   xpComboBox_grid->setToolTip("Grid's step");
   xpComboBox_grid_bias->setToolTip("Grid's bias");
+  // Names read aloud where the caption is a sign or the control has none.
+  StringGrid1->setAccessibleName("Draws");
+  Button_left_right->setAccessibleName("Separation: sort or reverse");
+  Button_center->setAccessibleName("Separation: as drawn");
+  xpComboBox_grid->setAccessibleName("Grid's step");
+  xpComboBox_grid_bias->setAccessibleName("Grid's bias");
 
   // The option group: thirteen options below its title, the model's option
   // (item 0 at the start) selected; each says what its view shows.
@@ -303,7 +310,7 @@ void TForm1::LocateDrawFile(const char* drawFileArgument) {
     return;
   }
   const QString drawFileName = QString::fromStdString(DrawFileName());
-  drawlyze::gui::ShowMessage("Error - file " + drawFileName + " not found!", this);
+  drawlyze::gui::ShowError({drawlyze::ErrorKind::NotFound, drawlyze::DrawFileName(), {}}, this);
   const QString path = drawlyze::gui::OpenFileName(drawFileName, "*.txt (*.txt);;*.* (*)", this);
   if (!path.isEmpty()) LoadDrawFile(path);
 }

@@ -13,6 +13,7 @@
 #include "gui/form_table.h"
 #include "gui/form_updater.h"
 #include "gui/forms.h"
+#include "gui/keyboard_access.h"
 #include "gui/print_actions.h"
 #include "gui/styled_controls.h"
 
@@ -50,6 +51,9 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   for (QWidget* window : windows)
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, Form_help,
                      [help = Form_help] { help->ShowHelp(); });
+  // Every window read by name and reached by Tab, the help included.
+  for (QWidget* window : windows) MakeKeyboardReachable(window);
+  MakeKeyboardReachable(Form_help);
 }
 
 Forms::~Forms() { delete Form1; }  // the others are its children

@@ -58,6 +58,10 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                        "Your own plays, checked against every draw they cover and priced by the prize table "
                        "(prizes.csv), with the totals beside their exact expectation; Save keeps them in "
                        "plays.csv. A new win is announced once, after the draws load."},
+                      {"Filters",
+                       "Narrows the 1,000 numbers by sums, patterns, digits, pairs and the history; what "
+                       "passes is a list to play (\"Add to plays\"), save or backtest on past draws against "
+                       "random lists of its size. The \"Filters\" button or Analysis → Filters… opens it."},
                   }),
               "Label_windows", this);
   Label_windows->setWordWrap(true);

@@ -24,6 +24,7 @@ TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
+  Memo1->setAccessibleName("Report");
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);  // a long line runs off to the right
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

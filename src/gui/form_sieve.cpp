@@ -67,6 +67,8 @@ void TForm_Sieve::FormCreate() {
   for (QLabel* label : {Label1, Label2}) drawlyze::gui::FillBackground(label);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setAccessibleName(Label1->text());  // the captions stand below the lists
+  Memo2->setAccessibleName(Label2->text());
 
   connect(xpButton_Save, &QPushButton::clicked, this, [this] { xpButton_SaveClick(); });
   connect(xpButton_Load, &QPushButton::clicked, this, [this] { xpButton_LoadClick(); });

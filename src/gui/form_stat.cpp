@@ -111,6 +111,7 @@ void TForm_Stat::BuildColumnBlocks() {
         MakeLabel(this, QString("Label_above_%1").arg(c), kNotCalculated, kBackgroundStart, x, y + 30, width);
     Edit_threshold[c] = new QLineEdit(remembered_[Slot(c)], this);
     Edit_threshold[c]->setObjectName(QString("Edit_threshold_%1").arg(c));
+    Edit_threshold[c]->setAccessibleName(header + " threshold");
     Edit_threshold[c]->setGeometry(x, y + 50, 40, Edit_threshold[c]->sizeHint().height());
     Edit_threshold[c]->show();
     Label_below[c] =
@@ -129,10 +130,7 @@ void TForm_Stat::BuildColumnBlocks() {
       y += 100;
     }
   }
-  // Tab moves through the thresholds in column order.
-  for (int c = kFirstDerivedColumn + 1; c < kTableColumnCount; ++c)
-    setTabOrder(Edit_threshold[c - 1], Edit_threshold[c]);
-  setTabOrder(Edit_threshold[kTableColumnCount - 1], xpButton_Calculate);
+  // Tab visits the thresholds and Calculate in reading order (keyboard_access).
 }
 
 void TForm_Stat::DiscardColumnBlocks() {

@@ -56,6 +56,7 @@ void TForm_Table::FormCreate() {
   drawlyze::gui::StyleButtons({xpButton_Stat});
 
   StringGrid1->setObjectName("StringGrid1");
+  StringGrid1->setAccessibleName("Table");
   PopupMenu1->setObjectName("PopupMenu1");
   CopyAll1->setObjectName("CopyAll1");
   SaveAsCsv1->setObjectName("SaveAsCsv1");

@@ -29,7 +29,9 @@ std::function<QString(const QString&)> g_openFileHook;
 std::function<QString(const QString&)> g_saveFileHook;
 std::function<QString(const QString&, const QStringList&, int&)> g_saveFileTypeHook;
 
-void ShowMessage(const QString& text, QWidget* parent) {
+void ShowMessage(const QString& text, QWidget* parent) { ShowMessage(text, QString(), parent); }
+
+void ShowMessage(const QString& text, const QString& details, QWidget* parent) {
   if (g_messageHook) {
     g_messageHook(text);
     return;
@@ -38,6 +40,7 @@ void ShowMessage(const QString& text, QWidget* parent) {
   // Messages quote what others wrote (a server's reason phrase, an archive
   // member's name): shown as text, never taken for markup or links.
   box.setTextFormat(Qt::PlainText);
+  if (!details.isEmpty()) box.setDetailedText(details);  // always plain text
   box.exec();
 }
 

@@ -11,8 +11,10 @@
 
 namespace drawlyze {
 
-// Reads a regular file as bytes. False when it is missing, not a regular file
-// or cannot be read.
+// Reads a regular file as bytes: NotFound when nothing is there, CannotRead
+// (with the reason) when it is no regular file or cannot be read.
+Result<std::string> ReadWholeFile(const std::string& path);
+// The same as a yes or no, for callers that need no reason.
 bool ReadWholeFile(const std::string& path, std::string& out);
 
 // Replaces (or creates) path with bytes as described above. A link at path is
