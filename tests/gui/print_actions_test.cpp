@@ -9,6 +9,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTest>
 #include <cstdio>
 #include <memory>
 
@@ -151,6 +152,35 @@ TEST_F(PrintActionsTest, TablePlaysAndFiltersExportWhatTheyShow) {
   }
   // The Table's four draws: a header row and four rows on one page.
   EXPECT_EQ(PdfPages(dir.filePath("Table.pdf")), 1);
+}
+
+TEST_F(PrintActionsTest, CtrlPPrintsInEveryWindowThatPrints) {
+  int asked = 0;
+  gui::g_printDialogHook = [&](QPrinter&) {
+    ++asked;
+    return false;
+  };
+  const QKeySequence print = QKeySequence::keyBindings(QKeySequence::Print).value(0);
+  ASSERT_FALSE(print.isEmpty());
+  const QKeyCombination key = print[0];
+  const struct {
+    QWidget* window;
+    QWidget* focus;  // where the keys go
+  } windows[] = {{main, main->StringGrid1},
+                 {forms->Form_memo, forms->Form_memo->Memo1},
+                 {forms->Form_Table, forms->Form_Table->StringGrid1},
+                 {forms->Form_plays, forms->Form_plays->Edit_number},
+                 {forms->Form_filters, forms->Form_filters}};
+  for (const auto& w : windows) {
+    SCOPED_TRACE(w.window->objectName().toStdString());
+    w.window->show();
+    QApplication::setActiveWindow(w.window);
+    w.focus->setFocus();
+    const int before = asked;
+    QTest::keyClick(w.focus, key.key(), key.keyboardModifiers());
+    EXPECT_EQ(asked, before + 1);
+    w.window->hide();
+  }
 }
 
 TEST_F(PrintActionsTest, AFileThatCannotBeWrittenIsNamedAndNotLeftHalf) {
