@@ -201,7 +201,7 @@ TForm_filters::TForm_filters(drawlyze::gui::Model& model, QWidget* parent) : QDi
   Printing = new drawlyze::gui::PrintActions(this, [this] {
     QStringList lines{"Filters:"};
     for (const drawlyze::filters::Filter& filter : filters_)
-      lines << "  " + QString::fromStdString(drawlyze::filters::FilterCaption(filter));
+      lines << "  " + QString::fromStdString(drawlyze::filters::FilterText(filter));
     lines << QString() << CountText();
     if (!MessageText().isEmpty()) lines << MessageText();
     lines << QString() << drawlyze::gui::PrintLinesOf(Memo_summary->toPlainText()) << QString()

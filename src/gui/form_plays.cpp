@@ -128,8 +128,8 @@ TForm_plays::TForm_plays(gui::Model& model, QWidget* parent) : QDialog(parent), 
         "Plays",
         gui::PrintHeaderOf(model_),
         {PrintBlock::OfLines({Label_file->text()}), PrintBlock::OfTable(gui::PrintTableOf(StringGrid_plays)),
-         PrintBlock::OfLines(gui::PrintLinesOf(Memo_totals->toPlainText()) +
-                             QStringList{QString(), Label_note->text()})}};
+         PrintBlock::OfLines(gui::PrintLinesOf(Memo_totals->toPlainText())),
+         PrintBlock::OfLines({Label_note->text()})}};  // its own block: a long note leaves the totals' size
   });
 }
 
