@@ -108,6 +108,18 @@ namespace drawlyze::cli {
 bool CheckRow(Context& ctx, const DrawHistory& history);
 }  // namespace drawlyze::cli
 
+namespace drawlyze::plays {
+struct PrizeTable;
+}  // namespace drawlyze::plays
+
+namespace drawlyze::cli {
+// The prize table that prices plays, for plays and filter alike: --prizes
+// FILE, else prizes.csv of the data folder or of the installation
+// (platform::PrizeTablePaths), else the bundled default. False (after a
+// message) when a file that is there cannot be read or is no prize table.
+bool LoadPrizes(Context& ctx, plays::PrizeTable& table);
+}  // namespace drawlyze::cli
+
 namespace drawlyze::cli {
 // Reads --sieve PATTERNFILE into the model's patterns as the Sieve editor
 // would. Returns false (after a message) when the file cannot be read.

@@ -12,12 +12,10 @@ int WritePdfOption(Context& ctx, PrintDocument document, int drawCount) {
   const std::string file = ctx.options.file ? *ctx.options.file : DrawFileName();
   document.header = PrintHeaderOf(QString::fromLocal8Bit(file.data(), static_cast<qsizetype>(file.size())), drawCount);
   const PaintingApplication app;
-  std::string error;
-  if (!WriteChartFile(*ctx.options.pdf, PdfBytes(document), error)) {
-    ctx.err << "drawlyze-cli: " << error << '\n';
-    return kFailure;
-  }
-  return kOk;
+  const Status written = WriteChartFile(*ctx.options.pdf, PdfBytes(document));
+  if (written) return kOk;
+  SayError(ctx, written.Failure());
+  return kFailure;
 }
 
 }  // namespace drawlyze::cli

@@ -41,16 +41,18 @@ int RunViewCommand(Context& ctx) {
 
   const Chart chart = RunView(option, MakeViewInput(model));
   if (ctx.options.png || ctx.options.svg || ctx.options.pdf) {
-    std::string error;
     const PaintingApplication app;
     // Without --scale the whole surface, as always; with it the window's band, that many times as large.
-    const bool png =
-        !ctx.options.png || (ctx.options.scale ? SaveScaledChartPng(chart, *ctx.options.png, *ctx.options.scale, error)
-                                               : SaveChartPng(chart, *ctx.options.png, error));
-    if (!png || (ctx.options.svg && !WriteChartFile(*ctx.options.svg, ChartSvg(chart, OptionCaption(option)), error))) {
-      ctx.err << "drawlyze-cli: " << error << '\n';
-      return kFailure;
-    }
+    const Status saved = !ctx.options.png    ? Status()
+                         : ctx.options.scale ? SaveScaledChartPng(chart, *ctx.options.png, *ctx.options.scale)
+                                             : SaveChartPng(chart, *ctx.options.png);
+    const Status svg =
+        saved && ctx.options.svg ? WriteChartFile(*ctx.options.svg, ChartSvg(chart, OptionCaption(option))) : Status();
+    for (const Status* status : {&saved, &svg})
+      if (!*status) {
+        SayError(ctx, status->Failure());
+        return kFailure;
+      }
     if (!ctx.options.pdf) return kOk;
     // What the main window prints: the chart as it shows it, then its copy text.
     const std::string text = chart.CopyText();

@@ -8,6 +8,7 @@
 
 #include "core/table/column_runs.h"
 #include "core/table/state_settings.h"
+#include "gui/error_message.h"
 #include "gui/latin1.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
@@ -92,8 +93,7 @@ void TForm_Stat::FormShow() {
 
 void TForm_Stat::FormHide() {
   if (!Edit_threshold[kFirstDerivedColumn]) return;  // never shown
-  if (!Button_SaveClick())
-    gui::ShowMessage("Error - file " + QDir::toNativeSeparators(settingsPath_) + " cannot be written!", parentWidget());
+  if (const Status saved = Button_SaveClick(); !saved) gui::ShowError(saved.Failure(), parentWidget());
   for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c) remembered_[Slot(c)] = Edit_threshold[c]->text();
   DiscardColumnBlocks();
 }
@@ -180,8 +180,8 @@ void TForm_Stat::Button_CalculateClick() {
   }
 }
 
-bool TForm_Stat::Button_SaveClick() {
-  if (!Edit_threshold[kFirstDerivedColumn]) return true;
+Status TForm_Stat::Button_SaveClick() {
+  if (!Edit_threshold[kFirstDerivedColumn]) return {};
   Thresholds thresholds;
   for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c)
     thresholds[Slot(c)] = Edit_threshold[c]->text().toStdString();

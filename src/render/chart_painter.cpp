@@ -68,18 +68,18 @@ QImage ChartSurfaceFor(qreal devicePixelRatio) {
   return surface;
 }
 
-bool SaveScaledChartPng(const Chart& chart, const std::string& path, double scale, std::string& error) {
+Status SaveScaledChartPng(const Chart& chart, const std::string& path, double scale) {
   const PaintingApplication app;
   QImage surface = ChartSurfaceFor(scale);
   PaintChart(chart, surface);
   QImage visible = VisibleChart(surface);
   visible.setDevicePixelRatio(1);  // a file counts pixels
-  return WriteChartFile(path, PngBytes(visible), error);
+  return WriteChartFile(path, PngBytes(visible));
 }
 
-bool SaveChartPng(const Chart& chart, const std::string& path, std::string& error) {
+Status SaveChartPng(const Chart& chart, const std::string& path) {
   const PaintingApplication app;
-  return WriteChartFile(path, PngBytes(PaintChart(chart)), error);
+  return WriteChartFile(path, PngBytes(PaintChart(chart)));
 }
 
 }  // namespace drawlyze

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/chart/chart.h"
+#include "core/error/error.h"
 
 namespace drawlyze {
 
@@ -25,9 +26,9 @@ QImage ChartSurfaceFor(qreal devicePixelRatio);
 // line of a vector image on the pixels the image's line covers, not across two.
 void PaintChartItems(const Chart& chart, QPainter& painter, QPointF lineOffset = {});
 // Needs a QGuiApplication; creates an offscreen one when none runs.
-bool SaveChartPng(const Chart& chart, const std::string& path, std::string& error);
+Status SaveChartPng(const Chart& chart, const std::string& path);
 // The chart as the window shows it (kChartWidth x kChartVisibleHeight) scale
 // times as large, sharp, into a PNG: scale 2 gives 1070 x 820.
-bool SaveScaledChartPng(const Chart& chart, const std::string& path, double scale, std::string& error);
+Status SaveScaledChartPng(const Chart& chart, const std::string& path, double scale);
 
 }  // namespace drawlyze

@@ -126,9 +126,11 @@ TEST_F(Form1Test, IncorrectLinesShowTheirReasonsInTheDetails) {
   gui::g_messageHook = nullptr;
   QStringList texts, details;
   std::vector<Qt::TextFormat> formats;
+  int width = 0;
   const testing::ShownMessageBoxes boxes([&](QMessageBox* box) {
     texts << box->text();
     details << box->detailedText();
+    width = box->width();
     formats.push_back(box->textFormat());
     box->accept();
   });
@@ -145,6 +147,7 @@ TEST_F(Form1Test, IncorrectLinesShowTheirReasonsInTheDetails) {
                                  "line 4: the numbers (words five to eight) hold other characters than digits: "
                                  "\"9 01.01.2011 a b 1 2 <b>x</b>\\x1B[2J 3 x\""});
   EXPECT_EQ(formats, std::vector<Qt::TextFormat>{Qt::PlainText});
+  EXPECT_GE(width, 560);  // a detail line reads whole, not wrapped word by word
   EXPECT_EQ(form->History().Count(), 1);
 
   // A file that is not there says so, in the one wording, with no details.

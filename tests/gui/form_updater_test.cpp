@@ -142,6 +142,32 @@ TEST_F(FormUpdaterTest, FailedDownloadKeepsTheDraws) {
   EXPECT_TRUE(form->xpButton_Update->isEnabled());
 }
 
+// The message names the address the window fetched, never its password, and
+// says when the archive's name was added to an address ending in "/".
+TEST_F(FormUpdaterTest, AFailureNamesTheAddressTried) {
+  const std::string missing = server_->Url("/files/missing.zip");
+  const std::string folder = server_->Url("/files/nothing-here/");
+  const struct {
+    std::string typed;
+    std::string message;
+  } cases[] = {
+      {server_->Url("/files/missing.zip", "reader:secret@127.0.0.1"),
+       "Error - " + missing + ": the server answered 404 Not Found"},
+      {folder, "Error - " + folder +
+                   "loto3_txt.zip: the server answered 404 Not Found (loto3_txt.zip was added to the address, which "
+                   "ends in \"/\")"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    messages.clear();
+    form->Edit1_url->setText(QString::fromStdString(c.typed));
+    form->xpButton_Update->click();
+    EXPECT_EQ(messages, QStringList{QString::fromStdString(c.message)});
+    EXPECT_FALSE(messages.join("").contains("secret"));
+    EXPECT_EQ(main->History().Count(), 4);
+  }
+}
+
 // A server's reason phrase (or a member's name) in a message is text, never
 // markup: no link of the server's choosing, no "Update installed" heading.
 TEST_F(FormUpdaterTest, TheServersWordsAreShownAsPlainText) {

@@ -157,14 +157,13 @@ int CreateTemporaryBeside(const std::string& target, const char* suffix, std::st
   return -1;
 }
 
-bool WriteFreshFile(const std::string& path, std::string_view bytes) {
+Status WriteFreshFile(const std::string& path, std::string_view bytes) {
   const int fd = CreateFreshFile(path);
-  if (fd < 0) return false;
-  if (WriteFlushClose(fd, bytes)) return true;
+  if (fd < 0) return Error{ErrorKind::CannotWrite, path, std::strerror(errno)};
+  if (WriteFlushClose(fd, bytes)) return {};
   const int error = errno;
   ::unlink(path.c_str());
-  errno = error;
-  return false;
+  return Error{ErrorKind::CannotWrite, path, std::strerror(error)};
 }
 
 bool SyncToDisk(const std::string& path) {

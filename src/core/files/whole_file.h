@@ -39,9 +39,9 @@ std::string TemporaryStem(const std::string& target, std::size_t suffixSize);
 // Removes target's temporaries with suffix left by processes that are gone;
 // how many it removed.
 int RemoveStaleTemporaries(const std::string& target, const char* suffix);
-// Writes bytes as the new file path and flushes it to the disk; false, with
-// no file left, on failure.
-bool WriteFreshFile(const std::string& path, std::string_view bytes);
+// Writes bytes as the new file path and flushes it to the disk; on failure
+// (why in the error) no file is left.
+Status WriteFreshFile(const std::string& path, std::string_view bytes);
 
 // Flushes a file's or a folder's contents to the disk. False when it cannot.
 bool SyncToDisk(const std::string& path);

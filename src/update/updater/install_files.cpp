@@ -48,17 +48,18 @@ void StagingFolder::Remove() {
   path_.clear();
 }
 
-bool KeepAsBackup(const std::string& draw, const std::string& backup) {
+Status KeepAsBackup(const std::string& draw, const std::string& backup) {
   if (::link(draw.c_str(), backup.c_str()) == 0) {
     SyncParentFolder(backup);
-    return true;
+    return {};
   }
-  if (errno == EEXIST) return false;
+  if (errno == EEXIST) return Error{ErrorKind::CannotWrite, backup, "a file of that name is there already"};
   // No hard links on this file system: a copy, written and flushed whole.
-  std::string bytes;
-  if (!ReadWholeFile(draw, bytes) || !WriteFreshFile(backup, bytes)) return false;
-  SyncParentFolder(backup);
-  return true;
+  const Result<std::string> bytes = ReadWholeFile(draw);
+  if (!bytes) return bytes.Failure();
+  const Status copied = WriteFreshFile(backup, *bytes);
+  if (copied) SyncParentFolder(backup);
+  return copied;
 }
 
 Result<std::string> ReplaceDrawFile(const std::string& candidate, const std::string& folder,
@@ -82,8 +83,13 @@ Result<std::string> ReplaceDrawFile(const std::string& candidate, const std::str
       return fs::exists(fs::symlink_status(dir / name, e));
     });
     backup = dir / backupName;
-    if (fs::exists(fs::symlink_status(backup, ec)) || !KeepAsBackup(draw.string(), backup.string()))
-      return Error{ErrorKind::CannotWrite, backupName, drawName + " cannot be kept as this backup; it stays in place"};
+    // Every backup name taken: the last one tried is there already.
+    const Status kept = fs::exists(fs::symlink_status(backup, ec))
+                            ? Status(Error{ErrorKind::CannotWrite, backupName, "a file of that name is there already"})
+                            : KeepAsBackup(draw.string(), backup.string());
+    if (!kept)
+      return Error{ErrorKind::CannotWrite, backupName,
+                   drawName + " cannot be kept as this backup (" + kept.Failure().detail + "); it stays in place"};
   }
   report("backup made");
   // The one step that changes the draw file: the old one or the new one,
@@ -120,8 +126,10 @@ SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawNam
     return fail(lock.Failure(), "another update is running in " + folder + "; " + drawName + " stays as it is");
   StagingFolder staging(folder);
   const std::string candidate = staging.Ok() ? staging / "candidate" : std::string();
-  if (!staging.Ok() || !WriteFreshFile(candidate, text))
-    return fail(Error{ErrorKind::CannotWrite, path, {}}, drawName + " cannot be written in " + folder);
+  const Status written =
+      staging.Ok() ? WriteFreshFile(candidate, text)
+                   : Status(Error{ErrorKind::CannotWrite, folder, "no working folder can be made in this folder"});
+  if (!written) return fail(written.Failure(), drawName + " cannot be written in " + folder);
   Result<std::string> backup = ReplaceDrawFile(candidate, folder, drawName);
   if (!backup) return fail(backup.Failure(), drawName + " in " + folder + ": " + backup.Failure().detail);
   saved.saved = true;

@@ -58,8 +58,8 @@ class StagingFolder {
 };
 
 // Keeps draw under backup, which must not exist: a hard link when the file
-// system has them, else a flushed copy. False (no backup left) on failure.
-bool KeepAsBackup(const std::string& draw, const std::string& backup);
+// system has them, else a flushed copy. On failure no backup is left.
+Status KeepAsBackup(const std::string& draw, const std::string& backup);
 
 // Puts candidate (flushed, on the folder's file system) in the place of
 // folder/drawName with one rename, after keeping the file there under the

@@ -193,9 +193,9 @@ class Update {
       return Fail({ErrorKind::TooLarge, result_.chosen, size.Failure().detail});
     if (StopRequested()) return Fail(Stopped());
     candidate_ = *staging_ / "candidate";
-    if (!WriteFreshFile(candidate_, import::FormatDrawFile(merged.draws)))
-      return Fail(
-          {ErrorKind::CannotWrite, folder_.string(), "the draws of " + result_.chosen + " cannot be written here"});
+    if (const Status written = WriteFreshFile(candidate_, import::FormatDrawFile(merged.draws)); !written)
+      return Fail({ErrorKind::CannotWrite, folder_.string(),
+                   "the draws of " + result_.chosen + " cannot be written here: " + written.Failure().detail});
     Step("export converted");
     return true;
   }

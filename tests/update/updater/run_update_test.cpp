@@ -510,8 +510,8 @@ TEST_F(RunUpdateTest, DrawFileStaysWhenNoBackupNameIsFree) {
   const UpdateResult r = Run("/zip/loto3.txt");
   EXPECT_FALSE(r.installed);
   EXPECT_EQ(Text(r),
-            "Error - file 3x10.txt[9999].bak cannot be written! 3x10.txt cannot be kept as this backup; it stays in "
-            "place");
+            "Error - file 3x10.txt[9999].bak cannot be written! 3x10.txt cannot be kept as this backup (a file of "
+            "that name is there already); it stays in place");
   EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kOldDraws);
   EXPECT_FALSE(QFileInfo::exists(InFolder("temp.zip")));
 }
