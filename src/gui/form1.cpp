@@ -484,7 +484,13 @@ void TForm1::FormResize() {
   const int h = RadioGroup1->height() / kOptionCount;
   const auto top = [](QWidget* w, int y) { w->move(w->x(), y); };
   MenuBar1->setGeometry(0, 0, width(), MenuBar1->sizeHint().height());
-  top(StringGrid1, height() - StringGrid1->height() - kBottomMargin);
+  // The table starts below the chart band and takes every row a taller window
+  // has (at the designed height it is as designed); the controls keep their
+  // places beside its top. Its columns fill its designed width, so a wider
+  // window leaves it as wide as designed.
+  const int tableTop = ChartBand().bottom() + 1;
+  StringGrid1->setGeometry(StringGrid1->x(), tableTop, StringGrid1->width(),
+                           std::max(kTableHeight, height() - tableTop - kBottomMargin));
   top(RadioGroup1, StringGrid1->y());
   const int below = RadioGroup1->y() + RadioGroup1->height() + 10;
   top(ComboBox_last_draws, below);

@@ -27,8 +27,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_statistics = new TForm_statistics(model, *this, Form1);
   Form_memo = new TForm_memo(Form_statistics);
   Form_memo->PrintHeaderSource = [&model] { return PrintHeaderOf(model); };  // the draws its reports count
-  // A child of the report window, so the modal report leaves it usable.
-  Form_backtest_chart = new TForm_backtest_chart(Form_memo);
+  Form_backtest_chart = Form_memo->Chart1;                                   // a pane of the report window
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
   Form_import = new TForm_import(model, Form1);
