@@ -61,11 +61,11 @@ int RunBacktestCommand(Context& ctx) {
 
 int RunReportOrRandomnessCommand(Context& ctx) {
   if (ctx.args.size() != 1 || !IsRandomness(ctx.args[0])) return RunReportCommand(ctx);
+  if (!CheckReportOutput(ctx)) return kUsage;
   DrawHistory history;
   if (!LoadHistory(ctx, history)) return kFailure;
   if (!CheckRow(ctx, history)) return kUsage;
-  PrintReport(ctx, RandomnessReport(history, ctx.options.row, ctx.options.last));
-  return kOk;
+  return PrintReport(ctx, RandomnessReport(history, ctx.options.row, ctx.options.last), "Randomness", history.Count());
 }
 
 }  // namespace drawlyze::cli

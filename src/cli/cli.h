@@ -37,6 +37,8 @@ struct Options {
   bool chart = false;                 // --chart (view)
   std::optional<std::string> png;     // --png FILE (view, backtest)
   std::optional<std::string> svg;     // --svg FILE (view)
+  std::optional<std::string> pdf;     // --pdf FILE (view, report): the pages the windows print
+  std::optional<double> scale;        // --scale S (view --png): the window's chart S times as large
   bool csv = false;                   // --csv (report, table)
   bool save = false;                  // --save (state)
   bool help = false;                  // --help, -h
@@ -98,8 +100,12 @@ int RunFilterCommand(Context& ctx);
 int RunPlaysCommand(Context& ctx);
 // "trend KIND": a trend chart's series with its band, as CSV, text or an image.
 int RunTrendCommand(Context& ctx);
-// A report's lines, each ended by LF, or with --csv as CSV.
-void PrintReport(Context& ctx, const std::vector<std::string>& lines);
+// A report's lines, each ended by LF, or with --csv as CSV; with --pdf the
+// pages the report window prints, titled title, written into the file (the
+// header counts drawCount draws). Returns the exit status.
+int PrintReport(Context& ctx, const std::vector<std::string>& lines, const std::string& title, int drawCount);
+// --csv and --pdf together: false after a usage message.
+bool CheckReportOutput(Context& ctx);
 
 }  // namespace drawlyze::cli
 
@@ -124,4 +130,15 @@ namespace drawlyze::cli {
 // Reads --sieve PATTERNFILE into the model's patterns as the Sieve editor
 // would. Returns false (after a message) when the file cannot be read.
 bool LoadSieveOption(Context& ctx, DrawModel& model);
+}  // namespace drawlyze::cli
+
+namespace drawlyze {
+struct PrintDocument;
+}
+
+namespace drawlyze::cli {
+// Writes the document's pages as a PDF into --pdf FILE, whole or not at all,
+// its header naming the draw file read and drawCount draws. Returns the exit
+// status, after a message when the file cannot be written.
+int WritePdfOption(Context& ctx, PrintDocument document, int drawCount);
 }  // namespace drawlyze::cli

@@ -48,7 +48,7 @@ std::string Synopses(const CommandEntry& command, std::string_view separator) {
 const std::vector<CommandEntry>& Commands() {
   static const std::vector<CommandEntry> commands = {
       {"view",
-       {"[OPTIONS] view OPTION [--chart | --png FILE | --svg FILE]"},
+       {"[OPTIONS] view OPTION [--chart | --png FILE [--scale S] | --svg FILE | --pdf FILE]"},
        "Prints one of the main window's thirteen views as the Copy button would copy it, each line ended by CR LF. "
        "OPTION is a caption of the option group (\"Cold Numbers\"), in any case, or its index 0..12.",
        {"--file", "--row", "--last", "--median", "--layout", "--sieve", "--grid"},
@@ -56,19 +56,30 @@ const std::vector<CommandEntry>& Commands() {
          "print the display list instead: one item a line in drawing order, \"text X Y #RRGGBB #RRGGBB "
          "normal|bold TEXT\" and \"line X1 Y1 X2 Y2 #RRGGBB\""},
         {"--png FILE", "paint the whole 535 x 640 chart surface into a PNG file"},
+        {"--scale S",
+         "with --png: paint the chart as the window shows it (535 x 410) S times as large instead, S from 1 to 8, "
+         "as sharp as a screen of that scaling shows it: --scale 2 gives 1070 x 820"},
         {"--svg FILE",
          "write the chart as the window shows it (535 x 410) into an SVG vector image, as the main window's "
-         "\"Save Image...\" does; with --png both files are written"}},
+         "\"Save Image...\" does; with --png both files are written"},
+        {"--pdf FILE",
+         "write the pages the main window's \"Print...\" prints into a PDF file: the chart as wide as an A4 page, "
+         "then its text, each page headed by the draw file's name, the number of draws, the date and the page "
+         "number; with --png or --svg every file is written"}},
        RunViewCommand},
       {"report",
-       {"[OPTIONS] report NAME [--csv]"},
+       {"[OPTIONS] report NAME [--csv | --pdf FILE]"},
        "Prints one of the Statistics window's twelve reports, each line ended by LF. NAME is a report button's "
        "caption (\"Exact Pairs' Skips\", \"Find\"), in any case, its trailing blank optional. \"Randomness\" "
        "prints the randomness tests of the draws in the window.",
        {"--file", "--row", "--last", "--find"},
        {{"--csv",
          "print the report as CSV (RFC 4180, records ended by CR LF), as the report window's \"Save As...\" "
-         "writes it: a run of tabs separates two fields"}},
+         "writes it: a run of tabs separates two fields"},
+        {"--pdf FILE",
+         "write the pages the report window's \"Print...\" prints into a PDF file instead: the lines in a "
+         "fixed-pitch font on A4 pages, each headed by the draw file's name, the number of draws, the date and the "
+         "page number"}},
        RunReportOrRandomnessCommand},
       {"backtest",
        {"[OPTIONS] backtest [--rule NAME]... [--top K] [--window N] [--draws M] [--png FILE]"},

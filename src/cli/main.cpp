@@ -78,6 +78,16 @@ std::string ParseArguments(int argc, char** argv, Context& ctx) {
     } else if (arg == "--svg") {
       if (!value(v)) return "--svg needs a file";
       o.svg = v;
+    } else if (arg == "--pdf") {
+      if (!value(v)) return "--pdf needs a file";
+      o.pdf = v;
+    } else if (arg == "--scale") {
+      double scale = 0;
+      const auto [end, ec] = value(v) ? std::from_chars(v.data(), v.data() + v.size(), scale)
+                                      : std::from_chars_result{nullptr, std::errc::invalid_argument};
+      if (ec != std::errc() || end != v.data() + v.size() || !(scale >= 1 && scale <= 8))
+        return "--scale needs a number from 1 to 8";
+      o.scale = scale;
     } else if (arg == "--prizes") {
       if (!value(v)) return "--prizes needs a prize table file";
       o.prizes = v;

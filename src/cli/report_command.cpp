@@ -3,11 +3,25 @@
 #include "cli/cli.h"
 #include "core/export/export_text.h"
 #include "core/reports/reports.h"
+#include "render/print_layout.h"
 
 namespace drawlyze::cli {
 
-void PrintReport(Context& ctx, const std::vector<std::string>& lines) {
-  ctx.out << (ctx.options.csv ? ReportCsv(lines) : ReportText(lines));
+int PrintReport(Context& ctx, const std::vector<std::string>& lines, const std::string& title, int drawCount) {
+  if (!ctx.options.pdf) {
+    ctx.out << (ctx.options.csv ? ReportCsv(lines) : ReportText(lines));
+    return kOk;
+  }
+  // The report window's text: its lines as Latin-1, as the window shows them.
+  QStringList text;
+  for (const std::string& line : lines) text << QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+  return WritePdfOption(ctx, PrintDocument{QString::fromStdString(title), {}, {PrintBlock::OfLines(text)}}, drawCount);
+}
+
+bool CheckReportOutput(Context& ctx) {
+  if (!ctx.options.csv || !ctx.options.pdf) return true;
+  ctx.err << "drawlyze-cli: --csv and --pdf exclude each other\n";
+  return false;
 }
 
 int RunReportCommand(Context& ctx) {
@@ -24,6 +38,7 @@ int RunReportCommand(Context& ctx) {
     ctx.err << '\n';
     return kUsage;
   }
+  if (!CheckReportOutput(ctx)) return kUsage;
   DrawModel model;
   if (!LoadModel(ctx, model)) return kFailure;
   if (!CheckRow(ctx, model.history)) return kUsage;
@@ -38,8 +53,7 @@ int RunReportCommand(Context& ctx) {
       return kUsage;
     }
   }
-  PrintReport(ctx, report->run(in));
-  return kOk;
+  return PrintReport(ctx, report->run(in), report->caption, model.history.Count());
 }
 
 }  // namespace drawlyze::cli

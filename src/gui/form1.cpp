@@ -31,6 +31,7 @@
 #include "gui/latin1.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "gui/print_actions.h"
 #include "gui/recent_files.h"
 #include "gui/save_actions.h"
 #include "gui/styled_controls.h"
@@ -76,14 +77,7 @@ int BelowGroupTitle(const QGroupBox* group) {
   return group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group).bottom() + 1;
 }
 
-void SetBase(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Base, colour);
-  palette.setColor(QPalette::Button, colour);
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
+void SetBase(QWidget* widget, const QColor& colour) { drawlyze::gui::SetBackgroundAndText(widget, colour); }
 
 }  // namespace
 
@@ -156,14 +150,15 @@ TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileA
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName("StatusBar1");
   StatusBar1->setSizeGripEnabled(false);
+  Printing = new gui::PrintActions(
+      this, [this] { return PrintedDocument(); }, gui::PrintActions::Actions::None);
   FormCreate(drawFileArgument);
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate(const char* drawFileArgument) {
-  surface_ = QImage(kChartWidth, kChartHeight, QImage::Format_RGB32);
-  surface_.fill(Qt::white);
+  surface_ = ChartSurfaceFor(devicePixelRatioF());
   ShowFileInTitle();
   BuildMenuBar();
 
@@ -223,7 +218,8 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
   StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
   StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);
-  StringGrid1->horizontalHeader()->setStyleSheet("QHeaderView::section { background-color: #B0DEF8; padding: 0 1px; }");
+  StringGrid1->horizontalHeader()->setStyleSheet(
+      "QHeaderView::section { background-color: #B0DEF8; color: black; padding: 0 1px; }");
   StringGrid1->setColumnWidth(0, kNumberColumnWidth);
   StringGrid1->setColumnWidth(1, 65);
   for (int c = 2; c < 7; ++c) StringGrid1->setColumnWidth(c, 20);
@@ -374,7 +370,7 @@ void TForm1::RunSelectedView() {
   // Only the controls the option reads are enabled; the others keep their value.
   const OptionControls uses = OptionUses(option);
   ComboBox_last_draws->setEnabled(uses.lastDraws);
-  SetBase(ComboBox_last_draws, uses.lastDraws ? QApplication::palette().color(QPalette::Base) : kBackgroundStart);
+  SetBase(ComboBox_last_draws, uses.lastDraws ? palette().color(QPalette::Base) : kBackgroundStart);
   Button_left_right->setEnabled(uses.separationButtons);
   Button_center->setEnabled(uses.separationButtons);
   xpCheckBox_median->setEnabled(uses.median);
@@ -384,6 +380,7 @@ void TForm1::RunSelectedView() {
   StringGrid1->viewport()->update();
 
   chart_ = RunView(option, MakeViewInput(model_));
+  if (surface_.devicePixelRatio() != devicePixelRatioF()) surface_ = ChartSurfaceFor(devicePixelRatioF());
   PaintChart(chart_, surface_);
   copyText_ = Latin1(chart_.CopyText());
   update(ChartBand());
@@ -450,7 +447,7 @@ void TForm1::xpCheckBox_medianClick() {
 
 void TForm1::xpCheckBox_gridClick() {
   model_.selection.grid.on = xpCheckBox_grid->isChecked();
-  const QColor colour = model_.selection.grid.on ? QApplication::palette().color(QPalette::Base) : kBackgroundStart;
+  const QColor colour = model_.selection.grid.on ? palette().color(QPalette::Base) : kBackgroundStart;
   SetBase(xpComboBox_grid, colour);
   SetBase(xpComboBox_grid_bias, colour);
   StringGrid1->setFocus();
@@ -463,11 +460,25 @@ void TForm1::xpComboBox_gridChange() {
   RunSelectedView();
 }
 
+void TForm1::FitSurfaceToScreen() {
+  if (surface_.devicePixelRatio() == devicePixelRatioF()) return;
+  surface_ = ChartSurfaceFor(devicePixelRatioF());
+  PaintChart(chart_, surface_);
+}
+
 void TForm1::paintEvent(QPaintEvent*) {
   // Only the top rows of the chart surface are shown; the table and controls sit below.
+  FitSurfaceToScreen();  // the window moved to a screen of another scaling
   QPainter painter(this);
   const QRect band = ChartBand();
-  painter.drawImage(band, surface_, QRect(0, 0, band.width(), band.height()));
+  const qreal ratio = surface_.devicePixelRatio();
+  painter.drawImage(QRectF(band), surface_, QRectF(0, 0, band.width() * ratio, band.height() * ratio));
+}
+
+drawlyze::PrintDocument TForm1::PrintedDocument() const {
+  return {OptionCaption(model_.selection.option),
+          gui::PrintHeaderOf(model_),
+          {PrintBlock::OfChart(chart_), PrintBlock::OfLines(gui::PrintLinesOf(copyText_))}};
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

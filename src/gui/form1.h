@@ -21,8 +21,12 @@
 #include "core/history/draw_history.h"
 #include "gui/draw_grid.h"
 
+namespace drawlyze {
+struct PrintDocument;
+}
 namespace drawlyze::gui {
 class ChartSaveActions;
+class PrintActions;
 class Forms;
 class Model;
 }  // namespace drawlyze::gui
@@ -42,6 +46,8 @@ class TForm1 : public QWidget {
   int SelectedOption() const;  // the model's option, the one the view shows
   const QString& CopyText() const { return copyText_; }
   const drawlyze::Chart& CurrentChart() const { return chart_; }
+  // At the screen's device pixel ratio (2 at 200% scaling: 1070 x 1280
+  // pixels), so that the chart's text is as sharp as the window's.
   const QImage& ChartSurface() const { return surface_; }
   // Where the window shows the chart band: below the menu bar.
   QRect ChartBand() const;
@@ -74,6 +80,10 @@ class TForm1 : public QWidget {
   QPushButton* xpButton_Trends;
   // The chart's menu (a right click on the chart): Copy Text, Copy Image, Save Image..., Save Text...
   drawlyze::gui::ChartSaveActions* ChartMenu;
+  // What "Print...", "Print preview..." and "Export PDF..." print: the chart as
+  // shown and its text.
+  drawlyze::gui::PrintActions* Printing;
+  drawlyze::PrintDocument PrintedDocument() const;
   // The menu bar: File, Analysis, Update, Help. Each entry is an action named
   // after it ("OpenDrawFile1", "Statistics1"); an entry with a button runs
   // the button's handler.
@@ -124,6 +134,8 @@ class TForm1 : public QWidget {
   void FormCreate(const char* drawFileArgument);
   void FormResize();
   int StatusBarHeight() const;
+  // Paints the chart again (not the analysis) when the screen's pixel ratio changed.
+  void FitSurfaceToScreen();
   bool FormKeyDown(QKeyEvent* event);
   void LocateDrawFile(const char* drawFileArgument);
   void DrawsLoaded();

@@ -18,6 +18,7 @@
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "gui/print_actions.h"
 #include "gui/recent_files.h"
 #include "gui/save_actions.h"
 #include "platform/program_info.h"
@@ -95,6 +96,10 @@ void TForm1::BuildMenuBar() {
   AddEntry(Menu_file, "SaveText1", "Save &text\u2026", {}, [this] { ChartMenu->SaveText(); });
   AddEntry(Menu_file, "CopyText1", "&Copy text", keys(QKeySequence::Copy), [this] { Button_copyClick(); });
   AddEntry(Menu_file, "CopyImage1", "Copy chart &image", {}, [this] { ChartMenu->CopyImage(); });
+  Menu_file->addSeparator();
+  AddEntry(Menu_file, "Print1", "&Print\u2026", keys(QKeySequence::Print), [this] { Printing->Print(); });
+  AddEntry(Menu_file, "PrintPreview1", "Print pre&view\u2026", {}, [this] { Printing->Preview(); });
+  AddEntry(Menu_file, "ExportPdf1", "E&xport PDF\u2026", {}, [this] { Printing->ExportPdf(); });
   Menu_file->addSeparator();
   AddEntry(Menu_file, "Quit1", "&Quit", keys(QKeySequence::Quit), [this] { Quit1Click(); });
 

@@ -16,6 +16,7 @@
 #include "gui/form_updater.h"
 #include "gui/forms.h"
 #include "gui/keyboard_access.h"
+#include "gui/print_actions.h"
 #include "gui/styled_controls.h"
 
 namespace drawlyze::gui {
@@ -27,7 +28,8 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_updater = new TForm_updater(model, Form1);
   Form_statistics = new TForm_statistics(model, *this, Form1);
   Form_memo = new TForm_memo(Form_statistics);
-  Form_backtest_chart = Form_memo->Chart1;  // a pane of the report window
+  Form_memo->PrintHeaderSource = [&model] { return PrintHeaderOf(model); };  // the draws its reports count
+  Form_backtest_chart = Form_memo->Chart1;                                   // a pane of the report window
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
   Form_import = new TForm_import(model, Form1);
@@ -41,6 +43,10 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_trends = new TForm_trends(model, Form1);
   Form_restore = new TForm_restore(model, Form1);
   Form_help = new TForm_help(Form1);
+  // The windows that paint the designed light background get the palette made for it.
+  for (QWidget* window :
+       std::initializer_list<QWidget*>{Form_updater, Form_statistics, Form_import, Form_plays, Form_help})
+    UseDesignedPalette(window);
   // F1 in every window of the set (menus aside), whoever made it.
   QList<QWidget*> windows{Form1};
   for (QWidget* w : Form1->findChildren<QWidget*>())

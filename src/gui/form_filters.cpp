@@ -19,6 +19,7 @@
 #include "core/filters/filter_set.h"
 #include "core/plays/prize_table.h"
 #include "gui/model.h"
+#include "gui/print_actions.h"
 #include "gui/styled_controls.h"
 
 using drawlyze::filters::FilterOption;
@@ -196,6 +197,19 @@ TForm_filters::TForm_filters(drawlyze::gui::Model& model, QWidget* parent) : QDi
   layout->addWidget(filtersBox, 0);
   layout->addLayout(right, 1);
   resize(1300, 840);
+  // The filters ticked, the count, the list and its money, the backtest.
+  Printing = new drawlyze::gui::PrintActions(this, [this] {
+    QStringList lines{"Filters:"};
+    for (const drawlyze::filters::Filter& filter : filters_)
+      lines << "  " + QString::fromStdString(drawlyze::filters::FilterText(filter));
+    lines << QString() << CountText();
+    if (!MessageText().isEmpty()) lines << MessageText();
+    lines << QString() << drawlyze::gui::PrintLinesOf(Memo_summary->toPlainText()) << QString()
+          << drawlyze::gui::PrintLinesOf(ListText());
+    if (!BacktestText().isEmpty()) lines << QString() << drawlyze::gui::PrintLinesOf(BacktestText());
+    return drawlyze::PrintDocument{
+        "Filters", drawlyze::gui::PrintHeaderOf(model_), {drawlyze::PrintBlock::OfLines(lines)}};
+  });
 
   connect(ComboBox_bet, &QComboBox::currentIndexChanged, this, [this] { Recount(); });
   connect(Edit_amount, &QLineEdit::textChanged, this, [this] { Recount(); });

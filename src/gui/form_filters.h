@@ -28,10 +28,18 @@ namespace drawlyze::gui {
 class Model;
 }
 
+namespace drawlyze::gui {
+class PrintActions;
+}
+
 class TForm_filters : public QDialog {
   Q_OBJECT
 
  public:
+  // "Print...", "Print preview..." and "Export PDF..." of what the window
+  // shows, in a right click on the window; Ctrl+P prints.
+  drawlyze::gui::PrintActions* Printing = nullptr;
+
   explicit TForm_filters(drawlyze::gui::Model& model, QWidget* parent = nullptr);
 
   // Where "Add to plays" hands the list (the Plays window's AddPlays); the

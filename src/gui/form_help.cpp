@@ -83,6 +83,9 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                                   {"Ctrl+S",
                                    "Main window: save the chart as an image; report window: save "
                                    "the report as text or CSV; Table window: save it as CSV."},
+                                  {"Ctrl+P",
+                                   "Main, report, Table, Plays and Filters windows: print what the "
+                                   "window shows (also Print preview and Export PDF)."},
                                   {"Esc",
                                    "Main, report and Table windows: maximise or restore; "
                                    "the report with the backtest chart, or a dialog: close it."},
@@ -92,7 +95,7 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                                   {"Double click", "Table window: copy that column; the title names it."},
                                   {"Right click",
                                    "Chart: copy or save its text or image; Table window: Copy All, "
-                                   "Save As CSV; report window: Save As."},
+                                   "Save As CSV; report window: Save As; each also prints."},
                                   {"Ctrl+Q", "Main window: quit."},
                                   {"F1", "This help, in any window."},
                               }),

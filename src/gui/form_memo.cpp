@@ -13,6 +13,7 @@
 
 #include "gui/form_backtest_chart.h"
 #include "gui/key_preview.h"
+#include "gui/print_actions.h"
 #include "gui/report_columns.h"
 #include "gui/save_actions.h"
 #include "gui/styled_controls.h"
@@ -41,12 +42,19 @@ TForm_memo::TForm_memo(QWidget* parent) : QDialog(parent) {
   SaveAs1->setShortcut(QKeySequence::Save);  // shown in the menu; FormKeyDown takes the key
   SaveAs1->setShortcutContext(Qt::WidgetShortcut);
   connect(SaveAs1, &QAction::triggered, this, [this] { SaveAs1Click(); });
+  Printing = new drawlyze::gui::PrintActions(this, [this] {
+    return drawlyze::PrintDocument{windowTitle(),
+                                   PrintHeaderSource ? PrintHeaderSource() : drawlyze::PrintHeader{},
+                                   {drawlyze::PrintBlock::OfLines(drawlyze::gui::PrintLinesOf(Memo1->toPlainText()))}};
+  });
   Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Memo1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     QMenu* menu = Memo1->createStandardContextMenu(at);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
     menu->addAction(SaveAs1);
+    menu->addSeparator();
+    menu->addActions(Printing->Entries());
     menu->popup(Memo1->viewport()->mapToGlobal(at));
   });
   // The text fills the whole client area: the pages show no tab bar and no

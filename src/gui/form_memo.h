@@ -7,12 +7,19 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTabWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/backtest/backtest.h"
 
 class TForm_backtest_chart;
+namespace drawlyze {
+struct PrintHeader;
+}
+namespace drawlyze::gui {
+class PrintActions;
+}
 
 class TForm_memo : public QDialog {
   Q_OBJECT
@@ -46,6 +53,12 @@ class TForm_memo : public QDialog {
   // as it stands, as text or CSV.
   QAction* SaveAs1;
   void SaveAs1Click();
+  // "Print...", "Print preview..." and "Export PDF..." of the text, below
+  // "Save As..." in its context menu; Ctrl+P prints.
+  drawlyze::gui::PrintActions* Printing;
+  // The header of the printed pages: the draws the report counted (the window
+  // set names them; none before).
+  std::function<drawlyze::PrintHeader()> PrintHeaderSource;
 
  private:
   void FormCreate();

@@ -17,6 +17,7 @@
 #include "gui/error_message.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "gui/print_actions.h"
 #include "gui/save_actions.h"
 #include "gui/styled_controls.h"
 #include "platform/data_folder.h"
@@ -37,8 +38,14 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), stat
 std::string Bytes(const QString& text) { return text.trimmed().toUtf8().toStdString(); }
 
 void MarkField(QWidget* field, bool bad) {
+  // A good field takes the window's colours again, whichever palette the window has by then.
+  if (!bad) {
+    field->setPalette(QPalette());
+    return;
+  }
   QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, bad ? kBadField : QApplication::palette().color(QPalette::Base));
+  palette.setColor(QPalette::Base, kBadField);
+  palette.setColor(QPalette::Text, Qt::black);
   field->setPalette(palette);
 }
 
@@ -116,6 +123,15 @@ TForm_plays::TForm_plays(gui::Model& model, QWidget* parent) : QDialog(parent), 
   xpButton_SaveAs = new QPushButton("Save As\u2026", this);
   xpButton_Close = new QPushButton("Close", this);
   FormCreate();
+  // The plays file, the plays with how each stands, the totals beside their expectation.
+  Printing = new gui::PrintActions(this, [this] {
+    return PrintDocument{
+        "Plays",
+        gui::PrintHeaderOf(model_),
+        {PrintBlock::OfLines({Label_file->text()}), PrintBlock::OfTable(gui::PrintTableOf(StringGrid_plays)),
+         PrintBlock::OfLines(gui::PrintLinesOf(Memo_totals->toPlainText())),
+         PrintBlock::OfLines({Label_note->text()})}};  // its own block: a long note leaves the totals' size
+  });
 }
 
 void TForm_plays::FormCreate() {

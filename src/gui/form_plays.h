@@ -25,10 +25,18 @@ namespace drawlyze::gui {
 class Model;
 }
 
+namespace drawlyze::gui {
+class PrintActions;
+}
+
 class TForm_plays : public QDialog {
   Q_OBJECT
 
  public:
+  // "Print...", "Print preview..." and "Export PDF..." of what the window
+  // shows, in a right click on the window; Ctrl+P prints.
+  drawlyze::gui::PrintActions* Printing = nullptr;
+
   // Reads the prize table and the plays file of the model's folder (when
   // there is one) and checks the plays; the wins already there are announced
   // once the event loop runs.

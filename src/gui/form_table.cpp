@@ -11,6 +11,7 @@
 #include "gui/forms.h"
 #include "gui/key_preview.h"
 #include "gui/model.h"
+#include "gui/print_actions.h"
 #include "gui/save_actions.h"
 #include "gui/styled_controls.h"
 
@@ -38,6 +39,11 @@ TForm_Table::TForm_Table(gui::Model& model, const gui::Forms& forms, QWidget* pa
   PopupMenu1 = new QMenu(this);
   CopyAll1 = PopupMenu1->addAction("Copy All");
   SaveAsCsv1 = PopupMenu1->addAction("Save As CSV\u2026");
+  Printing = new gui::PrintActions(this, [this] {
+    return PrintDocument{"Table", gui::PrintHeaderOf(model_), {PrintBlock::OfTable(gui::PrintTableOf(StringGrid1))}};
+  });
+  PopupMenu1->addSeparator();
+  PopupMenu1->addActions(Printing->Entries());
   FormCreate();
 }
 
@@ -63,7 +69,7 @@ void TForm_Table::FormCreate() {
   StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);
   StringGrid1->horizontalHeader()->setSectionsClickable(false);
   StringGrid1->horizontalHeader()->setStyleSheet(
-      QString("QHeaderView::section { background-color: %1; padding: 0 1px; border: 1px solid #A0A0A0; }")
+      QString("QHeaderView::section { background-color: %1; color: black; padding: 0 1px; border: 1px solid #A0A0A0; }")
           .arg(drawlyze::gui::kBackgroundStart.name()));
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);

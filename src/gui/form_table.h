@@ -14,6 +14,7 @@
 namespace drawlyze::gui {
 class Forms;
 class Model;
+class PrintActions;
 }  // namespace drawlyze::gui
 
 class TForm_Table : public QDialog {
@@ -33,6 +34,9 @@ class TForm_Table : public QDialog {
   QMenu* PopupMenu1;
   QAction* CopyAll1;
   QAction* SaveAsCsv1;  // "Save As CSV...", also Ctrl+S
+  // "Print...", "Print preview...", "Export PDF..." after it, Ctrl+P: the
+  // table, its header row on every page.
+  drawlyze::gui::PrintActions* Printing;
 
   // Handlers.
   void StringGrid1DblClick();

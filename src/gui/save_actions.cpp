@@ -15,6 +15,7 @@
 #include "gui/form1.h"
 #include "gui/message_box.h"
 #include "render/chart_files.h"
+#include "render/chart_painter.h"
 
 namespace drawlyze::gui {
 namespace {
@@ -120,14 +121,15 @@ QString ChartSaveActions::Caption() const { return OptionCaption(form_->Selected
 void ChartSaveActions::CopyText() const { QGuiApplication::clipboard()->setText(form_->CopyText()); }
 
 void ChartSaveActions::CopyImage() const {
-  QGuiApplication::clipboard()->setImage(VisibleChart(form_->ChartSurface()));
+  // The chart's own pixels, whatever the screen's scaling: as a saved image has them.
+  QGuiApplication::clipboard()->setImage(VisibleChart(PaintChart(form_->CurrentChart())));
 }
 
 void ChartSaveActions::SaveImage() const {
   const SaveTarget target = AskSaveTarget(Caption(), {kPngType, kSvgType}, 0, form_);
   if (target.path.isEmpty()) return;
   const std::string bytes = target.type == 1 ? ChartSvg(form_->CurrentChart(), Utf8(Caption()))
-                                             : PngBytes(VisibleChart(form_->ChartSurface()));
+                                             : PngBytes(VisibleChart(PaintChart(form_->CurrentChart())));
   WriteSavedFile(target.path, bytes, form_, false);
 }
 

@@ -41,7 +41,26 @@ void StyleButtons(std::initializer_list<QPushButton*> buttons) {
   }
 }
 
+void UseDesignedPalette(QWidget* window) {
+  QPalette p = window->style()->standardPalette();
+  p.setColor(QPalette::Window, kBackgroundStart);
+  window->setPalette(p);
+}
+
+void SetBackgroundAndText(QWidget* widget, const QColor& colour) {
+  QPalette p = widget->palette();
+  const QColor text = colour.lightness() < 128 ? Qt::white : Qt::black;
+  for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window}) p.setColor(role, colour);
+  // A disabled control keeps the style's grey text.
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+      p.setColor(group, role, text);
+  widget->setPalette(p);
+  widget->setAutoFillBackground(true);
+}
+
 void FillBackground(QWidget* widget, const QColor& colour) {
+  if (widget->isWindow()) UseDesignedPalette(widget);
   QPalette p = widget->palette();
   p.setColor(QPalette::Window, colour);
   widget->setPalette(p);

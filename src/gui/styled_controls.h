@@ -33,8 +33,17 @@ struct DesignedControl {
 void PlaceControls(std::initializer_list<DesignedControl> controls);
 // Bold navy captions while enabled; a disabled button keeps the style's grey.
 void StyleButtons(std::initializer_list<QPushButton*> buttons);
-// Fills the widget's background with the colour.
+// Fills the widget's background with the colour; a window also takes the
+// designed palette (below).
 void FillBackground(QWidget* widget, const QColor& colour = kBackgroundStart);
+// The light palette the designed look was made for, on a window and its
+// controls: dark text on the light blue background and on light fields and
+// buttons, whatever the desktop's palette (a dark one would put its white
+// text on the light background the windows paint).
+void UseDesignedPalette(QWidget* window);
+// Sets the widget's background roles to the colour and its text roles to
+// black or white, whichever stands out on it.
+void SetBackgroundAndText(QWidget* widget, const QColor& colour);
 
 // Paints the window's vertical gradient, from its top edge down or from its
 // middle out to both edges; for a paintEvent.

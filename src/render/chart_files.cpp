@@ -4,13 +4,21 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <cmath>
 
 #include "core/files/whole_file.h"
 #include "render/chart_painter.h"
 
 namespace drawlyze {
 
-QImage VisibleChart(const QImage& surface) { return surface.copy(0, 0, kChartWidth, kChartVisibleHeight); }
+QImage VisibleChart(const QImage& surface) {
+  // A surface of a high-density screen holds ratio times the pixels each way.
+  const qreal ratio = surface.devicePixelRatio();
+  QImage visible = surface.copy(0, 0, static_cast<int>(std::ceil(kChartWidth * ratio)),
+                                static_cast<int>(std::ceil(kChartVisibleHeight * ratio)));
+  visible.setDevicePixelRatio(ratio);
+  return visible;
+}
 
 std::string PngBytes(const QImage& image) {
   QByteArray bytes;

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <cmath>
 
 #include "render/chart_files.h"
 
@@ -56,6 +57,24 @@ QImage PaintChart(const Chart& chart) {
   QImage surface(kChartWidth, kChartHeight, QImage::Format_RGB32);
   PaintChart(chart, surface);
   return surface;
+}
+
+QImage ChartSurfaceFor(qreal devicePixelRatio) {
+  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
+  QImage surface(static_cast<int>(std::ceil(kChartWidth * ratio)), static_cast<int>(std::ceil(kChartHeight * ratio)),
+                 QImage::Format_RGB32);
+  surface.setDevicePixelRatio(ratio);
+  surface.fill(Qt::white);
+  return surface;
+}
+
+Status SaveScaledChartPng(const Chart& chart, const std::string& path, double scale) {
+  const PaintingApplication app;
+  QImage surface = ChartSurfaceFor(scale);
+  PaintChart(chart, surface);
+  QImage visible = VisibleChart(surface);
+  visible.setDevicePixelRatio(1);  // a file counts pixels
+  return WriteChartFile(path, PngBytes(visible));
 }
 
 Status SaveChartPng(const Chart& chart, const std::string& path) {

@@ -17,11 +17,18 @@ QFont ChartFont(bool bold = false);
 // A white surface of kChartWidth x kChartHeight with the chart drawn on it.
 QImage PaintChart(const Chart& chart);
 void PaintChart(const Chart& chart, QImage& surface);
+// The surface for a screen of that device pixel ratio (1.25, 2): ratio times
+// as many pixels each way, the ratio set on the image, so that a painter on
+// it (and a window drawing it) still counts kChartWidth x kChartHeight.
+QImage ChartSurfaceFor(qreal devicePixelRatio);
 // The chart's texts and lines, in drawing order, onto any paint device (an
 // image, an SVG). lineOffset moves the lines: (0.5, 0.5) puts a one-pixel
 // line of a vector image on the pixels the image's line covers, not across two.
 void PaintChartItems(const Chart& chart, QPainter& painter, QPointF lineOffset = {});
 // Needs a QGuiApplication; creates an offscreen one when none runs.
 Status SaveChartPng(const Chart& chart, const std::string& path);
+// The chart as the window shows it (kChartWidth x kChartVisibleHeight) scale
+// times as large, sharp, into a PNG: scale 2 gives 1070 x 820.
+Status SaveScaledChartPng(const Chart& chart, const std::string& path, double scale);
 
 }  // namespace drawlyze

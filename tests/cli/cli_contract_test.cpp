@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli_run.h"
 
@@ -118,6 +120,84 @@ TEST_F(CliTest, PngIsWritten) {
   const CliRun run = Cli("--file '" + draws + "' view Skips --png '" + png + "'");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadAll(png).substr(1, 3), "PNG");
+}
+
+// A PNG's width and height, from its header.
+std::pair<int, int> PngSize(const std::string& png) {
+  if (png.size() < 24) return {0, 0};
+  const auto word = [&](std::size_t at) {
+    int v = 0;
+    for (std::size_t i = at; i < at + 4; ++i) v = v * 256 + static_cast<unsigned char>(png[i]);
+    return v;
+  };
+  return {word(16), word(20)};
+}
+
+TEST_F(CliTest, ScaleGivesTheWindowsChartThatManyTimesAsLarge) {
+  const std::string png = (dir / "chart.png").string();
+  struct Case {
+    const char* scale;
+    std::pair<int, int> size;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"", {535, 640}}, {"--scale 1", {535, 410}}, {"--scale 2", {1070, 820}}, {"--scale 1.5", {803, 615}}}) {
+    const CliRun run = Cli("--file '" + draws + "' view Skips --png '" + png + "' " + c.scale);
+    EXPECT_EQ(run.status, 0) << c.scale << run.err;
+    EXPECT_EQ(PngSize(ReadAll(png)), c.size) << c.scale;
+  }
+  for (const char* bad : {"--scale 0.5", "--scale 9", "--scale two", "--scale"}) {
+    const CliRun run = Cli("--file '" + draws + "' view Skips --png '" + png + "' " + bad);
+    EXPECT_EQ(run.status, 2) << bad;
+    EXPECT_NE(run.err.find("--scale needs a number from 1 to 8"), std::string::npos) << run.err;
+  }
+  const CliRun alone = Cli("--file '" + draws + "' view Skips --scale 2");
+  EXPECT_EQ(alone.status, 2);
+  EXPECT_EQ(alone.err, "drawlyze-cli: --scale needs --png\n");
+}
+
+// pdfinfo's page count of a PDF file, -1 when it cannot read one.
+int PdfPages(const std::string& path) {
+  const std::string out = (fs::path(path).parent_path() / "pdfinfo.txt").string();
+  if (std::system(("pdfinfo '" + path + "' > '" + out + "' 2>/dev/null").c_str()) != 0) return -1;
+  const std::string info = ReadAll(out);
+  const auto at = info.find("Pages:");
+  return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+}
+
+TEST_F(CliTest, PdfHoldsThePagesAWindowPrints) {
+  if (std::system("command -v pdfinfo > /dev/null") != 0) GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+  const std::string pdf = (dir / "out.pdf").string();
+  // 102 lines (the header, a blank and 100 lines of triples) at 9 points: a page and a part.
+  CliRun run = Cli("--file '" + draws + "' report 'Triples not drawn yet' --pdf '" + pdf + "'");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(PdfPages(pdf), 2);
+  // The Skips view: the chart and its few lines of text on one page.
+  run = Cli("--file '" + draws + "' view Skips --pdf '" + pdf + "'");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(PdfPages(pdf), 1);
+  run = Cli("--file '" + draws + "' report Randomness --pdf '" + pdf + "'");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_GE(PdfPages(pdf), 1);
+}
+
+TEST_F(CliTest, PdfIsWrittenWholeOrNotAtAll) {
+  const fs::path missing = dir / "missing" / "out.pdf";
+  CliRun run = Cli("--file '" + draws + "' report Sum --pdf '" + missing.string() + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Error - file " + missing.string() + " cannot be written! No such file or directory\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_FALSE(fs::exists(missing.parent_path()));
+  const std::string pdf = (dir / "out.pdf").string();
+  for (const std::string& args : {"report Sum --csv --pdf '" + pdf + "'", "view Skips --chart --pdf '" + pdf + "'",
+                                  "report Randomness --csv --pdf '" + pdf + "'"}) {
+    run = Cli("--file '" + draws + "' " + args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_NE(run.err.find("exclude each other"), std::string::npos) << run.err;
+  }
+  EXPECT_FALSE(fs::exists(pdf));
 }
 
 TEST_F(CliTest, SvgIsWrittenWholeOrNotAtAll) {

@@ -5,6 +5,8 @@
 
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSet>
 #include <QTimer>
 #include <functional>
@@ -74,6 +76,18 @@ TEST_F(Form1MenuTest, EveryEntryRunsItsHandler) {
   } cases[] = {
       {"SaveChartImage1", {}, [&](QWidget*) { return savedOnce("Skips.png:PNG image (*.png),SVG image (*.svg)"); }},
       {"SaveText1", {}, [&](QWidget*) { return savedOnce("Skips.txt:Text (*.txt)"); }},
+      {"ExportPdf1", {}, [&](QWidget*) { return savedOnce("Skips.pdf:PDF (*.pdf)"); }},
+      {"Print1",
+       [&] {
+         gui::g_printDialogHook = [&](QPrinter&) {
+           saveTypes << "print dialog";
+           return false;  // cancelled: nothing printed
+         };
+       },
+       [&](QWidget*) { return savedOnce("print dialog"); }},
+      {"PrintPreview1",
+       [&] { gui::g_printPreviewHook = [&](QPrintPreviewDialog& dialog) { saveTypes << dialog.windowTitle(); }; },
+       [&](QWidget*) { return savedOnce("Print preview \u2014 Skips"); }},
       {"CopyText1", [] { QGuiApplication::clipboard()->clear(); },
        [&](QWidget*) { return QGuiApplication::clipboard()->text() == main->CopyText(); }},
       {"CopyImage1", [] { QGuiApplication::clipboard()->clear(); },
@@ -188,11 +202,9 @@ TEST_F(Form1MenuTest, KeysAreThePlatformsAndRunTheirEntries) {
   const struct {
     const char* entry;
     QKeySequence::StandardKey key;
-  } keys[] = {{"OpenDrawFile1", QKeySequence::Open},
-              {"SaveChartImage1", QKeySequence::Save},
-              {"CopyText1", QKeySequence::Copy},
-              {"Quit1", QKeySequence::Quit},
-              {"HelpContents1", QKeySequence::HelpContents}};
+  } keys[] = {{"OpenDrawFile1", QKeySequence::Open}, {"SaveChartImage1", QKeySequence::Save},
+              {"CopyText1", QKeySequence::Copy},     {"Quit1", QKeySequence::Quit},
+              {"Print1", QKeySequence::Print},       {"HelpContents1", QKeySequence::HelpContents}};
   for (const auto& k : keys) EXPECT_EQ(Entry(k.entry)->shortcuts(), QKeySequence::keyBindings(k.key)) << k.entry;
   int asked = 0;
   gui::g_openFileHook = [&](const QString&) {

@@ -13,6 +13,7 @@
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "gui/print_actions.h"
 #include "qt_app.h"
 
 namespace drawlyze::testing {
@@ -42,6 +43,8 @@ class FormsTest : public ::testing::Test {
     gui::g_saveFileHook = nullptr;
     gui::g_saveFileTypeHook = nullptr;
     gui::g_inputHook = nullptr;
+    gui::g_printDialogHook = nullptr;
+    gui::g_printPreviewHook = nullptr;
   }
 
   QTemporaryDir dir;
