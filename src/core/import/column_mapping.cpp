@@ -206,7 +206,9 @@ bool SaysDay(std::string_view header) {
 }
 
 // Resolves a column named by its header (any case) or its 1-based number; -1 when none matches.
-int FindColumn(const CsvTable& table, const std::string& name) {
+int FindColumn(const CsvTable& table, const ColumnName& column) {
+  if (column.index >= 0) return column.index < table.Columns() ? column.index : -1;
+  const std::string& name = column.text;
   const std::string wanted = Lowered(Trim(name));
   for (int c = 0; c < table.Columns(); ++c)
     if (Lowered(Trim(table.Header(c))) == wanted) return c;
@@ -262,17 +264,28 @@ class Proposer {
   }
 
   // -1 after a problem when the user named a column that is not there.
-  int Named(const std::string& name) {
+  int Named(const ColumnName& name) {
     const int c = FindColumn(t_, name);
-    if (c < 0) Fail(Choice::Column, "there is no column \"" + Excerpt(name) + "\"; the columns are " + ColumnList(t_));
+    if (c < 0)
+      Fail(Choice::Column, "there is no column \"" +
+                               Excerpt(name.index >= 0 ? std::to_string(name.index + 1) : name.text) +
+                               "\"; the columns are " + ColumnList(t_));
     return c;
   }
 
   void ChooseDate() {
     int best = -1;
+    if (!choice_.splitDate.empty()) {
+      std::vector<int> columns;
+      for (int c : choice_.splitDate) {
+        if (Named(ColumnName::At(c)) < 0) return;
+        columns.push_back(c);
+      }
+      return ChooseSplitDate(columns);
+    }
     if (choice_.date) {
-      if (FindColumn(t_, *choice_.date) < 0 && choice_.date->find('+') != std::string::npos)
-        return ChooseNamedSplitDate(*choice_.date);
+      if (FindColumn(t_, *choice_.date) < 0 && choice_.date->text.find('+') != std::string::npos)
+        return ChooseNamedSplitDate(choice_.date->text);
       best = Named(*choice_.date);
       if (best < 0) return;
     } else {
@@ -355,6 +368,10 @@ class Proposer {
       columns.push_back(c);
       from = to + 1;
     }
+    ChooseSplitDate(columns);
+  }
+
+  void ChooseSplitDate(std::vector<int> columns) {
     std::sort(columns.begin(), columns.end());
     if (columns.size() != 3 || std::adjacent_find(columns.begin(), columns.end()) != columns.end())
       return Fail(Choice::Column, "a date split over columns takes three of them, the month, the day and the year");
@@ -465,7 +482,7 @@ class Proposer {
     std::vector<int> pendingDigits;
     if (!choice_.results.empty()) {
       std::vector<bool> named(static_cast<std::size_t>(t_.Columns()), false);
-      for (const std::string& name : choice_.results) {
+      for (const ColumnName& name : choice_.results) {
         const int c = Named(name);
         if (c < 0) return;
         if (!Free(c) || named[static_cast<std::size_t>(c)])
