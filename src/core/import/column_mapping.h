@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/import/cell_values.h"
+#include "core/import/column_reasons.h"
 #include "core/import/csv_table.h"
 
 namespace drawlyze::import {
@@ -28,7 +29,8 @@ struct ColumnUse {
   ColumnRole role = ColumnRole::Unused;
   DrawTime time = DrawTime::Unknown;  // Result and Digit: the draw the column belongs to
   int ball = 0;                       // Digit: 1..3
-  std::string reason;
+  std::string reason;                 // why, worded (ReasonText)
+  Reason why = {};
 };
 
 // The choice the mapping still needs from the user.
