@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 #include "core/history/draw_history.h"
+#include "core/history/escaped_text.h"
 
 using namespace drawlyze;
 
@@ -57,12 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t nextIncorrect = 0;
   for (std::size_t i = lines.size(); i-- > 0;) {
     Draw draw;
-    const bool valid = ReadDrawLine(lines[i], draw);
+    const std::optional<LineProblem> problem = CheckDrawLine(lines[i], draw);
     CheckLine(lines[i]);
-    if (!valid) {
-      if (nextIncorrect < result.incorrectLines.size() &&
-          result.incorrectLines[nextIncorrect++] != static_cast<long long>(i + 1))
-        Fail("incorrect lines not the highest, highest first");
+    if (problem) {
+      if (nextIncorrect < result.incorrectLines.size()) {
+        const IncorrectLine& listed = result.incorrectLines[nextIncorrect++];
+        if (listed.number != static_cast<long long>(i + 1)) Fail("incorrect lines not the highest, highest first");
+        if (listed.reason != *problem || listed.text != Excerpt(lines[i])) Fail("incorrect line's reason or text");
+      }
       continue;
     }
     if (nextDraw == result.draws.size()) continue;
@@ -72,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (digit >= DIGIT_COUNT) Fail("draw number outside 0..9");
   }
   (void)result.Messages();
+  (void)result.IncorrectLinesDetails();
 
   DrawHistory history;
   history.Assign(result.draws);

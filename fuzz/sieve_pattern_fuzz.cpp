@@ -65,18 +65,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!SameLists(SplitPatternFile(FormatPatternFile(lists)), lists)) Fail("format and split differ");
 
   // Through the file: what Load reads is what Save wrote.
-  std::string error;
-  PatternLists read;
   {
     std::FILE* f = std::fopen(WorkFile().c_str(), "wb");
     if (!f) std::abort();
     if (size > 0 && std::fwrite(data, 1, size, f) != size) std::abort();
     std::fclose(f);
   }
-  if (!ReadPatternFile(WorkFile(), read, error) || !SameLists(read, lists)) Fail("read file differs");
-  if (!WritePatternFile(WorkFile(), lists, error) || !ReadPatternFile(WorkFile(), read, error) ||
-      !SameLists(read, lists))
-    Fail("written file reads back differently");
+  const Result<PatternLists> read = ReadPatternFile(WorkFile());
+  if (!read || !SameLists(*read, lists)) Fail("read file differs");
+  if (!WritePatternFile(WorkFile(), lists)) Fail("written file reads back differently");
+  const Result<PatternLists> again = ReadPatternFile(WorkFile());
+  if (!again || !SameLists(*again, lists)) Fail("written file reads back differently");
 
   CheckParse(lists);
   return 0;

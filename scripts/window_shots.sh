@@ -111,13 +111,13 @@ sleep 1
 xdotool key ctrl+Home
 xdotool key alt+F4
 sleep 1
-click Statistics 92 $((8 + 32 * 7 + 12))  # Backtest: its table, and its chart beside it
-wait_for "Backtest chart" 120
-shot "Backtest chart" backtest_chart
-xdotool key Escape  # closes the chart, which on this screen covers the report's left part
-sleep 1
+click Statistics 92 $((8 + 32 * 7 + 12))  # Backtest: its table, and on this screen its chart on a tab
+wait_for Backtest 120
 shot Backtest backtest_report
-xdotool key alt+F4  # the report
+xdotool key ctrl+Tab  # the chart's tab
+sleep 1
+shot Backtest backtest_chart
+xdotool key Escape  # with its chart open Esc closes the report
 sleep 1
 click Statistics 284 $((8 + 32 * 7 + 12))  # Randomness
 wait_for Randomness 120

@@ -11,11 +11,13 @@
 #include <string>
 
 #include "app/app_help.h"
+#include "gui/error_message.h"
 #include "gui/form1.h"
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "platform/program_info.h"
+#include "render/chart_files.h"
 
 namespace {
 
@@ -93,9 +95,11 @@ int main(int argc, char** argv) {
     if (row >= 1) Form1->SelectRow(row);
     Form1->show();
     QApplication::processEvents();
-    const bool ok = Form1->grab().save(QString::fromLocal8Bit(screenshot.c_str()), "PNG");
-    if (!ok) std::fprintf(stderr, "drawlyze: cannot write %s\n", screenshot.c_str());
-    return ok ? 0 : 1;
+    // Written whole, as the chart's images are; a failure in the windows' words.
+    const drawlyze::Status saved = drawlyze::WriteChartFile(screenshot, drawlyze::PngBytes(Form1->grab().toImage()));
+    if (!saved)
+      std::fprintf(stderr, "drawlyze: %s\n", drawlyze::gui::ErrorMessage(saved.Failure()).toUtf8().constData());
+    return saved ? 0 : 1;
   }
   Form1->show();
   return app.exec();

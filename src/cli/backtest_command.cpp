@@ -51,9 +51,8 @@ int RunBacktestCommand(Context& ctx) {
   const BacktestResult result = RunBacktest(history, options);
   for (const std::string& line : BacktestReport(result)) ctx.out << line << '\n';
   if (ctx.options.png) {
-    std::string error;
-    if (!SaveBacktestChartPng(result, *ctx.options.png, error)) {
-      ctx.err << "drawlyze-cli: " << error << '\n';
+    if (const Status saved = SaveBacktestChartPng(result, *ctx.options.png); !saved) {
+      SayError(ctx, saved.Failure());
       return kFailure;
     }
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/chart/view_helpers.h"
+#include "core/error/error.h"
 #include "core/history/draw_history.h"
 #include "core/history/escaped_text.h"
 #include "core/model/draw_model.h"
@@ -72,6 +73,10 @@ bool LoadHistory(Context& ctx, DrawHistory& history);
 // the core's one escaping of control characters.
 using drawlyze::EscapeControls;
 
+// How drawlyze-cli words a failure: the core's error value on stderr, in the
+// windows' words ("Error - file X not found!"), no control byte escaping it.
+void SayError(Context& ctx, const Error& error);
+
 int RunViewCommand(Context& ctx);
 int RunReportCommand(Context& ctx);
 int RunTableCommand(Context& ctx);
@@ -95,6 +100,18 @@ void PrintReport(Context& ctx, const std::vector<std::string>& lines);
 namespace drawlyze::cli {
 // False (after a usage message) when --row names no row of the table.
 bool CheckRow(Context& ctx, const DrawHistory& history);
+}  // namespace drawlyze::cli
+
+namespace drawlyze::plays {
+struct PrizeTable;
+}  // namespace drawlyze::plays
+
+namespace drawlyze::cli {
+// The prize table that prices plays, for plays and filter alike: --prizes
+// FILE, else prizes.csv of the data folder or of the installation
+// (platform::PrizeTablePaths), else the bundled default. False (after a
+// message) when a file that is there cannot be read or is no prize table.
+bool LoadPrizes(Context& ctx, plays::PrizeTable& table);
 }  // namespace drawlyze::cli
 
 namespace drawlyze::cli {

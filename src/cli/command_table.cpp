@@ -91,7 +91,8 @@ const std::vector<CommandEntry>& Commands() {
        "Narrows the 1,000 numbers with filters, AND-combined, as the Filters window does. Without --list or "
        "--backtest it prints how many numbers are kept, what each filter removes alone and in the chain, and the "
        "list's cost a draw, its exact chance of a hit and its expected return under the prize table (prizes.csv in "
-       "the data folder, else the bundled default). History-based filters read the draw at --row and older draws "
+       "the data folder, else the installed one, else the bundled default), as plays reads it. History-based filters "
+       "read the draw at --row and older draws "
        "only; a ranking's window is its own or --last. Lists and patterns are comma-separated, a range A-B is "
        "inclusive.",
        {"--file", "--row", "--last", "--sieve"},

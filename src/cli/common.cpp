@@ -18,6 +18,12 @@ SeparationLayout LayoutOption(const std::string& layout) {
 
 }  // namespace
 
+void SayError(Context& ctx, const Error& error) {
+  // Line by line: a detail of several lines (bad rows one a line) keeps them.
+  const std::string text = ErrorText(error);
+  for (const std::string_view line : SplitLines(text)) ctx.err << EscapeControls(line) << '\n';
+}
+
 bool LoadModel(Context& ctx, DrawModel& model) {
   // No home: DataFolder() said why on stderr; no draw file is looked for in the current folder.
   if (!ctx.options.file && platform::DataFolder().empty()) {
@@ -26,12 +32,12 @@ bool LoadModel(Context& ctx, DrawModel& model) {
   }
   const std::string path =
       ctx.options.file ? *ctx.options.file : (std::filesystem::path(platform::DataFolder()) / DrawFileName()).string();
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
-    ctx.err << "Error - file " << path << " not found!\n";
+  const Result<std::string> text = ReadWholeFile(path);
+  if (!text) {
+    SayError(ctx, text.Failure());
     return false;
   }
-  const LoadResult result = ParseDrawFile(text);
+  const LoadResult result = ParseDrawFile(*text);
   for (const std::string& message : result.Messages()) ctx.err << message << '\n';
   model.Load(result.draws, path);
 

@@ -90,12 +90,12 @@ int RunFilterCommand(Context& ctx) {
   }
   // The set's filters first, then those typed, in the order typed.
   if (request.set) {
-    std::string text;
-    if (!ReadWholeFile(*request.set, text)) {
-      ctx.err << "Error - file " << *request.set << " not found!\n";
+    const Result<std::string> text = ReadWholeFile(*request.set);
+    if (!text) {
+      SayError(ctx, text.Failure());
       return kFailure;
     }
-    Result<filters::FilterSet> set = filters::ReadFilterSet(text, *request.set, ctx.options.last);
+    Result<filters::FilterSet> set = filters::ReadFilterSet(*text, *request.set, ctx.options.last);
     if (!set) {
       ctx.err << "drawlyze-cli: " << set.Failure().subject << " " << set.Failure().detail << '\n';
       return kUsage;
@@ -125,20 +125,17 @@ int RunFilterCommand(Context& ctx) {
   if (!LoadModel(ctx, model)) return kFailure;
   if (!CheckRow(ctx, model.history)) return kUsage;
   if (ctx.options.sieve && !LoadSieveOption(ctx, model)) return kFailure;
-  Result<plays::PrizeTable> table = plays::LoadPrizeTable(platform::PrizeTablePaths(platform::DataFolder()));
-  if (!table) {
-    ctx.err << ErrorText(table.Failure()) << '\n';
-    return kFailure;
-  }
+  plays::PrizeTable table;
+  if (!LoadPrizes(ctx, table)) return kFailure;
   const plays::BetType bet = request.bet.value_or(plays::BetType::Straight);
   const plays::Cents amount = request.amount.value_or(plays::kOneUnit);
 
   const filters::FilterContext context{&model.history, ctx.options.row - 1, &model.sieve, nullptr};
   const filters::ChainResult chain = filters::EvaluateChain(request.filters, context);
-  const filters::ListSummary list = filters::SummarizeList(chain.kept, bet, amount, *table);
+  const filters::ListSummary list = filters::SummarizeList(chain.kept, bet, amount, table);
   const std::string why = filters::WhyNothingPasses(request.filters, chain);
   if (!request.list && !request.backtest) {
-    for (const std::string& line : filters::SummaryLines(request.filters, chain, list, *table)) ctx.out << line << '\n';
+    for (const std::string& line : filters::SummaryLines(request.filters, chain, list, table)) ctx.out << line << '\n';
     if (!why.empty()) ctx.err << "drawlyze-cli: " << why << '\n';
     return why.empty() ? kOk : kUsage;
   }
@@ -163,7 +160,7 @@ int RunFilterCommand(Context& ctx) {
   options.seed = request.seed;
   options.sieve = &model.sieve;
   Result<filters::FilterBacktestResult> result =
-      filters::RunFilterBacktest(model.history, request.filters, options, *table);
+      filters::RunFilterBacktest(model.history, request.filters, options, table);
   if (!result) {
     ctx.err << "drawlyze-cli: the backtest " << result.Failure().detail << '\n';
     return kUsage;
@@ -172,7 +169,7 @@ int RunFilterCommand(Context& ctx) {
     for (const std::string& line : filters::FilterBacktestCsv(model.history, *result)) ctx.out << line << "\r\n";
     return kOk;
   }
-  for (const std::string& line : filters::FilterBacktestReport(*result, *table)) ctx.out << line << '\n';
+  for (const std::string& line : filters::FilterBacktestReport(*result, table)) ctx.out << line << '\n';
   return kOk;
 }
 

@@ -21,6 +21,7 @@
 #include "core/files/save_target.h"
 #include "core/files/whole_file.h"
 #include "platform/data_folder.h"
+#include "update/http/download_error.h"
 #include "update/http/http_cli.h"
 #include "update/http/http_url.h"
 #include "update/updater/run_update.h"
@@ -66,11 +67,11 @@ class Output {
     const SaveTarget kind = InspectSaveTarget(target);
     if (kind.kind == SaveTargetKind::Replaceable) {
       fd_ = CreateTemporaryBeside(target, ".part", temporary_);
-      if (fd_ < 0) failure_ = std::strerror(errno);
+      if (fd_ < 0) failure_ = {ErrorKind::CannotWrite, target, std::strerror(errno)};
     } else if (Result<int> fd = OpenStraightTarget(target, kind); fd) {
       fd_ = *fd;
     } else {
-      failure_ = fd.Failure().detail;
+      failure_ = fd.Failure();
     }
     if (fd_ >= 0) file_.open(fd_, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
   }
@@ -85,26 +86,28 @@ class Output {
   QFile* Stream() { return file_.isOpen() ? &file_ : nullptr; }
   const std::string& Temporary() const { return temporary_; }
   // Why there is no stream.
-  const std::string& Failure() const { return failure_; }
+  const Error& Failure() const { return failure_; }
 
   // Flushes what was written and puts it in place.
-  bool Commit() {
+  Status Commit() {
     file_.close();
     const bool ok = ::fsync(fd_) == 0 || errno == EINVAL || errno == EROFS;
+    const int error = errno;
     const bool closed = ::close(fd_) == 0;
     fd_ = -1;
-    if (!ok || !closed) return false;
-    if (temporary_.empty()) return true;
-    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) return false;
+    if (!ok || !closed) return Error{ErrorKind::CannotWrite, target_, std::strerror(ok ? errno : error)};
+    if (temporary_.empty()) return {};
+    if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
+      return Error{ErrorKind::CannotWrite, target_, std::strerror(errno)};
     temporary_.clear();
     SyncParentFolder(target_);
-    return true;
+    return {};
   }
 
  private:
   std::string target_;
   std::string temporary_;
-  std::string failure_;
+  Error failure_{ErrorKind::CannotWrite, target_, {}};
   int fd_ = -1;
   QFile file_;
 };
@@ -131,8 +134,7 @@ int RunGetCommand(Context& ctx) {
   }
   ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
   if (!out.Stream()) {
-    ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1])
-            << (out.Failure().empty() ? "" : ": " + out.Failure()) << '\n';
+    SayError(ctx, out.Failure());
     return kFailure;
   }
   // The body goes to the file as it arrives: no size limit, no memory held.
@@ -142,13 +144,12 @@ int RunGetCommand(Context& ctx) {
   try {
     cli.Get();
   } catch (const http::EHttpException& e) {
-    // The reason is the server's own text: no byte of it reaches the terminal as a control.
-    ctx.err << "drawlyze-cli: get: " << EscapeControls(http::WithoutUserInfo(ctx.args[0])) << ": "
-            << EscapeControls(e.Reason()) << " (status " << e.Status() << ")\n";
+    // The reason is the server's own text: SayError lets no byte of it reach the terminal as a control.
+    SayError(ctx, http::DownloadError(cli, e, ctx.args[0]));
     return kFailure;
   }
-  if (!out.Commit()) {
-    ctx.err << "drawlyze-cli: get: cannot write " << EscapeControls(ctx.args[1]) << '\n';
+  if (const Status committed = out.Commit(); !committed) {
+    SayError(ctx, committed.Failure());
     return kFailure;
   }
   ctx.err << cli.RcvdCount() << " bytes saved to " << EscapeControls(ctx.args[1]) << '\n';
@@ -172,7 +173,7 @@ int RunUpdateCommand(Context& ctx) {
   callbacks.onArchiveEntry = [&](int, const ZipReport& r) {
     if (r.status != kZipStatusEnd) ctx.out << EscapeControls(r.name) << '\n';
   };
-  callbacks.showMessage = [&](const std::string& text) { ctx.err << EscapeControls(text) << '\n'; };
+  callbacks.showFailure = [&](const Error& failure) { SayError(ctx, failure); };
   callbacks.loadDrawFile = [&](const std::string& path) {
     ctx.options.file = path;
     DrawHistory history;

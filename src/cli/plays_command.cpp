@@ -15,18 +15,18 @@ constexpr const char* kPlaysUsage =
     "usage: drawlyze-cli [--file PATH] plays check PLAYSFILE [--prizes FILE] [--csv]\n"
     "       drawlyze-cli plays odds [--prizes FILE]\n";
 
-// --prizes FILE, else prizes.csv of the data folder or of the installation,
-// else the bundled default. A file that is there and wrong is a failure.
+}  // namespace
+
 bool LoadPrizes(Context& ctx, plays::PrizeTable& table) {
   if (ctx.options.prizes) {
-    std::string text;
-    if (!ReadWholeFile(*ctx.options.prizes, text)) {
-      ctx.err << "Error - file " << *ctx.options.prizes << " not found!\n";
+    const Result<std::string> text = ReadWholeFile(*ctx.options.prizes);
+    if (!text) {
+      SayError(ctx, text.Failure());
       return false;
     }
-    Result<plays::PrizeTable> read = plays::ReadPrizeTable(text, *ctx.options.prizes);
+    Result<plays::PrizeTable> read = plays::ReadPrizeTable(*text, *ctx.options.prizes);
     if (!read) {
-      ctx.err << ErrorText(read.Failure()) << '\n';
+      SayError(ctx, read.Failure());
       return false;
     }
     table = *read;
@@ -34,12 +34,14 @@ bool LoadPrizes(Context& ctx, plays::PrizeTable& table) {
   }
   Result<plays::PrizeTable> loaded = plays::LoadPrizeTable(platform::PrizeTablePaths(platform::DataFolder()));
   if (!loaded) {
-    ctx.err << ErrorText(loaded.Failure()) << '\n';
+    SayError(ctx, loaded.Failure());
     return false;
   }
   table = *loaded;
   return true;
 }
+
+namespace {
 
 int RunOdds(Context& ctx) {
   if (ctx.args.size() != 1) {
@@ -58,14 +60,14 @@ int RunCheck(Context& ctx) {
     return kUsage;
   }
   const std::string& path = ctx.args[1];
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
-    ctx.err << "Error - file " << path << " not found!\n";
+  const Result<std::string> text = ReadWholeFile(path);
+  if (!text) {
+    SayError(ctx, text.Failure());
     return kFailure;
   }
-  Result<plays::PlaysFile> file = plays::ReadPlays(text, path);
+  Result<plays::PlaysFile> file = plays::ReadPlays(*text, path);
   if (!file) {
-    ctx.err << ErrorText(file.Failure()) << '\n';
+    SayError(ctx, file.Failure());
     return kFailure;
   }
   // Listed as the draw file's incorrect lines are: on stderr, the rest used.

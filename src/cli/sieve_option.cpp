@@ -9,14 +9,13 @@ namespace drawlyze::cli {
 // As the editor would: start patterns, the file loaded into both memos as the
 // Load button does, then the parse of closing the editor.
 bool LoadSieveOption(Context& ctx, DrawModel& model) {
-  PatternLists lists;
-  std::string error;
-  if (!ReadPatternFile(*ctx.options.sieve, lists, error)) {
-    ctx.err << error << '\n';
+  Result<PatternLists> lists = ReadPatternFile(*ctx.options.sieve);
+  if (!lists) {
+    SayError(ctx, lists.Failure());
     return false;
   }
   model.sieve = StartSievePatterns();
-  const SieveParseResult parse = ParsePatternMemos(lists.more, lists.less, model.sieve);
+  const SieveParseResult parse = ParsePatternMemos(lists->more, lists->less, model.sieve);
   // A number too large stops the parse; the view still shows what was parsed.
   if (!parse.ok) ctx.err << parse.error << '\n';
   return true;

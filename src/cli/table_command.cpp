@@ -50,8 +50,8 @@ int RunStateCommand(Context& ctx) {
     Thresholds thresholds;
     std::copy(ctx.args.begin(), ctx.args.end(), thresholds.begin());
     const std::string path = (std::filesystem::path(platform::DataFolder()) / kStateSettingsFileName).string();
-    if (!SaveStateSettings(path, thresholds)) {
-      ctx.err << "Error - file " << path << " cannot be written!\n";
+    if (const Status saved = SaveStateSettings(path, thresholds); !saved) {
+      SayError(ctx, saved.Failure());
       return kFailure;
     }
   }

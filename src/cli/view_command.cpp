@@ -32,13 +32,15 @@ int RunViewCommand(Context& ctx) {
 
   const Chart chart = RunView(option, MakeViewInput(model));
   if (ctx.options.png || ctx.options.svg) {
-    std::string error;
     const PaintingApplication app;
-    if ((ctx.options.png && !SaveChartPng(chart, *ctx.options.png, error)) ||
-        (ctx.options.svg && !WriteChartFile(*ctx.options.svg, ChartSvg(chart, OptionCaption(option)), error))) {
-      ctx.err << "drawlyze-cli: " << error << '\n';
-      return kFailure;
-    }
+    const Status saved = ctx.options.png ? SaveChartPng(chart, *ctx.options.png) : Status();
+    const Status svg =
+        saved && ctx.options.svg ? WriteChartFile(*ctx.options.svg, ChartSvg(chart, OptionCaption(option))) : Status();
+    for (const Status* status : {&saved, &svg})
+      if (!*status) {
+        SayError(ctx, status->Failure());
+        return kFailure;
+      }
     return kOk;
   }
   if (ctx.options.chart)

@@ -18,6 +18,7 @@
 #include "core/views/views.h"
 #include "gui/count_combo.h"
 #include "gui/draw_grid.h"
+#include "gui/error_message.h"
 #include "gui/form_filters.h"
 #include "gui/form_import.h"
 #include "gui/form_plays.h"
@@ -187,6 +188,12 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   xpCheckBox_grid->setToolTip("Grid ON/OFF");
   xpComboBox_grid->setToolTip("Grid's step");
   xpComboBox_grid_bias->setToolTip("Grid's bias");
+  // Names read aloud where the caption is a sign or the control has none.
+  StringGrid1->setAccessibleName("Draws");
+  Button_left_right->setAccessibleName("Separation: sort or reverse");
+  Button_center->setAccessibleName("Separation: as drawn");
+  xpComboBox_grid->setAccessibleName("Grid's step");
+  xpComboBox_grid_bias->setAccessibleName("Grid's bias");
 
   // The option group: thirteen options below its title, the model's option
   // (item 0 at the start) selected; each says what its view shows.
@@ -307,7 +314,7 @@ void TForm1::LocateDrawFile(const char* drawFileArgument) {
     return;
   }
   const QString drawFileName = QString::fromStdString(DrawFileName());
-  drawlyze::gui::ShowMessage("Error - file " + drawFileName + " not found!", this);
+  drawlyze::gui::ShowError({drawlyze::ErrorKind::NotFound, drawlyze::DrawFileName(), {}}, this);
   const QString path = drawlyze::gui::OpenFileName(drawFileName, "*.txt (*.txt);;*.* (*)", this);
   if (!path.isEmpty()) LoadDrawFile(path);
 }
@@ -466,7 +473,13 @@ void TForm1::FormResize() {
   const int h = RadioGroup1->height() / kOptionCount;
   const auto top = [](QWidget* w, int y) { w->move(w->x(), y); };
   MenuBar1->setGeometry(0, 0, width(), MenuBar1->sizeHint().height());
-  top(StringGrid1, height() - StringGrid1->height() - kBottomMargin);
+  // The table starts below the chart band and takes every row a taller window
+  // has (at the designed height it is as designed); the controls keep their
+  // places beside its top. Its columns fill its designed width, so a wider
+  // window leaves it as wide as designed.
+  const int tableTop = ChartBand().bottom() + 1;
+  StringGrid1->setGeometry(StringGrid1->x(), tableTop, StringGrid1->width(),
+                           std::max(kTableHeight, height() - tableTop - kBottomMargin));
   top(RadioGroup1, StringGrid1->y());
   const int below = RadioGroup1->y() + RadioGroup1->height() + 10;
   top(ComboBox_last_draws, below);

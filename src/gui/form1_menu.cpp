@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/views/views.h"
+#include "gui/error_message.h"
 #include "gui/form1.h"
 #include "gui/form_help.h"
 #include "gui/form_import.h"
@@ -171,7 +172,7 @@ void TForm1::ImportResults1Click() {
 
 void TForm1::OpenRecentClick(const QString& path) {
   if (!QFileInfo(path).isFile()) {
-    drawlyze::gui::ShowMessage("Error - file " + path + " not found!", this);
+    drawlyze::gui::ShowError({drawlyze::ErrorKind::NotFound, path.toStdString(), {}}, this);
     drawlyze::gui::ForgetRecentFile(model_.Folder(), path);
     return;
   }

@@ -13,6 +13,7 @@
 #include "gui/form_table.h"
 #include "gui/form_updater.h"
 #include "gui/forms.h"
+#include "gui/keyboard_access.h"
 #include "gui/styled_controls.h"
 
 namespace drawlyze::gui {
@@ -24,8 +25,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_updater = new TForm_updater(model, Form1);
   Form_statistics = new TForm_statistics(model, *this, Form1);
   Form_memo = new TForm_memo(Form_statistics);
-  // A child of the report window, so the modal report leaves it usable.
-  Form_backtest_chart = new TForm_backtest_chart(Form_memo);
+  Form_backtest_chart = Form_memo->Chart1;  // a pane of the report window
   Form_Table = new TForm_Table(model, *this, Form_statistics);
   Form_Stat = new TForm_Stat(model, Form_Table);
   Form_import = new TForm_import(model, Form1);
@@ -44,6 +44,9 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   for (QWidget* window : windows)
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, Form_help,
                      [help = Form_help] { help->ShowHelp(); });
+  // Every window read by name and reached by Tab, the help included.
+  for (QWidget* window : windows) MakeKeyboardReachable(window);
+  MakeKeyboardReachable(Form_help);
 }
 
 Forms::~Forms() { delete Form1; }  // the others are its children

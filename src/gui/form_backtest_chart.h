@@ -1,11 +1,12 @@
 #pragma once
-// The backtest chart window: each rule's running hit rate against chance.
+// The backtest chart: each rule's running hit rate against chance. A pane of
+// the report window, beside the backtest's table or on a tab of its own.
 
-#include <QDialog>
+#include <QWidget>
 
 #include "core/backtest/backtest.h"
 
-class TForm_backtest_chart : public QDialog {
+class TForm_backtest_chart : public QWidget {
   Q_OBJECT
 
  public:
@@ -14,10 +15,11 @@ class TForm_backtest_chart : public QDialog {
   // Replaces the charts by those of the result.
   void SetResult(const drawlyze::BacktestResult& result);
 
-  // Places the window beside the report, moving the report to the screen's
-  // right edge when that leaves the charts more room; over the report's left
-  // part on a screen too small for both. Before either shows.
-  void PlaceBeside(QWidget* report);
+  // Narrower than this, the three charts and their legends get cramped;
+  // wider than the other, they show nothing more.
+  static constexpr int kMinWidth = 560;
+  static constexpr int kMaxWidth = 1000;
+  static constexpr int kMinHeight = 660;  // three charts, each legend whole
 
  private:
   QWidget* charts_ = nullptr;

@@ -16,18 +16,18 @@
 #include "core/files/whole_file.h"
 #include "core/filters/filter_set.h"
 #include "core/import/cell_values.h"
+#include "gui/error_message.h"
 #include "gui/form_filters.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "gui/save_actions.h"
 #include "platform/data_folder.h"
 
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-void SayFailure(const drawlyze::Error& error, QWidget* parent) {
-  drawlyze::gui::ShowMessage(Q(drawlyze::ErrorText(error)), parent);
-}
+void SayFailure(const drawlyze::Error& error, QWidget* parent) { drawlyze::gui::ShowError(error, parent); }
 
 }  // namespace
 
@@ -41,7 +41,7 @@ void TForm_filters::LoadPrizes() {
     return;
   }
   table_ = drawlyze::plays::DefaultPrizeTable();
-  tableProblem_ = Q(drawlyze::ErrorText(table.Failure())) + " The bundled prize table is used.";
+  tableProblem_ = drawlyze::gui::ErrorMessage(table.Failure()) + " The bundled prize table is used.";
 }
 
 void TForm_filters::Button_backtestClick() {
@@ -151,28 +151,26 @@ void TForm_filters::Button_save_listClick() {
       drawlyze::gui::SaveFileNameOfType("filter_list.txt", {"Text (*.txt)", "CSV (*.csv)"}, type, this);
   if (path.isEmpty()) return;
   const std::string text = type == 1 ? drawlyze::filters::ListCsv(list_) : drawlyze::filters::ListText(list_);
-  if (!drawlyze::WriteFileWhole(path.toStdString(), text))
-    SayFailure({drawlyze::ErrorKind::CannotWrite, path.toStdString(), ""}, this);
+  drawlyze::gui::WriteSavedFile(path, text, this);
 }
 
 void TForm_filters::Button_save_setClick() {
   Recount();
   const QString path = drawlyze::gui::SaveFileName("filters.txt", "Filter sets (*.txt);;All files (*)", this);
   if (path.isEmpty()) return;
-  if (!drawlyze::WriteFileWhole(path.toStdString(), drawlyze::filters::FormatFilterSet(CurrentFilterSet())))
-    SayFailure({drawlyze::ErrorKind::CannotWrite, path.toStdString(), ""}, this);
+  drawlyze::gui::WriteSavedFile(path, drawlyze::filters::FormatFilterSet(CurrentFilterSet()), this);
 }
 
 void TForm_filters::Button_open_setClick() {
   const QString path = drawlyze::gui::OpenFileName("filters.txt", "Filter sets (*.txt);;All files (*)", this);
   if (path.isEmpty()) return;
-  std::string text;
-  if (!drawlyze::ReadWholeFile(path.toStdString(), text)) {
-    SayFailure({drawlyze::ErrorKind::NotFound, path.toStdString(), ""}, this);
+  const drawlyze::Result<std::string> text = drawlyze::ReadWholeFile(QFile::encodeName(path).toStdString());
+  if (!text) {
+    SayFailure(text.Failure(), this);
     return;
   }
   drawlyze::Result<drawlyze::filters::FilterSet> set =
-      drawlyze::filters::ReadFilterSet(text, path.toStdString(), model_.selection.lastDraws);
+      drawlyze::filters::ReadFilterSet(*text, path.toStdString(), model_.selection.lastDraws);
   if (!set) {
     SayFailure(set.Failure(), this);
     return;

@@ -43,7 +43,9 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                        "Draws\"; \"Table\" opens the Table window; \"Backtest\" tests whether simple rules "
                        "would have predicted the next draw, \"Randomness\" whether the draws look random."},
                       {"Report", "The text of a report, to select, copy or save."},
-                      {"Backtest chart", "Each rule's hit rate against the rate of chance, beside its report."},
+                      {"Backtest chart",
+                       "Each rule's hit rate against the rate of chance, beside or below its report (on a "
+                       "small screen on a tab of the report window)."},
                       {"Table",
                        "Every draw with its derived columns; \"State\" counts, for each column, how many of the "
                        "newest draws lie above and below a threshold."},
@@ -58,6 +60,10 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                        "Your own plays, checked against every draw they cover and priced by the prize table "
                        "(prizes.csv), with the totals beside their exact expectation; Save keeps them in "
                        "plays.csv. A new win is announced once, after the draws load."},
+                      {"Filters",
+                       "Narrows the 1,000 numbers by sums, patterns, digits, pairs and the history; what "
+                       "passes is a list to play (\"Add to plays\"), save or backtest on past draws against "
+                       "random lists of its size. The \"Filters\" button or Analysis → Filters… opens it."},
                   }),
               "Label_windows", this);
   Label_windows->setWordWrap(true);
@@ -73,7 +79,10 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                                    "the report as text or CSV; Table window: save it as CSV."},
                                   {"Esc",
                                    "Main, report and Table windows: maximise or restore; "
-                                   "a dialog: close it."},
+                                   "the report with the backtest chart, or a dialog: close it."},
+                                  {"Tab",
+                                   "Any window: the next control, left to right and top to bottom "
+                                   "(Shift+Tab the one before); the arrow keys move among the options."},
                                   {"Double click", "Table window: copy that column; the title names it."},
                                   {"Right click",
                                    "Chart: copy or save its text or image; Table window: Copy All, "

@@ -14,6 +14,7 @@
 #include "core/import/import.h"
 #include "core/plays/odds.h"
 #include "core/plays/prizes.h"
+#include "gui/error_message.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "gui/save_actions.h"
@@ -213,12 +214,11 @@ void TForm_plays::FormCreate() {
   LoadPrizes();
   path_ = QDir(model_.Folder()).filePath(QString::fromLatin1(kPlaysFileName.data(), kPlaysFileName.size()));
   QString problem;
-  std::string text;
   if (QFileInfo(path_).isFile()) {
-    if (!ReadWholeFile(QFile::encodeName(path_).toStdString(), text)) {
-      problem = "Error - file " + path_ + " cannot be read!";
-    } else if (Result<PlaysFile> file = ReadPlays(text, Bytes(path_)); !file) {
-      problem = Text(ErrorText(file.Failure()));
+    if (const Result<std::string> text = ReadWholeFile(QFile::encodeName(path_).toStdString()); !text) {
+      problem = gui::ErrorMessage(text.Failure());
+    } else if (Result<PlaysFile> file = ReadPlays(*text, Bytes(path_)); !file) {
+      problem = gui::ErrorMessage(file.Failure());
     } else {
       plays_ = file->plays;
       bad_ = file->bad;
@@ -256,7 +256,7 @@ bool TForm_plays::LoadPrizes() {
   const Result<PrizeTable> table =
       LoadPrizeTable(platform::PrizeTablePaths(QFile::encodeName(model_.Folder()).toStdString()));
   if (!table) {
-    tableProblem_ = Text(ErrorText(table.Failure()));
+    tableProblem_ = gui::ErrorMessage(table.Failure());
     ShowNote();
     return false;
   }
@@ -531,14 +531,14 @@ void TForm_plays::NoteWins(bool announce) {
 }
 
 bool TForm_plays::OpenPlaysFile(const QString& path) {
-  std::string text;
-  if (!ReadWholeFile(QFile::encodeName(path).toStdString(), text)) {
-    gui::ShowMessage("Error - file " + path + " not found!", this);
+  const Result<std::string> text = ReadWholeFile(QFile::encodeName(path).toStdString());
+  if (!text) {
+    gui::ShowError(text.Failure(), this);
     return false;
   }
-  Result<PlaysFile> file = ReadPlays(text, Bytes(path));
+  Result<PlaysFile> file = ReadPlays(*text, Bytes(path));
   if (!file) {
-    gui::ShowMessage(Text(ErrorText(file.Failure())), this);
+    gui::ShowError(file.Failure(), this);
     return false;
   }
   plays_ = file->plays;

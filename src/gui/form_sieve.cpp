@@ -1,11 +1,13 @@
 #include "gui/form_sieve.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <string>
 #include <vector>
 
 #include "core/history/draw_history.h"
 #include "core/sieve/sieve_pattern_file.h"
+#include "gui/error_message.h"
 #include "gui/latin1.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
@@ -67,6 +69,8 @@ void TForm_Sieve::FormCreate() {
   for (QLabel* label : {Label1, Label2}) drawlyze::gui::FillBackground(label);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setAccessibleName(Label1->text());  // the captions stand below the lists
+  Memo2->setAccessibleName(Label2->text());
 
   connect(xpButton_Save, &QPushButton::clicked, this, [this] { xpButton_SaveClick(); });
   connect(xpButton_Load, &QPushButton::clicked, this, [this] { xpButton_LoadClick(); });
@@ -114,21 +118,21 @@ QString TForm_Sieve::ChooseFile(bool save) {
 void TForm_Sieve::xpButton_SaveClick() {
   const QString path = ChooseFile(true);
   if (path.isEmpty()) return;
-  std::string error;
-  if (!WritePatternFile(path.toLocal8Bit().toStdString(), {MemoLines(Memo1), MemoLines(Memo2)}, error))
-    gui::ShowMessage(QString::fromLocal8Bit(error.c_str()), this);
+  if (const Status saved =
+          WritePatternFile(QFile::encodeName(path).toStdString(), {MemoLines(Memo1), MemoLines(Memo2)});
+      !saved)
+    gui::ShowError(saved.Failure(), this);
 }
 
 void TForm_Sieve::xpButton_LoadClick() {
   const QString path = ChooseFile(false);
   if (path.isEmpty()) return;
-  PatternLists lists;
-  std::string error;
-  if (!ReadPatternFile(path.toLocal8Bit().toStdString(), lists, error)) {
-    gui::ShowMessage(QString::fromLocal8Bit(error.c_str()), this);
+  const Result<PatternLists> lists = ReadPatternFile(QFile::encodeName(path).toStdString());
+  if (!lists) {
+    gui::ShowError(lists.Failure(), this);
     return;
   }
   // Only the memos change; the patterns follow on closing.
-  SetMemoLines(Memo1, lists.more);
-  SetMemoLines(Memo2, lists.less);
+  SetMemoLines(Memo1, lists->more);
+  SetMemoLines(Memo2, lists->less);
 }

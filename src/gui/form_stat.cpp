@@ -8,6 +8,7 @@
 
 #include "core/table/column_runs.h"
 #include "core/table/state_settings.h"
+#include "gui/error_message.h"
 #include "gui/latin1.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
@@ -92,8 +93,7 @@ void TForm_Stat::FormShow() {
 
 void TForm_Stat::FormHide() {
   if (!Edit_threshold[kFirstDerivedColumn]) return;  // never shown
-  if (!Button_SaveClick())
-    gui::ShowMessage("Error - file " + QDir::toNativeSeparators(settingsPath_) + " cannot be written!", parentWidget());
+  if (const Status saved = Button_SaveClick(); !saved) gui::ShowError(saved.Failure(), parentWidget());
   for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c) remembered_[Slot(c)] = Edit_threshold[c]->text();
   DiscardColumnBlocks();
 }
@@ -111,6 +111,7 @@ void TForm_Stat::BuildColumnBlocks() {
         MakeLabel(this, QString("Label_above_%1").arg(c), kNotCalculated, kBackgroundStart, x, y + 30, width);
     Edit_threshold[c] = new QLineEdit(remembered_[Slot(c)], this);
     Edit_threshold[c]->setObjectName(QString("Edit_threshold_%1").arg(c));
+    Edit_threshold[c]->setAccessibleName(header + " threshold");
     Edit_threshold[c]->setGeometry(x, y + 50, 40, Edit_threshold[c]->sizeHint().height());
     Edit_threshold[c]->show();
     Label_below[c] =
@@ -129,10 +130,7 @@ void TForm_Stat::BuildColumnBlocks() {
       y += 100;
     }
   }
-  // Tab moves through the thresholds in column order.
-  for (int c = kFirstDerivedColumn + 1; c < kTableColumnCount; ++c)
-    setTabOrder(Edit_threshold[c - 1], Edit_threshold[c]);
-  setTabOrder(Edit_threshold[kTableColumnCount - 1], xpButton_Calculate);
+  // Tab visits the thresholds and Calculate in reading order (keyboard_access).
 }
 
 void TForm_Stat::DiscardColumnBlocks() {
@@ -182,8 +180,8 @@ void TForm_Stat::Button_CalculateClick() {
   }
 }
 
-bool TForm_Stat::Button_SaveClick() {
-  if (!Edit_threshold[kFirstDerivedColumn]) return true;
+Status TForm_Stat::Button_SaveClick() {
+  if (!Edit_threshold[kFirstDerivedColumn]) return {};
   Thresholds thresholds;
   for (int c = kFirstDerivedColumn; c < kTableColumnCount; ++c)
     thresholds[Slot(c)] = Edit_threshold[c]->text().toStdString();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "core/error/error.h"
 #include "core/table/draw_columns.h"
 
 namespace drawlyze::gui {
@@ -40,7 +41,7 @@ class TForm_Stat : public QDialog {
   // Handlers. Load and Save have no buttons: showing loads, hiding saves.
   void Button_LoadClick();
   void Button_CalculateClick();
-  bool Button_SaveClick();  // false when the settings file cannot be written
+  drawlyze::Status Button_SaveClick();  // why the settings file cannot be written, if it cannot
 
  protected:
   void showEvent(QShowEvent* event) override;  // FormShow

@@ -1,14 +1,12 @@
 #include "gui/form_statistics.h"
 
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include "core/backtest/backtest.h"
 #include "core/backtest/randomness.h"
 #include "core/model/draw_model.h"
 #include "core/reports/reports.h"
 #include "gui/count_combo.h"
-#include "gui/form_backtest_chart.h"
 #include "gui/form_memo.h"
 #include "gui/form_table.h"
 #include "gui/forms.h"
@@ -133,18 +131,10 @@ void TForm_statistics::xpButton_BacktestClick() {
   xpButton_Backtest->repaint();
   const BacktestResult result = RunBacktest(*in.history, StatisticsBacktestOptions(in.row, in.lastDraws));
   forms_.Form_memo->SetLines(BacktestReport(result), TForm_memo::Tabs::Columns);
-  // The chart comes with its table and goes with it; it shows once the
-  // report has, so that it stacks above it.
-  if (result.tested > 0) {
-    forms_.Form_backtest_chart->SetResult(result);
-    forms_.Form_backtest_chart->PlaceBeside(forms_.Form_memo);
-    QTimer::singleShot(0, forms_.Form_backtest_chart, [this] {
-      if (!forms_.Form_memo->isVisible()) return;
-      forms_.Form_backtest_chart->show();
-    });
-  }
+  // The chart comes with its table and goes with it.
+  if (result.tested > 0) forms_.Form_memo->ShowChart(result);
   ShowReport("Backtest");
-  forms_.Form_backtest_chart->hide();
+  forms_.Form_memo->HideChart();
   xpButton_Backtest->setEnabled(true);
 }
 

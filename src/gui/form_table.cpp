@@ -50,6 +50,7 @@ void TForm_Table::FormCreate() {
   drawlyze::gui::StyleButtons({xpButton_Stat});
 
   StringGrid1->setObjectName("StringGrid1");
+  StringGrid1->setAccessibleName("Table");
   PopupMenu1->setObjectName("PopupMenu1");
   CopyAll1->setObjectName("CopyAll1");
   SaveAsCsv1->setObjectName("SaveAsCsv1");
@@ -124,6 +125,15 @@ void TForm_Table::FormResize() {
   const int below = xpButton_Stat->geometry().bottom() + 6;
   const int gridHeight = std::clamp(frameGeometry().height() - 70, 0, std::max(0, height() - below));
   StringGrid1->setGeometry(0, height() - gridHeight, width(), gridHeight);
+  WidenColumns();
+}
+
+void TForm_Table::WidenColumns() {
+  // As designed up to the designed width; a wider window widens every column
+  // in proportion, so that the grid's cells take the room.
+  for (int c = 0; c < kTableColumnCount && c < static_cast<int>(baseWidths_.size()); ++c)
+    StringGrid1->setColumnWidth(
+        c, baseWidths_[static_cast<std::size_t>(c)] * std::max(width(), kDesignWidth) / kDesignWidth);
 }
 
 void TForm_Table::FormShow() {
@@ -144,6 +154,9 @@ void TForm_Table::FormShow() {
                            new QTableWidgetItem(Text(rows[r][static_cast<std::size_t>(c)])));
   // Numbers and dates come from the file as typed: their columns grow to the widest.
   for (int c : {0, 1}) drawlyze::gui::FitColumnToTexts(StringGrid1, c, kColumnWidths[c]);
+  baseWidths_.clear();
+  for (int c = 0; c < kTableColumnCount; ++c) baseWidths_.push_back(StringGrid1->columnWidth(c));
+  WidenColumns();
   StringGrid1->setUpdatesEnabled(true);
 }
 

@@ -50,8 +50,10 @@ class TForm_Table : public QDialog {
   void FormCreate();
   void FormShow();
   void FormResize();
+  void WidenColumns();
   bool StringGrid1KeyDown(const QKeyEvent* event);
 
   drawlyze::gui::Model& model_;
   const drawlyze::gui::Forms& forms_;
+  std::vector<int> baseWidths_;  // as designed, or as wide as the numbers and dates need
 };

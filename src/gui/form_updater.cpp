@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "gui/error_message.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
 #include "gui/styled_controls.h"
@@ -13,6 +14,7 @@
 TForm_updater::TForm_updater(drawlyze::gui::Model& model, QWidget* parent) : QDialog(parent), model_(model) {
   Label1 = new QLabel("Archive:", this);
   ListBox1 = new QListWidget(this);
+  Label1->setBuddy(ListBox1);  // the list's caption stands above it
   Label2 = new QLabel("URL:", this);
   Edit1_url = new QLineEdit(this);
   Label3 = new QLabel("File in Archive:", this);
@@ -140,9 +142,7 @@ void TForm_updater::RunUpdate() {
   callbacks.onArchiveEntry = [this](int argument, const drawlyze::ZipReport& report) {
     OnArchiveEntry(argument, report);
   };
-  callbacks.showMessage = [this](const std::string& text) {
-    drawlyze::gui::ShowMessage(QString::fromStdString(text), this);
-  };
+  callbacks.showFailure = [this](const drawlyze::Error& failure) { drawlyze::gui::ShowError(failure, this); };
   callbacks.confirmReplace = [this](const std::string& question) {
     return drawlyze::gui::AskYesNo(QString::fromStdString(question), this);
   };

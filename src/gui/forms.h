@@ -2,7 +2,7 @@
 // The program's windows around one model. They are created once, in this
 // order, and live until the set is destroyed: the main window (which loads
 // the draw file and draws the first view), Sieve, Updater, Statistics,
-// report, backtest chart, Table, State, the import window of results exports,
+// report (with the backtest chart, a pane of it), Table, State, the import window of results exports,
 // the Plays window, Filters, and the help that F1 opens in any of them. A window that opens windows created after it
 // receives this set and finds them here when it opens them. The program's main owns the model and the set; nothing is
 // global, so two sets never share state.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
@@ -17,6 +18,8 @@ namespace drawlyze::gui {
 namespace {
 // Room beside a caption for the title bar's icon and buttons.
 constexpr int kTitleBarButtons = 100;
+// The width of a message box that has details.
+constexpr int kDetailsWidth = 560;
 }  // namespace
 
 QString ApplicationTitle() { return QString("Drawlyze %1x%2").arg(DRAW_SIZE).arg(DIGIT_COUNT); }
@@ -30,7 +33,9 @@ std::function<QStringList(const QString&)> g_openFilesHook;
 std::function<QString(const QString&)> g_saveFileHook;
 std::function<QString(const QString&, const QStringList&, int&)> g_saveFileTypeHook;
 
-void ShowMessage(const QString& text, QWidget* parent) {
+void ShowMessage(const QString& text, QWidget* parent) { ShowMessage(text, QString(), parent); }
+
+void ShowMessage(const QString& text, const QString& details, QWidget* parent) {
   if (g_messageHook) {
     g_messageHook(text);
     return;
@@ -39,6 +44,13 @@ void ShowMessage(const QString& text, QWidget* parent) {
   // Messages quote what others wrote (a server's reason phrase, an archive
   // member's name): shown as text, never taken for markup or links.
   box.setTextFormat(Qt::PlainText);
+  if (!details.isEmpty()) {
+    box.setDetailedText(details);  // always plain text
+    // Wide enough that a detail line (a line's number, reason and text) reads on one or two lines.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+      grid->addItem(new QSpacerItem(kDetailsWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
+                    0, 1, grid->columnCount());
+  }
   box.exec();
 }
 

@@ -17,6 +17,9 @@ QString ApplicationTitle();
 
 // A modal message box with the text and an OK button.
 void ShowMessage(const QString& text, QWidget* parent = nullptr);
+// The same with details behind the box's "Show Details..." button (the hook
+// hears the text alone).
+void ShowMessage(const QString& text, const QString& details, QWidget* parent);
 // A modal question with Yes and No buttons; true for Yes.
 bool AskYesNo(const QString& text, QWidget* parent = nullptr);
 // The one-line input dialog; returns the default text when the user cancels.

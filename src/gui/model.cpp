@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "core/files/whole_file.h"
+#include "gui/error_message.h"
 #include "gui/message_box.h"
 #include "platform/data_folder.h"
 
@@ -22,14 +23,19 @@ QString Model::DrawFilePath() const {
 }
 
 bool Model::LoadDrawFile(const QString& path, QWidget* messageParent) {
-  std::string text;
-  if (!ReadWholeFile(QFile::encodeName(path).toStdString(), text)) {
-    ShowMessage("Error - file " + path + " not found!", messageParent);
+  const Result<std::string> text = ReadWholeFile(QFile::encodeName(path).toStdString());
+  if (!text) {
+    ShowError(text.Failure(), messageParent);
     return false;
   }
-  const LoadResult result = ParseDrawFile(text);
-  // UTF-8: a long list of incorrect lines ends with "… and N more".
-  for (const std::string& message : result.Messages()) ShowMessage(QString::fromStdString(message), messageParent);
+  const LoadResult result = ParseDrawFile(*text);
+  // UTF-8: a long list of incorrect lines ends with "… and N more"; each
+  // line's number, reason and text wait behind the box's details button.
+  if (const std::string incorrect = result.IncorrectLinesMessage(); !incorrect.empty())
+    ShowMessage(QString::fromStdString(incorrect), QString::fromStdString(result.IncorrectLinesDetails()),
+                messageParent);
+  if (const std::string older = result.OlderLinesMessage(); !older.empty())
+    ShowMessage(QString::fromStdString(older), messageParent);
   Load(result.draws, path.toStdString());
   emit drawsLoaded();
   return true;

@@ -11,6 +11,7 @@
 #include "core/export/export_text.h"
 #include "core/files/whole_file.h"
 #include "core/views/views.h"
+#include "gui/error_message.h"
 #include "gui/form1.h"
 #include "gui/message_box.h"
 #include "render/chart_files.h"
@@ -64,7 +65,7 @@ bool WriteSavedFile(const QString& path, std::string_view bytes, QWidget* parent
   if (!saved) {
     Error failure = saved.Failure();
     failure.subject = QDir::toNativeSeparators(path).toStdString();
-    ShowMessage(QString::fromStdString(ErrorText(failure)), parent);
+    ShowError(failure, parent);
     return false;
   }
   LastFolder() = QFileInfo(path).absolutePath();

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/backtest/backtest_series.h"
+#include "render/chart_files.h"
 
 namespace drawlyze {
 namespace {
@@ -115,11 +116,8 @@ QWidget* MakeBacktestCharts(const BacktestResult& result, QWidget* parent) {
   return widget;
 }
 
-bool SaveBacktestChartPng(const BacktestResult& result, const std::string& path, std::string& error) {
-  if (result.tested == 0) {
-    error = "no draw was tested, so there is no chart";
-    return false;
-  }
+Status SaveBacktestChartPng(const BacktestResult& result, const std::string& path) {
+  if (result.tested == 0) return Error{ErrorKind::Unreadable, "", "no draw was tested, so there is no chart"};
   std::unique_ptr<QApplication> app;
   if (!QCoreApplication::instance()) {
     static int argc = 3;
@@ -127,8 +125,7 @@ bool SaveBacktestChartPng(const BacktestResult& result, const std::string& path,
     static char* argv[] = {arg0, arg1, arg2, nullptr};
     app = std::make_unique<QApplication>(argc, argv);
   } else if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    error = "the chart needs a widget application";
-    return false;
+    return Error{ErrorKind::CannotWrite, path, "the chart needs a widget application"};
   }
   std::unique_ptr<QWidget> charts(MakeBacktestCharts(result));
   const int count = static_cast<int>(charts->findChildren<QChartView*>().size());
@@ -136,11 +133,8 @@ bool SaveBacktestChartPng(const BacktestResult& result, const std::string& path,
   charts->resize(1100, 380 * std::max(count, 1));
   charts->ensurePolished();
   charts->layout()->activate();
-  if (!charts->grab().save(QString::fromStdString(path), "PNG")) {
-    error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  // Through the chart files' writer: whole or not at all, never half a PNG.
+  return WriteChartFile(path, PngBytes(charts->grab().toImage()));
 }
 
 }  // namespace drawlyze

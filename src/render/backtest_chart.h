@@ -8,14 +8,15 @@
 #include <string>
 
 #include "core/backtest/backtest.h"
+#include "core/error/error.h"
 
 namespace drawlyze {
 
 // One chart per score that the result's rules use (at most three), stacked.
 QWidget* MakeBacktestCharts(const BacktestResult& result, QWidget* parent = nullptr);
 
-// Renders the charts into a PNG. Needs a QApplication; creates an offscreen
-// one when none runs.
-bool SaveBacktestChartPng(const BacktestResult& result, const std::string& path, std::string& error);
+// Renders the charts into a PNG, written whole as the chart's files are. Needs
+// a QApplication; creates an offscreen one when none runs.
+Status SaveBacktestChartPng(const BacktestResult& result, const std::string& path);
 
 }  // namespace drawlyze

@@ -42,15 +42,9 @@ std::string ChartSvg(const Chart& chart, const std::string& title, int height) {
   return bytes.toStdString();
 }
 
-bool WriteChartFile(const std::string& path, const std::string& bytes, std::string& error) {
-  if (bytes.empty()) {
-    error = "cannot write " + path;
-    return false;
-  }
-  const Status saved = WriteFileWhole(path, bytes);
-  if (saved) return true;
-  error = "cannot write " + path + (saved.Failure().detail.empty() ? "" : ": " + saved.Failure().detail);
-  return false;
+Status WriteChartFile(const std::string& path, const std::string& bytes) {
+  if (bytes.empty()) return Error{ErrorKind::CannotWrite, path, "the image could not be encoded"};
+  return WriteFileWhole(path, bytes);
 }
 
 PaintingApplication::PaintingApplication() {

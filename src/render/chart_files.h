@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/chart/chart.h"
+#include "core/error/error.h"
 
 class QGuiApplication;
 
@@ -21,9 +22,9 @@ std::string PngBytes(const QImage& image);
 // text, its lines as lines, so it scales without blur. title names the view.
 std::string ChartSvg(const Chart& chart, const std::string& title, int height = kChartVisibleHeight);
 
-// Writes bytes whole (never half a file), or straight into a device or FIFO;
-// false with error "cannot write PATH: why".
-bool WriteChartFile(const std::string& path, const std::string& bytes, std::string& error);
+// Writes bytes whole (never half a file), or straight into a device or FIFO.
+// No bytes (the encoder gave none) are a failure too, never an empty file.
+Status WriteChartFile(const std::string& path, const std::string& bytes);
 
 // Painting text needs a QGuiApplication: this makes an offscreen one when
 // none runs (drawlyze-cli) and ends it with the scope.

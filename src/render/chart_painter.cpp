@@ -58,9 +58,9 @@ QImage PaintChart(const Chart& chart) {
   return surface;
 }
 
-bool SaveChartPng(const Chart& chart, const std::string& path, std::string& error) {
+Status SaveChartPng(const Chart& chart, const std::string& path) {
   const PaintingApplication app;
-  return WriteChartFile(path, PngBytes(PaintChart(chart)), error);
+  return WriteChartFile(path, PngBytes(PaintChart(chart)));
 }
 
 }  // namespace drawlyze

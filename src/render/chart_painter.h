@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/chart/chart.h"
+#include "core/error/error.h"
 
 namespace drawlyze {
 
@@ -21,6 +22,6 @@ void PaintChart(const Chart& chart, QImage& surface);
 // line of a vector image on the pixels the image's line covers, not across two.
 void PaintChartItems(const Chart& chart, QPainter& painter, QPointF lineOffset = {});
 // Needs a QGuiApplication; creates an offscreen one when none runs.
-bool SaveChartPng(const Chart& chart, const std::string& path, std::string& error);
+Status SaveChartPng(const Chart& chart, const std::string& path);
 
 }  // namespace drawlyze

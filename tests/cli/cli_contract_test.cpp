@@ -128,7 +128,7 @@ TEST_F(CliTest, SvgIsWrittenWholeOrNotAtAll) {
   const fs::path missing = dir / "missing" / "chart.svg";
   run = Cli("--file '" + draws + "' view Skips --svg '" + missing.string() + "'");
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("drawlyze-cli: cannot write " + missing.string() + ": No such file or directory\n"),
+  EXPECT_NE(run.err.find("Error - file " + missing.string() + " cannot be written! No such file or directory\n"),
             std::string::npos)
       << run.err;
   EXPECT_FALSE(fs::exists(missing.parent_path()));

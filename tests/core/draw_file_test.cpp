@@ -108,3 +108,52 @@ TEST(RepeatMarks, CountsDoublesTwiceAndStopsAtTheTwelfthMatch) {
 
 }  // namespace
 }  // namespace drawlyze
+
+namespace drawlyze {
+namespace {
+
+// Each refused line is kept with its number, its start as a message shows it
+// and the first rule it breaks; the details list them in file order.
+TEST(ParseDrawFile, SaysWhyEachLineIsIncorrect) {
+  const struct {
+    std::string line;
+    LineProblem reason;
+    std::string text;
+  } cases[] = {
+      {" \t ", LineProblem::Empty, " \\x09 "},
+      {"1a 01.01.2011 a b 4 9 1 x", LineProblem::BadNumber, "1a 01.01.2011 a b 4 9 1 x"},
+      {"1 01-01-2011 a b 4 9 1 x", LineProblem::BadDate, "1 01-01-2011 a b 4 9 1 x"},
+      {"1 01.01.2011 a b 4 9 1", LineProblem::TooShort, "1 01.01.2011 a b 4 9 1"},
+      {"1234", LineProblem::TooShort, "1234"},
+      {"1 01.01.2011 a b 4 9 one x", LineProblem::BadNumbers, "1 01.01.2011 a b 4 9 one x"},
+      {"1 01.01.2011 a b 4 12 1 x", LineProblem::NotDigitValues, "1 01.01.2011 a b 4 12 1 x"},
+      // Control bytes escaped, and a long line cut after 40 characters.
+      {"1 01.01.2011 a b 4 9 \x1b[2J 1 x", LineProblem::BadNumbers, "1 01.01.2011 a b 4 9 \\x1B[2J 1 x"},
+      {"1 01.01.2011 a b 4 9 1" + std::string(60, '.'), LineProblem::TooShort,
+       "1 01.01.2011 a b 4 9 1" + std::string(18, '.') + "\xE2\x80\xA6"},
+  };
+  std::string text = "1 01.01.2011 a b 4 9 1 x\n";
+  std::string details;
+  long long number = 1;
+  for (const auto& c : cases) {
+    text += c.line + "\n";
+    ++number;
+    details += (details.empty() ? "" : "\n") + std::string("line ") + std::to_string(number) + ": " +
+               std::string(LineProblemText(c.reason)) + ": \"" + c.text + "\"";
+  }
+  const LoadResult r = ParseDrawFile(text);
+  ASSERT_EQ(r.incorrectLines.size(), std::size(cases));
+  for (std::size_t k = 0; k < std::size(cases); ++k) {
+    const IncorrectLine& got = r.incorrectLines[std::size(cases) - 1 - k];  // highest first
+    SCOPED_TRACE(cases[k].line);
+    EXPECT_EQ(got.number, static_cast<long long>(k) + 2);
+    EXPECT_EQ(got.reason, cases[k].reason);
+    EXPECT_EQ(got.text, cases[k].text);
+  }
+  EXPECT_EQ(r.IncorrectLinesMessage(), "Error - incorrect lines: 10 9 8 7 6 5 4 3 2 ");
+  EXPECT_EQ(r.IncorrectLinesDetails(), details);
+  EXPECT_EQ(LineProblemText(LineProblem::BadDate), "the date (the second word) is not digits and points only");
+}
+
+}  // namespace
+}  // namespace drawlyze

@@ -73,6 +73,34 @@ TEST_F(WholeFileTest, FailuresChangeNothing) {
   EXPECT_FALSE(ReadWholeFile((dir_ / "none").string(), text));
 }
 
+// A read that fails says which of its failures it met.
+TEST_F(WholeFileTest, AFailedReadSaysWhy) {
+  fs::create_directory(dir_ / "folder");
+  ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0600), 0);
+  fs::create_symlink(dir_ / "none", dir_ / "dangling");
+  const std::string none = (dir_ / "none").string(), folder = (dir_ / "folder").string(),
+                    fifo = (dir_ / "fifo").string(), dangling = (dir_ / "dangling").string();
+  const struct {
+    std::string path;
+    Error error;
+  } cases[] = {
+      {none, {ErrorKind::NotFound, none, ""}},
+      {dangling, {ErrorKind::NotFound, dangling, ""}},
+      {folder, {ErrorKind::CannotRead, folder, "it is a folder"}},
+      {fifo, {ErrorKind::CannotRead, fifo, "it is no regular file"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    const Result<std::string> read = ReadWholeFile(c.path);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.Failure(), c.error);
+  }
+  ASSERT_TRUE(WriteFileWhole((dir_ / "a.txt").string(), "bytes"));
+  const Result<std::string> read = ReadWholeFile((dir_ / "a.txt").string());
+  ASSERT_TRUE(read);
+  EXPECT_EQ(*read, "bytes");
+}
+
 // What stands at a target decides how it is saved: only a regular file, or
 // nothing, is ever replaced.
 TEST_F(WholeFileTest, InspectSaveTargetTellsWhatStandsThere) {

@@ -13,6 +13,7 @@
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "shown_message_boxes.h"
 
 namespace drawlyze {
 namespace {
@@ -117,6 +118,44 @@ TEST_F(Form1Test, KeysCopyToggleMaximisedAndOpenAnotherFile) {
   gui::g_openFileHook = [](const QString&) { return QString(); };  // cancelled: nothing changes
   Key(Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(form->History().Count(), 1);
+}
+
+// The incorrect lines' message keeps its words; behind its details button
+// each line says its number, why it was refused and how it starts.
+TEST_F(Form1Test, IncorrectLinesShowTheirReasonsInTheDetails) {
+  gui::g_messageHook = nullptr;
+  QStringList texts, details;
+  std::vector<Qt::TextFormat> formats;
+  int width = 0;
+  const testing::ShownMessageBoxes boxes([&](QMessageBox* box) {
+    texts << box->text();
+    details << box->detailedText();
+    width = box->width();
+    formats.push_back(box->textFormat());
+    box->accept();
+  });
+  const QString file = testing::WriteFile(dir, "mixed.txt",
+                                          "7 01.01.2011 a b 1 2 3 x\n"
+                                          "8 01-01-2011 a b 1 2 3 x\n"
+                                          "\n"
+                                          "9 01.01.2011 a b 1 2 <b>x</b>\x1b[2J 3 x\n");
+  ASSERT_TRUE(model.LoadDrawFile(file, form));
+  EXPECT_EQ(texts, QStringList{"Error - incorrect lines: 4 3 2 "});
+  EXPECT_EQ(details, QStringList{"line 2: the date (the second word) is not digits and points only: "
+                                 "\"8 01-01-2011 a b 1 2 3 x\"\n"
+                                 "line 3: the line is empty: \"\"\n"
+                                 "line 4: the numbers (words five to eight) hold other characters than digits: "
+                                 "\"9 01.01.2011 a b 1 2 <b>x</b>\\x1B[2J 3 x\""});
+  EXPECT_EQ(formats, std::vector<Qt::TextFormat>{Qt::PlainText});
+  EXPECT_GE(width, 560);  // a detail line reads whole, not wrapped word by word
+  EXPECT_EQ(form->History().Count(), 1);
+
+  // A file that is not there says so, in the one wording, with no details.
+  texts.clear();
+  details.clear();
+  EXPECT_FALSE(model.LoadDrawFile(dir.filePath("gone.txt"), form));
+  EXPECT_EQ(texts, QStringList{"Error - file " + dir.filePath("gone.txt") + " not found!"});
+  EXPECT_EQ(details, QStringList{""});
 }
 
 TEST_F(Form1Test, GridCheckBoxDrawsTheOverlay) {

@@ -75,7 +75,7 @@ class FormStatisticsTest : public ::testing::Test {
         shown.title = Form_memo->windowTitle();
         shown.text = Form_memo->Memo1->toPlainText();
         shown.buttonEnabled = button->isEnabled();
-        shown.chartShown = forms->Form_backtest_chart->isVisible();
+        shown.chartShown = Form_memo->ChartShown();
         Form_memo->reject();
       });
     });
@@ -219,6 +219,7 @@ TEST_F(FormStatisticsTest, BacktestAndRandomnessShowTheCoreLinesAndTheChart) {
     EXPECT_FALSE(shown.buttonEnabled);
     EXPECT_TRUE(c.button->isEnabled());
     EXPECT_EQ(shown.chartShown, c.chart);
+    EXPECT_FALSE(Form_memo->ChartShown());
     EXPECT_FALSE(forms->Form_backtest_chart->isVisible());
     EXPECT_FALSE(Form_memo->Memo1->document()->defaultTextOption().tabs().isEmpty());
     EXPECT_EQ(Form_memo->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
@@ -228,10 +229,10 @@ TEST_F(FormStatisticsTest, BacktestAndRandomnessShowTheCoreLinesAndTheChart) {
   ASSERT_EQ(charts.size(), 3);
   EXPECT_EQ(qobject_cast<QValueAxis*>(charts[0]->chart()->axes(Qt::Horizontal).at(0))->max(), 4);
 
-  // The twelve reports keep the edit control's own tab stops.
+  // The twelve reports keep the edit control's own tab stops; a long line scrolls.
   Click(Button("xpButton_Sum"));
   EXPECT_TRUE(Form_memo->Memo1->document()->defaultTextOption().tabs().isEmpty());
-  EXPECT_EQ(Form_memo->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(Form_memo->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }
 
 TEST_F(FormStatisticsTest, BacktestWithTooFewDrawsSaysSoAndShowsNoChart) {

@@ -18,6 +18,7 @@
 #include "gui/forms.h"
 #include "gui/message_box.h"
 #include "gui/model.h"
+#include "shown_message_boxes.h"
 
 namespace drawlyze {
 namespace {
@@ -27,25 +28,7 @@ const QByteArray kTwoDraws =
     "1 01.01.2011 Sat Day 4 9 1 x\r\n"
     "2 01.01.2011 Sat Eve 9 1 5 x\r\n";
 
-// Runs `then` on each message box as it is shown (from the box's own event
-// loop), the event a test waits for instead of looking every few milliseconds.
-class ShownMessageBoxes : public QObject {
- public:
-  explicit ShownMessageBoxes(std::function<void(QMessageBox*)> then) : then_(std::move(then)) {
-    QApplication::instance()->installEventFilter(this);
-  }
-  ~ShownMessageBoxes() override { QApplication::instance()->removeEventFilter(this); }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
-      QTimer::singleShot(0, box, [this, box] { then_(box); });
-    return false;
-  }
-
- private:
-  std::function<void(QMessageBox*)> then_;
-};
+using testing::ShownMessageBoxes;
 
 class FormUpdaterTest : public testing::FormsTest {
  protected:
@@ -151,11 +134,38 @@ TEST_F(FormUpdaterTest, AnOlderDrawFileIsInstalledOnlyOnYes) {
 TEST_F(FormUpdaterTest, FailedDownloadKeepsTheDraws) {
   form->Edit1_url->setText(QString::fromStdString(server_->Url("/files/loto3_txt.zip")));
   form->xpButton_Update->click();
-  EXPECT_EQ(messages, QStringList{"Error - update failed: the server answered 404 Not Found"});
+  EXPECT_EQ(messages, QStringList{"Error - " + QString::fromStdString(server_->Url("/files/loto3_txt.zip")) +
+                                  ": the server answered 404 Not Found"});
   EXPECT_EQ(form->ListBox1->count(), 0);
   EXPECT_EQ(main->History().Count(), 4);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"3x10.txt"});
   EXPECT_TRUE(form->xpButton_Update->isEnabled());
+}
+
+// The message names the address the window fetched, never its password, and
+// says when the archive's name was added to an address ending in "/".
+TEST_F(FormUpdaterTest, AFailureNamesTheAddressTried) {
+  const std::string missing = server_->Url("/files/missing.zip");
+  const std::string folder = server_->Url("/files/nothing-here/");
+  const struct {
+    std::string typed;
+    std::string message;
+  } cases[] = {
+      {server_->Url("/files/missing.zip", "reader:secret@127.0.0.1"),
+       "Error - " + missing + ": the server answered 404 Not Found"},
+      {folder, "Error - " + folder +
+                   "loto3_txt.zip: the server answered 404 Not Found (loto3_txt.zip was added to the address, which "
+                   "ends in \"/\")"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    messages.clear();
+    form->Edit1_url->setText(QString::fromStdString(c.typed));
+    form->xpButton_Update->click();
+    EXPECT_EQ(messages, QStringList{QString::fromStdString(c.message)});
+    EXPECT_FALSE(messages.join("").contains("secret"));
+    EXPECT_EQ(main->History().Count(), 4);
+  }
 }
 
 // A server's reason phrase (or a member's name) in a message is text, never
@@ -174,15 +184,17 @@ TEST_F(FormUpdaterTest, TheServersWordsAreShownAsPlainText) {
   form->xpButton_Update->click();
   EXPECT_EQ(formats, std::vector<Qt::TextFormat>{Qt::PlainText});
   EXPECT_EQ(shown.toStdString(),
-            "Error - update failed: the server answered 500 <a href=\"http://repair.test/\">Click here to repair your "
-            "draws</a>");
+            "Error - " + server_->Url("/reason-html") +
+                ": the server answered 500 <a href=\"http://repair.test/\">Click here to repair your "
+                "draws</a>");
 }
 
 // An address ending in "/" is a results directory: the archive's name is appended.
 TEST_F(FormUpdaterTest, ADirectoryAddressFetchesItsArchive) {
   form->Edit1_url->setText(QString::fromStdString(server_->Url("/dir/readme.txt,loto3.txt/")));
   form->xpButton_Update->click();
-  EXPECT_TRUE(form->LastResult().installed) << form->LastResult().failure;
+  EXPECT_TRUE(form->LastResult().installed)
+      << (form->LastResult().failure ? ErrorText(*form->LastResult().failure) : "");
   EXPECT_EQ(form->ListBox1->count(), 2);
   EXPECT_EQ(main->History().Count(), 2);
 }

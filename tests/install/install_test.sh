@@ -88,6 +88,12 @@ cmp -s "$data/3x10.txt" "$usr/share/drawlyze/3x10.txt" || fail "the sample histo
 [ "$(stat -c %a "$data")" = 700 ] || fail "the data folder is open to others"
 run "$home" "$usr/bin/drawlyze-cli" state --save 1 2 3 4 5 6 7 8 9 10 11 x > /dev/null || fail "state --save"
 [ "$(cat "$data/stats_pick_3.txt")" = "$(printf '%s\r\n' 1 2 3 4 5 6 7 8 9 10 11 x)" ] || fail "thresholds not saved"
+# The data folder has no prize table: the installed one prices the filters' list as it prices plays.
+installed_prizes=$usr/share/drawlyze/prizes.csv
+out=$(run "$home" "$usr/bin/drawlyze-cli" filter --kind triples) || fail "installed drawlyze-cli filter"
+[[ $out == *"Prizes: $installed_prizes."* ]] || fail "filter did not read $installed_prizes: $out"
+out=$(run "$home" "$usr/bin/drawlyze-cli" plays odds) || fail "installed drawlyze-cli plays odds"
+[[ $out == *"Prize table: $installed_prizes."* ]] || fail "plays odds did not read $installed_prizes: $out"
 # Not the first start any more: a history the user changed stays as it is.
 printf '1 01.01.2020 a b 1 2 3 x\r\n' > "$work/one.txt"
 run "$home" cp "$work/one.txt" "$data/3x10.txt"

@@ -64,16 +64,25 @@ TEST(BacktestChart, PngIsDrawnOffscreen) {
   App();
   QTemporaryDir dir;
   const std::string path = dir.filePath("chart.png").toStdString();
-  std::string error;
-  ASSERT_TRUE(SaveBacktestChartPng(Result({}), path, error)) << error;
+  const Status saved = SaveBacktestChartPng(Result({}), path);
+  ASSERT_TRUE(saved) << ErrorText(saved.Failure());
   const QImage image(QString::fromStdString(path));
   EXPECT_EQ(image.height(), 3 * 380);
   EXPECT_NE(image.pixel(image.width() / 2, image.height() / 6), image.pixel(2, 2));  // something is drawn
 
   BacktestOptions o;
   o.window = 400;  // more than the history: nothing tested, no chart
-  EXPECT_FALSE(SaveBacktestChartPng(RunBacktest(testing::RandomHistory(300, 3), o), path, error));
-  EXPECT_EQ(error, "no draw was tested, so there is no chart");
+  const Status nothing = SaveBacktestChartPng(RunBacktest(testing::RandomHistory(300, 3), o), path);
+  ASSERT_FALSE(nothing);
+  EXPECT_EQ(ErrorText(nothing.Failure()), "Error - no draw was tested, so there is no chart");
+
+  // A folder that is not there: the one wording, and no file at all.
+  const std::string missing = dir.filePath("none/chart.png").toStdString();
+  const Status unwritable = SaveBacktestChartPng(Result({}), missing);
+  ASSERT_FALSE(unwritable);
+  EXPECT_EQ(ErrorText(unwritable.Failure()),
+            "Error - file " + missing + " cannot be written! No such file or directory");
+  EXPECT_FALSE(QFile::exists(dir.filePath("none")));
 }
 
 }  // namespace

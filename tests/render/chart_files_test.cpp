@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "render/chart_painter.h"
 
@@ -42,6 +44,34 @@ TEST(ChartFiles, SurfaceBandAndSvgHoldWhatTheChartDraws) {
   EXPECT_NE(svg.find("<title>Skips</title>"), std::string::npos);
   EXPECT_NE(svg.find(">07 </text>"), std::string::npos);
   EXPECT_EQ(svg, ChartSvg(MarkedChart(), "Skips"));  // the same chart, the same bytes
+}
+
+// A chart file is written whole or not at all, and its failure is the error
+// value both front ends word: no bytes from the encoder, a folder that is not
+// there, a folder where the file belongs.
+TEST(ChartFiles, AFailedWriteSaysWhyAndLeavesNothing) {
+  QTemporaryDir dir;
+  const std::string folder = dir.filePath("taken").toStdString();
+  ASSERT_TRUE(QDir(dir.path()).mkdir("taken"));
+  const std::string missing = dir.filePath("none/chart.svg").toStdString();
+  const std::string fresh = dir.filePath("empty.png").toStdString();
+  const struct {
+    std::string path;
+    std::string bytes;
+    std::string text;
+  } cases[] = {
+      {fresh, "", "Error - file " + fresh + " cannot be written! the image could not be encoded"},
+      {missing, "<svg/>", "Error - file " + missing + " cannot be written! No such file or directory"},
+      {folder, "<svg/>", "Error - " + folder + ": it is a folder, not a file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    const Status written = WriteChartFile(c.path, c.bytes);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(ErrorText(written.Failure()), c.text);
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"taken"});
+  EXPECT_TRUE(WriteChartFile(dir.filePath("chart.svg").toStdString(), "<svg/>"));
 }
 
 }  // namespace

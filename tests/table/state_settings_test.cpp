@@ -95,7 +95,10 @@ TEST_F(StateSettingsFile, MissingFileLeavesTheThresholds) {
 
 TEST_F(StateSettingsFile, UnwritablePlaceIsReportedAndLeavesNoFile) {
   const std::string inMissingFolder = (dir_ / "no such folder" / std::string(kStateSettingsFileName)).string();
-  EXPECT_FALSE(SaveStateSettings(inMissingFolder, Typed()));
+  const Status missing = SaveStateSettings(inMissingFolder, Typed());
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(ErrorText(missing.Failure()),
+            "Error - file " + inMissingFolder + " cannot be written! No such file or directory");
   fs::create_directory(path_);  // a folder where the file should be
   EXPECT_FALSE(SaveStateSettings(path_, Typed()));
   EXPECT_FALSE(fs::exists(path_ + ".new"));

@@ -98,13 +98,12 @@ class PatternFileTest : public ::testing::Test {
 TEST_F(PatternFileTest, SavedListsLoadBack) {
   const PatternLists lists{{"1 3 5", "0 2 4", "x y"}, {"5 7 9", "", "4 6 8"}};
   const std::string path = PathOf("patterns.txt");
-  std::string error;
-  ASSERT_TRUE(WritePatternFile(path, lists, error)) << error;
+  ASSERT_TRUE(WritePatternFile(path, lists));
   EXPECT_EQ(Read(path), "1 3 5\r\n0 2 4\r\nx y\r\n<-->\r\n5 7 9\r\n\r\n4 6 8\r\n");
-  PatternLists back;
-  ASSERT_TRUE(ReadPatternFile(path, back, error)) << error;
-  EXPECT_EQ(back.more, lists.more);
-  EXPECT_EQ(back.less, lists.less);
+  const Result<PatternLists> back = ReadPatternFile(path);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->more, lists.more);
+  EXPECT_EQ(back->less, lists.less);
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 
@@ -127,20 +126,20 @@ TEST(PatternFile, SplitsAtTheFirstSeparatorLine) {
 }
 
 TEST_F(PatternFileTest, FailuresNameTheFileAndChangeNothing) {
-  std::string error;
-  PatternLists lists{{"keep"}, {"me"}};
+  const PatternLists lists{{"keep"}, {"me"}};
   const std::string missing = PathOf("missing.txt");
-  EXPECT_FALSE(ReadPatternFile(missing, lists, error));
-  EXPECT_EQ(error, "Error - file " + missing + " not found!");
-  EXPECT_EQ(lists.more, Lines{"keep"});
+  const Result<PatternLists> read = ReadPatternFile(missing);
+  ASSERT_FALSE(read);
+  EXPECT_EQ(ErrorText(read.Failure()), "Error - file " + missing + " not found!");
 
   const std::string target = PathOf("no_such_folder/patterns.txt");
-  EXPECT_FALSE(WritePatternFile(target, lists, error));
-  EXPECT_EQ(error, "Error - file " + target + " cannot be written!");
+  const Status written = WritePatternFile(target, lists);
+  ASSERT_FALSE(written);
+  EXPECT_EQ(ErrorText(written.Failure()), "Error - file " + target + " cannot be written! No such file or directory");
   // A folder in the way of the file: the write fails and the folder stays.
   const std::string folder = PathOf("taken");
   std::filesystem::create_directories(folder);
-  EXPECT_FALSE(WritePatternFile(folder, lists, error));
+  EXPECT_FALSE(WritePatternFile(folder, lists));
   EXPECT_TRUE(std::filesystem::is_directory(folder));
   EXPECT_FALSE(std::filesystem::exists(folder + ".tmp"));
 }

@@ -14,6 +14,8 @@ std::string SubjectAndDetail(const Error& error) {
 }  // namespace
 
 std::string ErrorText(const Error& error) {
+  // A failure that names no file ("no data folder") has no file to name.
+  if (error.subject.empty()) return "Error - " + error.detail;
   switch (error.kind) {
     case ErrorKind::NotFound:
       return "Error - file " + error.subject + " not found!";

@@ -73,7 +73,9 @@ using Status = Result<void>;
 
 // The program's own words for a failure, the same in the windows and on the
 // command line: "Error - file X not found!", "Error - file X cannot be
-// written!", and for the other kinds "Error - " with the subject and detail.
+// written!", and for the other kinds (or with no file to name) "Error - "
+// with the subject and detail. The windows show it through
+// gui::ErrorMessage, drawlyze-cli prints it through cli::SayError.
 std::string ErrorText(const Error& error);
 
 }  // namespace drawlyze

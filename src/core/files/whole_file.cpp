@@ -22,11 +22,15 @@ namespace drawlyze {
 
 namespace fs = std::filesystem;
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
+Result<std::string> ReadWholeFile(const std::string& path) {
   std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return false;
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::exists(status)) return Error{ErrorKind::NotFound, path, {}};
+  if (fs::is_directory(status)) return Error{ErrorKind::CannotRead, path, "it is a folder"};
+  if (!fs::is_regular_file(status)) return Error{ErrorKind::CannotRead, path, "it is no regular file"};
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+  if (!in) return Error{ErrorKind::CannotRead, path, errno != 0 ? std::strerror(errno) : ""};
   // Read in place at the size the file has: one copy of it in memory, however
   // large it is; a file that grew meanwhile is read on to its end.
   std::string text;
@@ -36,8 +40,14 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
   text.resize(static_cast<std::size_t>(in.gcount()));
   char block[65536];
   while (in.read(block, sizeof block) || in.gcount() > 0) text.append(block, static_cast<std::size_t>(in.gcount()));
-  if (in.bad()) return false;
-  out = std::move(text);
+  if (in.bad()) return Error{ErrorKind::CannotRead, path, "a read failed"};
+  return text;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+  Result<std::string> read = ReadWholeFile(path);
+  if (!read) return false;
+  out = std::move(*read);
   return true;
 }
 
@@ -147,14 +157,13 @@ int CreateTemporaryBeside(const std::string& target, const char* suffix, std::st
   return -1;
 }
 
-bool WriteFreshFile(const std::string& path, std::string_view bytes) {
+Status WriteFreshFile(const std::string& path, std::string_view bytes) {
   const int fd = CreateFreshFile(path);
-  if (fd < 0) return false;
-  if (WriteFlushClose(fd, bytes)) return true;
+  if (fd < 0) return Error{ErrorKind::CannotWrite, path, std::strerror(errno)};
+  if (WriteFlushClose(fd, bytes)) return {};
   const int error = errno;
   ::unlink(path.c_str());
-  errno = error;
-  return false;
+  return Error{ErrorKind::CannotWrite, path, std::strerror(error)};
 }
 
 bool SyncToDisk(const std::string& path) {

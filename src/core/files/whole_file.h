@@ -11,8 +11,10 @@
 
 namespace drawlyze {
 
-// Reads a regular file as bytes. False when it is missing, not a regular file
-// or cannot be read.
+// Reads a regular file as bytes: NotFound when nothing is there, CannotRead
+// (with the reason) when it is no regular file or cannot be read.
+Result<std::string> ReadWholeFile(const std::string& path);
+// The same as a yes or no, for callers that need no reason.
 bool ReadWholeFile(const std::string& path, std::string& out);
 
 // Replaces (or creates) path with bytes as described above. A link at path is
@@ -37,9 +39,9 @@ std::string TemporaryStem(const std::string& target, std::size_t suffixSize);
 // Removes target's temporaries with suffix left by processes that are gone;
 // how many it removed.
 int RemoveStaleTemporaries(const std::string& target, const char* suffix);
-// Writes bytes as the new file path and flushes it to the disk; false, with
-// no file left, on failure.
-bool WriteFreshFile(const std::string& path, std::string_view bytes);
+// Writes bytes as the new file path and flushes it to the disk; on failure
+// (why in the error) no file is left.
+Status WriteFreshFile(const std::string& path, std::string_view bytes);
 
 // Flushes a file's or a folder's contents to the disk. False when it cannot.
 bool SyncToDisk(const std::string& path);

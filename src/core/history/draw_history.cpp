@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/history/escaped_text.h"
 #include "core/history/text_helpers.h"
 
 namespace drawlyze {
@@ -211,27 +212,56 @@ bool ReadNumbers(const std::string& field, DrawNumbers& numbers) {
 
 }  // namespace
 
-bool ReadDrawLine(std::string_view line, Draw& draw) {
+std::string_view LineProblemText(LineProblem problem) {
+  switch (problem) {
+    case LineProblem::Empty:
+      return "the line is empty";
+    case LineProblem::BadNumber:
+      return "the draw's number (the first word) is not digits only";
+    case LineProblem::BadDate:
+      return "the date (the second word) is not digits and points only";
+    case LineProblem::TooShort:
+      return "fewer than eight words: the numbers are missing";
+    case LineProblem::BadNumbers:
+      return "the numbers (words five to eight) hold other characters than digits";
+    case LineProblem::NotDigitValues:
+      return "A1, A2 and A3 are not three digits from 0 to 9";
+  }
+  return "the line is incorrect";
+}
+
+std::optional<LineProblem> CheckDrawLine(std::string_view line, Draw& draw) {
   ParsedLine parsed = ParseDrawLine(line);
-  if (!parsed.valid || !ReadNumbers(parsed.field, draw.a)) return false;
+  if (!parsed.valid) {
+    const auto dateChar = [](char c) { return IsDigit(c) || c == '.'; };
+    // The first rule of the grammar the line breaks.
+    if (Trim(line).empty()) return LineProblem::Empty;
+    if (!AllOf(parsed.number, IsDigit)) return LineProblem::BadNumber;
+    if (!AllOf(parsed.date, dateChar)) return LineProblem::BadDate;
+    if (parsed.number.empty() || parsed.date.empty() || parsed.field.empty()) return LineProblem::TooShort;
+    return LineProblem::BadNumbers;
+  }
+  if (!ReadNumbers(parsed.field, draw.a)) return LineProblem::NotDigitValues;
   draw.number = std::move(parsed.number);
   draw.date = std::move(parsed.date);
   draw.time = std::move(parsed.time);
-  return true;
+  return std::nullopt;
 }
+
+bool ReadDrawLine(std::string_view line, Draw& draw) { return !CheckDrawLine(line, draw); }
 
 LoadResult ParseDrawFile(std::string_view text) {
   LoadResult result;
   // Only what the load keeps is held: the newest draws and the highest
   // incorrect line numbers, each in a ring that drops its oldest entry.
   std::deque<Draw> newest;
-  std::deque<long long> incorrect;
+  std::deque<IncorrectLine> incorrect;
   long long number = 0;
   std::size_t begin = 0;
   const auto take = [&](std::string_view line) {
     ++number;
     Draw draw;
-    if (ReadDrawLine(line, draw)) {
+    if (const std::optional<LineProblem> problem = CheckDrawLine(line, draw); !problem) {
       newest.push_back(std::move(draw));
       if (newest.size() > static_cast<std::size_t>(MAX_DRAWS)) {
         newest.pop_front();
@@ -239,7 +269,7 @@ LoadResult ParseDrawFile(std::string_view text) {
       }
     } else {
       ++result.incorrectLineCount;
-      incorrect.push_back(number);
+      incorrect.push_back({number, Excerpt(line), *problem});
       if (incorrect.size() > static_cast<std::size_t>(kListedIncorrectLines)) incorrect.pop_front();
     }
   };
@@ -258,19 +288,36 @@ LoadResult ParseDrawFile(std::string_view text) {
   return result;
 }
 
+std::string LoadResult::IncorrectLinesMessage() const {
+  if (incorrectLineCount == 0) return {};
+  std::string text = "Error - incorrect lines: ";
+  for (const IncorrectLine& line : incorrectLines) text += std::to_string(line.number) + ' ';
+  const long long more = incorrectLineCount - static_cast<long long>(incorrectLines.size());
+  if (more > 0) text += "\xE2\x80\xA6 and " + std::to_string(more) + " more";  // U+2026, in UTF-8
+  return text;
+}
+
+std::string LoadResult::OlderLinesMessage() const {
+  if (olderLinesNotLoaded == 0) return {};
+  return std::to_string(olderLinesNotLoaded) + " older lines were not loaded (at most " + std::to_string(MAX_DRAWS) +
+         " draws)";
+}
+
 std::vector<std::string> LoadResult::Messages() const {
   std::vector<std::string> messages;
-  if (incorrectLineCount > 0) {
-    std::string text = "Error - incorrect lines: ";
-    for (long long line : incorrectLines) text += std::to_string(line) + ' ';
-    const long long more = incorrectLineCount - static_cast<long long>(incorrectLines.size());
-    if (more > 0) text += "\xE2\x80\xA6 and " + std::to_string(more) + " more";  // U+2026, in UTF-8
-    messages.push_back(text);
-  }
-  if (olderLinesNotLoaded > 0)
-    messages.push_back(std::to_string(olderLinesNotLoaded) + " older lines were not loaded (at most " +
-                       std::to_string(MAX_DRAWS) + " draws)");
+  for (std::string text : {IncorrectLinesMessage(), OlderLinesMessage()})
+    if (!text.empty()) messages.push_back(std::move(text));
   return messages;
+}
+
+std::string LoadResult::IncorrectLinesDetails() const {
+  std::string details;
+  for (auto it = incorrectLines.rbegin(); it != incorrectLines.rend(); ++it) {
+    if (!details.empty()) details += '\n';
+    details += "line " + std::to_string(it->number) + ": " + std::string(LineProblemText(it->reason)) + ": \"" +
+               it->text + "\"";
+  }
+  return details;
 }
 
 }  // namespace drawlyze

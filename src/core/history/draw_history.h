@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,19 +96,45 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // How many incorrect line numbers a load keeps and its message lists.
 inline constexpr int kListedIncorrectLines = 100;
 
-struct LoadResult {
-  std::vector<Draw> draws;                // newest first (index order)
-  std::vector<long long> incorrectLines;  // 1-based, highest first; the highest kListedIncorrectLines only
-  long long incorrectLineCount = 0;       // all incorrect lines
-  long long olderLinesNotLoaded = 0;      // valid lines beyond MAX_DRAWS, dropped oldest first
-  // Valid lines of the file, the dropped older ones included.
-  long long ValidLineCount() const { return static_cast<long long>(draws.size()) + olderLinesNotLoaded; }
-  // The messages a user sees for this load, in order; empty when all is well.
-  std::vector<std::string> Messages() const;
+// Why the loader refused a line, the first rule it breaks.
+enum class LineProblem : std::uint8_t {
+  Empty,           // nothing but blanks and control characters
+  BadNumber,       // the first word, the draw's number, is not digits only
+  BadDate,         // the second word, the date, is not digits and points only
+  TooShort,        // fewer than eight words: no numbers where they belong
+  BadNumbers,      // the numbers' words hold other characters than digits
+  NotDigitValues,  // A1, A2 and A3 are not three digits 0..9
 };
 
-// One line of a draw file as a draw: false when the line is incorrect (the
-// grammar rejects it, or A1..A3 are not digit values).
+// The reason in the user's words ("the date (the second word) is not digits and points only").
+std::string_view LineProblemText(LineProblem problem);
+
+struct IncorrectLine {
+  long long number = 0;  // 1-based
+  std::string text;      // its start as a message may show it (Excerpt: escaped, at most 40 characters)
+  LineProblem reason = LineProblem::Empty;
+};
+
+struct LoadResult {
+  std::vector<Draw> draws;                    // newest first (index order)
+  std::vector<IncorrectLine> incorrectLines;  // highest first; the highest kListedIncorrectLines only
+  long long incorrectLineCount = 0;           // all incorrect lines
+  long long olderLinesNotLoaded = 0;          // valid lines beyond MAX_DRAWS, dropped oldest first
+  // Valid lines of the file, the dropped older ones included.
+  long long ValidLineCount() const { return static_cast<long long>(draws.size()) + olderLinesNotLoaded; }
+  // The messages a user sees for this load, in order; empty when all is well:
+  // the incorrect lines' message, then the older lines' one, each when there is reason for it.
+  std::vector<std::string> Messages() const;
+  std::string IncorrectLinesMessage() const;  // "Error - incorrect lines: 12 3 "; empty without any
+  std::string OlderLinesMessage() const;      // empty when no line was dropped
+  // The listed incorrect lines in file order, one a line: number, reason, text.
+  std::string IncorrectLinesDetails() const;
+};
+
+// One line of a draw file as a draw, or why it is incorrect (the grammar
+// rejects it, or A1..A3 are not digit values); draw is set only when it is not.
+std::optional<LineProblem> CheckDrawLine(std::string_view line, Draw& draw);
+// The same as a yes or no.
 bool ReadDrawLine(std::string_view line, Draw& draw);
 
 // Checks every line of a draw file's text and keeps the valid draws. Memory

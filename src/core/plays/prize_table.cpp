@@ -156,9 +156,9 @@ Result<PrizeTable> LoadPrizeTable(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     std::error_code ec;
     if (path.empty() || !std::filesystem::exists(path, ec)) continue;
-    std::string text;
-    if (!ReadWholeFile(path, text)) return Error{ErrorKind::CannotRead, path, "the prize table cannot be read"};
-    return ReadPrizeTable(text, path);
+    const Result<std::string> text = ReadWholeFile(path);
+    if (!text) return text.Failure();
+    return ReadPrizeTable(*text, path);
   }
   return DefaultPrizeTable();
 }

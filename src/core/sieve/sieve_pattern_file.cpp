@@ -29,25 +29,14 @@ PatternLists SplitPatternFile(std::string_view text) {
   return lists;
 }
 
-bool WritePatternFile(const std::string& path, const PatternLists& lists, std::string& error) {
-  const Status saved = WriteFileWhole(path, FormatPatternFile(lists));
-  if (saved) return true;
-  // A missing folder keeps the short message; a target that is no file says what it is.
-  Error failure = saved.Failure();
-  if (failure.kind == ErrorKind::CannotWrite) failure.detail.clear();
-  error = ErrorText(failure);
-  return false;
+Status WritePatternFile(const std::string& path, const PatternLists& lists) {
+  return WriteFileWhole(path, FormatPatternFile(lists));
 }
 
-bool ReadPatternFile(const std::string& path, PatternLists& lists, std::string& error) {
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
-    std::error_code ec;
-    error = "Error - file " + path + (std::filesystem::exists(path, ec) ? " cannot be read!" : " not found!");
-    return false;
-  }
-  lists = SplitPatternFile(text);
-  return true;
+Result<PatternLists> ReadPatternFile(const std::string& path) {
+  Result<std::string> text = ReadWholeFile(path);
+  if (!text) return text.Failure();
+  return SplitPatternFile(*text);
 }
 
 }  // namespace drawlyze

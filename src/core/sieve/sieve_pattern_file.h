@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/error/error.h"
+
 namespace drawlyze {
 
 inline constexpr std::string_view kPatternSeparator = "<-->";
@@ -20,9 +22,8 @@ std::string FormatPatternFile(const PatternLists& lists);
 // Less; a text without that line fills both lists with all its lines.
 PatternLists SplitPatternFile(std::string_view text);
 
-// Both return false with a message naming the file and change nothing else:
-// a failed write leaves any earlier file as it was.
-bool WritePatternFile(const std::string& path, const PatternLists& lists, std::string& error);
-bool ReadPatternFile(const std::string& path, PatternLists& lists, std::string& error);
+// A failed write leaves any earlier file as it was.
+Status WritePatternFile(const std::string& path, const PatternLists& lists);
+Result<PatternLists> ReadPatternFile(const std::string& path);
 
 }  // namespace drawlyze

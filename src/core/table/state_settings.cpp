@@ -48,8 +48,8 @@ bool LoadStateSettings(const std::string& path, Thresholds& thresholds) {
   return true;
 }
 
-bool SaveStateSettings(const std::string& path, const Thresholds& thresholds) {
-  return WriteFileWhole(path, FormatStateSettings(thresholds)).Ok();
+Status SaveStateSettings(const std::string& path, const Thresholds& thresholds) {
+  return WriteFileWhole(path, FormatStateSettings(thresholds));
 }
 
 }  // namespace drawlyze

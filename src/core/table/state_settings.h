@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/error/error.h"
 #include "core/table/draw_columns.h"
 
 namespace drawlyze {
@@ -27,7 +28,7 @@ int ApplyStateSettings(std::string_view text, Thresholds& thresholds);
 // False, thresholds untouched, when the file does not exist or cannot be read.
 bool LoadStateSettings(const std::string& path, Thresholds& thresholds);
 // Replaces the file as a whole (a new file renamed over the old one), so a
-// failed write never leaves half a file. False when it cannot be written.
-bool SaveStateSettings(const std::string& path, const Thresholds& thresholds);
+// failed write never leaves half a file.
+Status SaveStateSettings(const std::string& path, const Thresholds& thresholds);
 
 }  // namespace drawlyze

@@ -19,7 +19,7 @@ namespace drawlyze::updater {
 
 namespace fs = std::filesystem;
 
-FolderLock::FolderLock(const std::string& folder) {
+FolderLock::FolderLock(const std::string& folder) : folder_(folder) {
   fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   // A folder that cannot be opened or locked (a file system without locks)
   // does not stop the update; only another update's lock does.
@@ -48,93 +48,92 @@ void StagingFolder::Remove() {
   path_.clear();
 }
 
-bool KeepAsBackup(const std::string& draw, const std::string& backup) {
+Status KeepAsBackup(const std::string& draw, const std::string& backup) {
   if (::link(draw.c_str(), backup.c_str()) == 0) {
     SyncParentFolder(backup);
-    return true;
+    return {};
   }
-  if (errno == EEXIST) return false;
+  if (errno == EEXIST) return Error{ErrorKind::CannotWrite, backup, "a file of that name is there already"};
   // No hard links on this file system: a copy, written and flushed whole.
-  std::string bytes;
-  if (!ReadWholeFile(draw, bytes) || !WriteFreshFile(backup, bytes)) return false;
-  SyncParentFolder(backup);
-  return true;
+  const Result<std::string> bytes = ReadWholeFile(draw);
+  if (!bytes) return bytes.Failure();
+  const Status copied = WriteFreshFile(backup, *bytes);
+  if (copied) SyncParentFolder(backup);
+  return copied;
 }
 
-Replacement ReplaceDrawFile(const std::string& candidate, const std::string& folder, const std::string& drawName,
-                            const std::function<void(std::string_view)>& step) {
+Result<std::string> ReplaceDrawFile(const std::string& candidate, const std::string& folder,
+                                    const std::string& drawName, const std::function<void(std::string_view)>& step) {
   const auto report = [&](std::string_view what) {
     if (step) step(what);
   };
   const fs::path dir(folder);
   const fs::path draw = dir / drawName;
-  Replacement r;
   // A history is a regular file; whatever else stands there stays.
-  if (const SaveTarget target = InspectSaveTarget(draw.string()); target.kind != SaveTargetKind::Replaceable) {
-    r.status = ReplaceStatus::NotAFile;
-    r.what = target.kind == SaveTargetKind::Unusable ? target.what : "it is no regular file";
-    return r;
-  }
+  if (const SaveTarget target = InspectSaveTarget(draw.string()); target.kind != SaveTargetKind::Replaceable)
+    return Error{ErrorKind::NotAFile, drawName,
+                 (target.kind == SaveTargetKind::Unusable ? target.what : "it is no regular file") +
+                     std::string("; it stays as it is")};
   std::error_code ec;
+  std::string backupName;
   fs::path backup;
   if (fs::exists(fs::symlink_status(draw, ec))) {
-    r.backupName = BackupName(drawName, [&dir](const std::string& name) {
+    backupName = BackupName(drawName, [&dir](const std::string& name) {
       std::error_code e;
       return fs::exists(fs::symlink_status(dir / name, e));
     });
-    backup = dir / r.backupName;
-    if (fs::exists(fs::symlink_status(backup, ec)) || !KeepAsBackup(draw.string(), backup.string())) {
-      r.backupName.clear();
-      r.status = ReplaceStatus::BackupFailed;
-      return r;
-    }
+    backup = dir / backupName;
+    // Every backup name taken: the last one tried is there already.
+    const Status kept = fs::exists(fs::symlink_status(backup, ec))
+                            ? Status(Error{ErrorKind::CannotWrite, backupName, "a file of that name is there already"})
+                            : KeepAsBackup(draw.string(), backup.string());
+    if (!kept)
+      return Error{ErrorKind::CannotWrite, backupName,
+                   drawName + " cannot be kept as this backup (" + kept.Failure().detail + "); it stays in place"};
   }
   report("backup made");
   // The one step that changes the draw file: the old one or the new one,
   // each whole, whenever the program stops.
   if (std::rename(candidate.c_str(), draw.c_str()) != 0) {
     if (!backup.empty()) fs::remove(backup, ec);
-    r.backupName.clear();
-    r.status = ReplaceStatus::RenameFailed;
-    return r;
+    return Error{ErrorKind::CannotWrite, drawName, "the new draw file cannot take its place; it stays as it was"};
   }
   report("draw file replaced");
   SyncParentFolder(draw.string());
   report("folder flushed");
-  return r;
+  return backupName;
 }
 
 SavedDrawFile SaveDrawFile(const std::string& folder, const std::string& drawName, std::string_view text) {
   SavedDrawFile saved;
+  const auto fail = [&saved](Error error, std::string words) {
+    saved.error = std::move(error);
+    saved.failure = std::move(words);
+    return saved;
+  };
   const std::string path = (fs::path(folder) / drawName).string();
   if (const SaveTarget target = InspectSaveTarget(path); target.kind != SaveTargetKind::Replaceable) {
     const Status written = target.kind == SaveTargetKind::Unusable ? Status(NotAFileError(path, target))
                                                                    : WriteStraightInto(path, target, text);
-    saved.saved = written.Ok();
-    if (!written) saved.failure = drawName + " cannot be written in " + folder + ": " + written.Failure().detail;
+    if (!written)
+      return fail(written.Failure(), drawName + " cannot be written in " + folder + ": " + written.Failure().detail);
+    saved.saved = true;
     return saved;
   }
   // An update running in the folder owns its working folder and the draw file.
   const FolderLock lock(folder);
-  if (!lock.Ok()) {
-    saved.failure = "another update is running in " + folder + "; " + drawName + " stays as it is";
-    return saved;
-  }
+  if (!lock.Ok())
+    return fail(lock.Failure(), "another update is running in " + folder + "; " + drawName + " stays as it is");
   StagingFolder staging(folder);
   const std::string candidate = staging.Ok() ? staging / "candidate" : std::string();
-  if (!staging.Ok() || !WriteFreshFile(candidate, text)) {
-    saved.failure = drawName + " cannot be written in " + folder;
-    return saved;
-  }
-  const Replacement r = ReplaceDrawFile(candidate, folder, drawName);
-  if (r.status == ReplaceStatus::BackupFailed)
-    saved.failure = drawName + " could not be kept as a backup; it stays in place";
-  else if (r.status == ReplaceStatus::RenameFailed)
-    saved.failure = drawName + " could not be replaced; it stays in place";
-  else if (r.status == ReplaceStatus::NotAFile)
-    saved.failure = drawName + " in " + folder + " stays as it is: " + r.what;
-  saved.saved = r.status == ReplaceStatus::Replaced;
-  saved.backupName = r.backupName;
+  const Status written =
+      staging.Ok() ? WriteFreshFile(candidate, text)
+                   : Status(Error{ErrorKind::CannotWrite, folder, "no working folder can be made in this folder"});
+  if (!written) return fail(written.Failure(), drawName + " cannot be written in " + folder);
+  Result<std::string> backup = ReplaceDrawFile(candidate, folder, drawName);
+  if (!backup) return fail(backup.Failure(), drawName + " in " + folder + ": " + backup.Failure().detail);
+  saved.saved = true;
+  saved.backupName = *backup;
   return saved;
 }
 

@@ -4,6 +4,7 @@
 // never follow a link, and the backup of the draw file.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,8 +29,11 @@ class FolderLock {
 
   // False only when another update holds the folder.
   bool Ok() const { return ok_; }
+  // Why the folder is not free (when Ok() is false).
+  Error Failure() const { return {ErrorKind::Busy, "", "another update is running in " + folder_}; }
 
  private:
+  std::string folder_;
   int fd_ = -1;
   bool ok_ = true;
 };
@@ -54,31 +58,26 @@ class StagingFolder {
 };
 
 // Keeps draw under backup, which must not exist: a hard link when the file
-// system has them, else a flushed copy. False (no backup left) on failure.
-bool KeepAsBackup(const std::string& draw, const std::string& backup);
-
-enum class ReplaceStatus { Replaced, BackupFailed, RenameFailed, NotAFile };
-
-struct Replacement {
-  ReplaceStatus status = ReplaceStatus::Replaced;
-  std::string backupName;  // empty when there was no file to keep
-  std::string what;        // NotAFile: what stands there instead ("it is a folder, not a file")
-};
+// system has them, else a flushed copy. On failure no backup is left.
+Status KeepAsBackup(const std::string& draw, const std::string& backup);
 
 // Puts candidate (flushed, on the folder's file system) in the place of
 // folder/drawName with one rename, after keeping the file there under the
 // next free backup name (3x10.txt.bak, 3x10.txt[1].bak, ...). Whenever it
 // stops, the folder holds the old file or the new one, each whole. A draw
 // file that is no regular file (a FIFO, a device, a folder, a link to one)
-// is never replaced: NotAFile. step hears "backup made", "draw file
-// replaced" and "folder flushed".
-Replacement ReplaceDrawFile(const std::string& candidate, const std::string& folder, const std::string& drawName,
-                            const std::function<void(std::string_view)>& step = {});
+// is never replaced (NotAFile). The backup's name (empty when there was no
+// file to keep), or why the draw file stays as it was. step hears "backup
+// made", "draw file replaced" and "folder flushed".
+Result<std::string> ReplaceDrawFile(const std::string& candidate, const std::string& folder,
+                                    const std::string& drawName,
+                                    const std::function<void(std::string_view)>& step = {});
 
 struct SavedDrawFile {
   bool saved = false;
-  std::string backupName;  // empty when no file had to be kept
-  std::string failure;     // why nothing changed
+  std::string backupName;      // empty when no file had to be kept
+  std::optional<Error> error;  // why nothing changed
+  std::string failure;         // the same in words, for the callers that still prepend "Error - "
 };
 
 // Writes text as folder/drawName the way an update installs a draw file:

@@ -12,6 +12,7 @@
 #include "core/files/whole_file.h"
 #include "core/history/draw_history.h"
 #include "core/import/import_to_draw_file.h"
+#include "update/http/download_error.h"
 #include "update/http/http_cli.h"
 #include "update/updater/candidate_check.h"
 #include "update/updater/install_files.h"
@@ -22,13 +23,6 @@ namespace drawlyze::updater {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The download's failure as the user reads it.
-std::string DownloadFailure(const http::THttpCli& cli, const http::EHttpException& e) {
-  if (cli.StatusCode() >= 400 && e.Status() == cli.StatusCode())
-    return "the server answered " + std::to_string(e.Status()) + " " + e.Reason();
-  return e.Reason();
-}
 
 // The facts of the draw file at path, when it is one that can be read.
 std::optional<DrawFileFacts> CurrentFacts(const fs::path& path) {
@@ -64,7 +58,7 @@ class Update {
   bool StopRequested() const { return cb_.stop && cb_.stop->Requested(); }
 
   // Leaves the folder as it was: the working folder and "temp.zip" go.
-  bool Fail(const std::string& why, bool show = true) {
+  bool Fail(Error why, bool show = true) {
     if (StopRequested()) {  // the window asked for it: nobody needs to read why
       result_.stopped = true;
       show = false;
@@ -72,18 +66,33 @@ class Update {
     staging_.reset();
     std::error_code ec;
     if (lock_ && lock_->Ok()) fs::remove(archive_, ec);  // another update's download is its own
-    result_.failure = "Error - update failed: " + why;
-    if (show && cb_.showMessage) cb_.showMessage(result_.failure);
+    result_.failure = std::move(why);
+    if (show && cb_.showFailure) cb_.showFailure(*result_.failure);
     return false;
   }
 
+  // What the update fetched, as messages name it: no password, and an
+  // archive's name added to a results directory's address said so.
+  std::string Address() const { return http::WithoutUserInfo(url_); }
+  std::string AddressNote() const {
+    return url_ == s_.url ? std::string()
+                          : std::string(" (") + kArchiveName + " was added to the address, which ends in \"/\")";
+  }
+  Error Stopped() const { return {ErrorKind::Stopped, "", "the update was stopped"}; }
+  Error DownloadUnreadable(const std::string& why) const {
+    return {ErrorKind::Unreadable, Address(), why + AddressNote()};
+  }
+  Error Unreadable(const std::string& why) const { return {ErrorKind::Unreadable, result_.chosen, why}; }
+
   bool MakeStaging() {
     // No home to keep the draw file in: nothing is written under "/" or the current folder.
-    if (folder_.empty()) return Fail("there is no data folder to install the draw file in");
+    if (folder_.empty())
+      return Fail({ErrorKind::CannotWrite, "", "there is no data folder to install the draw file in"});
     lock_.emplace(folder_.string());
-    if (!lock_->Ok()) return Fail("another update is running in " + folder_.string());
+    if (!lock_->Ok()) return Fail(lock_->Failure());
     staging_.emplace(folder_.string());
-    if (!staging_->Ok()) return Fail("no working folder can be made in " + folder_.string());
+    if (!staging_->Ok())
+      return Fail({ErrorKind::CannotWrite, folder_.string(), "no working folder can be made in this folder"});
     Step("working folder made");
     return true;
   }
@@ -96,9 +105,9 @@ class Update {
     QFile file;
     if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
       if (fd >= 0) ::close(fd);
-      return Fail(std::string(kTempArchiveName) + " cannot be written in " + folder_.string());
+      return Fail({ErrorKind::CannotWrite, archive_.string(), {}});
     }
-    if (StopRequested()) return Fail("the update was stopped");
+    if (StopRequested()) return Fail(Stopped());
     http::THttpCli cli;
     cli.URL = url_;
     cli.Reference = ReferenceOf(url_);
@@ -117,12 +126,15 @@ class Update {
     try {
       cli.Get();
     } catch (const http::EHttpException& e) {
-      return Fail(StopRequested() ? "the download was stopped" : DownloadFailure(cli, e));
+      if (StopRequested()) return Fail({ErrorKind::Stopped, "", "the download was stopped"});
+      Error failure = http::DownloadError(cli, e, url_);
+      failure.detail += AddressNote();
+      return Fail(std::move(failure));
     }
     file.close();
     std::error_code ec;
     if (file.error() != QFileDevice::NoError || (fs::rename(part, archive_, ec), ec))
-      return Fail(std::string(kTempArchiveName) + " cannot be written in " + folder_.string());
+      return Fail({ErrorKind::CannotWrite, archive_.string(), {}});
     Step("archive saved");
     return true;
   }
@@ -151,38 +163,42 @@ class Update {
     }
     std::error_code ec;
     const std::uint64_t bytes = fs::file_size(archive_, ec);
-    if (ec || bytes > kMaxDrawFileBytes) return Fail(JudgeCandidate(result_.chosen, bytes, {}, std::nullopt).reason);
+    if (ec || bytes > kMaxDrawFileBytes)
+      return Fail({ErrorKind::TooLarge, "", JudgeCandidate(result_.chosen, bytes, {}, std::nullopt).reason});
     import::ImportOptions options;
     options.stop = ConversionStop();
     const import::ImportRun run = import::ImportToDrawFile(
         {result_.chosen},
         [this](const std::string&, std::string& text) { return ReadWholeFile(archive_.string(), text); }, options);
     if (run.status == import::ImportStatus::NotRead)
-      return Fail(result_.chosen + " could not be read after its download");
-    if (run.status == import::ImportStatus::Stopped) return Fail("the update was stopped");
+      return Fail({ErrorKind::CannotRead, archive_.string(), "after the download of " + result_.chosen});
+    if (run.status == import::ImportStatus::Stopped) return Fail(Stopped());
     const import::ImportedInput& input = run.inputs.back();
-    const std::string neither =
-        "the download from " + http::WithoutUserInfo(url_) + " is neither a ZIP archive nor a results export";
-    if (input.kind == import::InputKind::Binary) return Fail(neither + " (binary data)");
-    if (run.status == import::ImportStatus::Failed) return Fail(result_.chosen + ": " + run.failure->detail);
+    const std::string neither = "the download is neither a ZIP archive nor a results export";
+    if (input.kind == import::InputKind::Binary) return Fail(DownloadUnreadable(neither + " (binary data)"));
+    if (run.status == import::ImportStatus::Failed)
+      return Fail({run.failure->kind, result_.chosen, run.failure->detail});
     if (input.kind != import::InputKind::DrawFile && (input.table.Rows() == 0 || !input.mapping.HasDate()))
-      return Fail(neither + " (" + (input.table.Rows() == 0 ? "no rows" : "no column holds dates") + ")");
+      return Fail(
+          DownloadUnreadable(neither + " (" + (input.table.Rows() == 0 ? "no rows" : "no column holds dates") + ")"));
     if (run.status == import::ImportStatus::Unclear)
-      return Fail("the columns of " + result_.chosen + " are unclear: " + input.mapping.problem + "; " +
-                  ChoiceHint(input.mapping.needs, http::WithoutUserInfo(url_), result_.chosen));
+      return Fail(Unreadable("the columns are unclear: " + input.mapping.problem + "; " +
+                             ChoiceHint(input.mapping.needs, Address(), result_.chosen)));
     result_.importSummary = import::SummaryLines(run.summary);
     if (run.status == import::ImportStatus::NoDraws) {
-      std::string why = result_.chosen + " holds no readable draw";
+      std::string why = "it holds no readable draw";
       if (!input.skipped.empty())
         why += " (" + std::to_string(input.skipped.size()) + " rows skipped; line " +
                std::to_string(input.skipped.front().line) + ": " + input.skipped.front().reason + ")";
-      return Fail(why);
+      return Fail(Unreadable(why));
     }
-    if (run.status == import::ImportStatus::TooLarge) return Fail(result_.chosen + ": " + run.failure->detail);
-    if (StopRequested()) return Fail("the update was stopped");
+    if (run.status == import::ImportStatus::TooLarge)
+      return Fail({ErrorKind::TooLarge, result_.chosen, run.failure->detail});
+    if (StopRequested()) return Fail(Stopped());
     candidate_ = *staging_ / "candidate";
-    if (!WriteFreshFile(candidate_, run.drawFile))
-      return Fail("the draws of " + result_.chosen + " could not be written in " + folder_.string());
+    if (const Status written = WriteFreshFile(candidate_, run.drawFile); !written)
+      return Fail({ErrorKind::CannotWrite, folder_.string(),
+                   "the draws of " + result_.chosen + " cannot be written here: " + written.Failure().detail});
     Step("export converted");
     return true;
   }
@@ -216,13 +232,12 @@ class Update {
       if (report.status != kZipStatusEnd) result_.members.push_back(report.name);
       if (cb_.onArchiveEntry) cb_.onArchiveEntry(arg, report);
     });
-    if (count < 0)
-      return Fail("the download from " + http::WithoutUserInfo(url_) +
-                  " is not a readable archive: " + ZipErrorText(count));
+    if (count < 0) return Fail(DownloadUnreadable("the download is not a readable archive: " + ZipErrorText(count)));
     result_.chosen = ChooseMember(result_.members);
-    if (result_.chosen.empty()) return Fail("the archive holds no file whose name contains \"loto\"");
+    if (result_.chosen.empty())
+      return Fail(DownloadUnreadable("the archive holds no file whose name contains \"loto\""));
     if (!ZipMatchMask(result_.chosen, s_.mask))
-      return Fail(result_.chosen + " does not match the mask \"" + s_.mask + "\" and was not extracted");
+      return Fail(Unreadable("it does not match the mask \"" + s_.mask + "\" and was not extracted"));
     return true;
   }
 
@@ -234,14 +249,14 @@ class Update {
     ZipDirectory dir;
     int code = ZipOpenDirectory(archive_.string(), dir);
     for (std::size_t k = 0; code == kZipOk && k < index; ++k) code = ZipNextEntry(dir);
-    if (code != kZipOk) return Fail(result_.chosen + " could not be extracted: " + ZipErrorText(code));
+    if (code != kZipOk) return Fail(NotExtracted(code));
     const bool folderEntry = !dir.name.empty() && dir.name.back() == '\\';
     const std::int64_t offset = std::int64_t{dir.localHeaderOffset} + dir.offsetShift;
     const ZipEntrySizes sizes{dir.compressedSize, dir.size};
     ZipCloseDirectory(dir);
-    if (folderEntry) return Fail(result_.chosen + " is a folder, not a draw file");
+    if (folderEntry) return Fail(Unreadable("it is a folder, not a draw file"));
     if (sizes.size > kMaxDrawFileBytes)
-      return Fail(JudgeCandidate(result_.chosen, sizes.size, {}, std::nullopt).reason);
+      return Fail({ErrorKind::TooLarge, "", JudgeCandidate(result_.chosen, sizes.size, {}, std::nullopt).reason});
 
     ZipOptions options;
     options.processEvents = cb_.processEvents;
@@ -251,9 +266,14 @@ class Update {
     options.unknownSizeLimit = kMaxDrawFileBytes + 1;
     candidate_ = *staging_ / "candidate";
     code = ZipExtractEntry(archive_.string(), candidate_, offset, options, {}, sizes);
-    if (code != kZipOk) return Fail(result_.chosen + " could not be extracted: " + ZipErrorText(code));
+    if (code != kZipOk) return Fail(NotExtracted(code));
     Step("member extracted");
     return true;
+  }
+
+  Error NotExtracted(int code) const {
+    return {code == kZipAborted ? ErrorKind::Stopped : ErrorKind::Unreadable, result_.chosen,
+            "it could not be extracted: " + ZipErrorText(code)};
   }
 
   bool Check() {
@@ -261,41 +281,38 @@ class Update {
     const std::uint64_t bytes = fs::file_size(candidate_, ec);
     std::string text;
     if (ec || (bytes <= kMaxDrawFileBytes && !ReadWholeFile(candidate_, text)))
-      return Fail(result_.chosen + " could not be read after its extraction");
+      return Fail({ErrorKind::CannotRead, result_.chosen, "after its extraction"});
     const DrawFileFacts facts = bytes <= kMaxDrawFileBytes ? FactsOf(ParseDrawFile(text)) : DrawFileFacts{};
     result_.installedFacts = facts;
     const CandidateDecision d = JudgeCandidate(result_.chosen, bytes, facts, CurrentFacts(draw_));
-    if (d.verdict == Verdict::Refuse) return Fail(d.reason);
+    if (d.verdict == Verdict::Refuse) return Fail({ErrorKind::Refused, "", d.reason});
     if (d.verdict == Verdict::Ask) {
       if (!cb_.confirmReplace) {
         result_.needsConfirmation = true;
-        return Fail(d.reason + " (" + d.details + "); the current draw file is kept");
+        return Fail({ErrorKind::Refused, "", d.reason + " (" + d.details + "); the current draw file is kept"});
       }
       const std::string question = d.reason + ".\n" + d.details + ".\nReplace the current draw file with it?";
       if (!cb_.confirmReplace(question)) {
         result_.needsConfirmation = true;
-        return Fail("the current draw file is kept", false);
+        return Fail({ErrorKind::Refused, "", "the current draw file is kept"}, false);
       }
     }
-    if (StopRequested()) return Fail("the update was stopped");
+    if (StopRequested()) return Fail(Stopped());
     Step("new draw file checked");
     // The new draw file carries the time of the update, not the archive's,
     // and is on the disk before it takes the draw file's place.
     fs::last_write_time(candidate_, fs::file_time_type::clock::now(), ec);
-    if (!SyncToDisk(candidate_)) return Fail("the new draw file could not be written to the disk");
+    if (!SyncToDisk(candidate_))
+      return Fail({ErrorKind::CannotWrite, result_.chosen, "the new draw file could not be flushed to the disk"});
     Step("new draw file flushed");
     return true;
   }
 
   bool Install() {
-    const Replacement r =
+    Result<std::string> backup =
         ReplaceDrawFile(candidate_, folder_.string(), s_.drawName, [this](std::string_view step) { Step(step); });
-    result_.backupName = r.backupName;
-    if (r.status == ReplaceStatus::BackupFailed)
-      return Fail(s_.drawName + " could not be kept as a backup; it stays in place");
-    if (r.status == ReplaceStatus::RenameFailed)
-      return Fail(result_.chosen + " could not be renamed to " + s_.drawName);
-    if (r.status == ReplaceStatus::NotAFile) return Fail(s_.drawName + " stays as it is: " + r.what);
+    if (!backup) return Fail(backup.Failure());
+    result_.backupName = *backup;
     std::error_code ec;
     staging_.reset();
     Step("working folder removed");

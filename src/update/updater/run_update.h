@@ -10,11 +10,13 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "core/error/error.h"
 #include "update/updater/candidate_check.h"
 #include "update/zip/zip.h"
 
@@ -73,7 +75,7 @@ struct UpdateSettings {
 struct UpdateCallbacks {
   std::function<void()> clearList;
   std::function<void(int, const ZipReport&)> onArchiveEntry;  // every report of the listing
-  std::function<void(const std::string& text)> showMessage;
+  std::function<void(const Error& failure)> showFailure;      // each front end words it its own one way
   std::function<void(const std::string& path)> loadDrawFile;
   std::function<void()> processEvents;  // between the extraction's input blocks
   std::function<bool()> escapeHeld;     // stops the extraction
@@ -89,7 +91,7 @@ struct UpdateResult {
   std::vector<std::string> members;        // as listed, in directory order
   std::string chosen;                      // the member (or the export's name) meant to become the draw file
   std::string backupName;                  // empty when no draw file had to be kept
-  std::string failure;                     // the message shown; empty on success
+  std::optional<Error> failure;            // why nothing was installed; none on success
   bool needsConfirmation = false;          // refused as older or shorter, with nobody to ask or a "No"
   bool stopped = false;                    // the window asked it to stop
   bool fromExport = false;                 // the download was a results export, converted by the importer

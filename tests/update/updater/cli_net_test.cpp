@@ -87,7 +87,7 @@ TEST_F(CliNetTest, GetSavesTheBodyOrNothing) {
 
   r = Cli({"get", Url("/notfound"), dir.filePath("missing.bin")});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err.toStdString(), "drawlyze-cli: get: " + server_->Url("/notfound") + ": Not Found (status 404)\n");
+  EXPECT_EQ(r.err.toStdString(), "Error - " + server_->Url("/notfound") + ": the server answered 404 Not Found\n");
   EXPECT_FALSE(QFile::exists(dir.filePath("missing.bin")));
 
   EXPECT_EQ(Cli({"get", Url("/echo")}).status, 2);
@@ -105,7 +105,7 @@ TEST_F(CliNetTest, GetFailuresLeaveTheFileAlone) {
     // The password of the URL is not written where logs keep it.
     const CliRun r = Cli({"get", QString::fromStdString(server_->Url(path, "name:word@127.0.0.1")), out});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.startsWith("drawlyze-cli: get: " + Url(path) + ": ")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith("Error - " + Url(path) + ": ")) << r.err.toStdString();
     EXPECT_EQ(Read(out), "the previous download");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.bin"});
   }
@@ -127,7 +127,7 @@ TEST_F(CliNetTest, GetEscapesTheServersWordsAndLeavesNothingWhenStopped) {
   const CliRun r = Cli({"get", Url("/reason-esc"), dir.filePath("out.bin")});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err.toStdString(),
-            "drawlyze-cli: get: " + server_->Url("/reason-esc") + ": Bad\\x1B]0;owned\\x07\\x1B[2J (status 500)\n");
+            "Error - " + server_->Url("/reason-esc") + ": the server answered 500 Bad\\x1B]0;owned\\x07\\x1B[2J\n");
 
   for (const int sig : {SIGINT, SIGTERM}) {
     SCOPED_TRACE(sig);
@@ -210,7 +210,7 @@ TEST_F(CliNetTest, UpdateInstallsAndReports) {
 
   r = Cli({"update", Url("/zip/readme.txt,loto3.txt"), "--mask", "*.dat", "--folder", dir.path()});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "Error - update failed: loto3.txt does not match the mask \"*.dat\" and was not extracted\n");
+  EXPECT_EQ(r.err, "Error - loto3.txt: it does not match the mask \"*.dat\" and was not extracted\n");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"3x10.txt", "3x10.txt.bak"}));
 
   EXPECT_EQ(Cli({"update"}).status, 2);
@@ -234,7 +234,7 @@ TEST_F(CliNetTest, UpdateInstallsAnOlderDrawFileOnlyWithForce) {
   CliRun r = Cli({"update", Url("/zip/loto3.txt"), "--folder", dir.path()});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err,
-            "Error - update failed: loto3.txt is older than the current draw file (new: 2 draws, newest 01.01.2011; "
+            "Error - loto3.txt is older than the current draw file (new: 2 draws, newest 01.01.2011; "
             "current: 2 draws, newest 05.01.2011); the current draw file is kept\n"
             "drawlyze-cli: update: --force installs it all the same\n");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

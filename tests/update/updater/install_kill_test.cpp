@@ -60,7 +60,7 @@ TEST(InstallKill, EveryStepLeavesAWholeDrawFile) {
 
     // The next update installs and clears what the killed one left.
     const UpdateResult next = Install(t, "");
-    EXPECT_TRUE(next.installed) << next.failure;
+    EXPECT_TRUE(next.installed) << (next.failure ? ErrorText(*next.failure) : "");
     EXPECT_EQ(ReadBytes(t.path / "3x10.txt"), ToBytes(kNew));
     for (const auto& entry : fs::directory_iterator(t.path)) {
       const std::string name = entry.path().filename().string();

@@ -59,6 +59,9 @@ QByteArray LongExport(int days) {
   return text;
 }
 
+// The failure as both front ends word it; empty on success.
+std::string Text(const UpdateResult& r) { return r.failure ? ErrorText(*r.failure) : std::string(); }
+
 QByteArray ReadFile(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
@@ -104,7 +107,7 @@ class RunUpdateTest : public ::testing::Test {
     settings_.folder = folder_.path().toStdString();
     callbacks_.clearList = [this] { events_ += "clear;"; };
     callbacks_.onArchiveEntry = [this](int, const ZipReport& r) { reports_.push_back(r.status); };
-    callbacks_.showMessage = [this](const std::string& text) { messages_.push_back(text); };
+    callbacks_.showFailure = [this](const Error& failure) { messages_.push_back(ErrorText(failure)); };
     callbacks_.loadDrawFile = [this](const std::string& path) { loaded_.push_back(path); };
   }
 
@@ -139,7 +142,7 @@ TEST_F(RunUpdateTest, InstallsTheChosenMemberAndKeepsBackups) {
 
   UpdateResult r = Run("/zip/readme.txt,loto3.txt");
   EXPECT_TRUE(r.installed);
-  EXPECT_EQ(r.failure, "");
+  EXPECT_EQ(Text(r), "");
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(events_, "clear;");
   EXPECT_EQ(r.members, (std::vector<std::string>{"readme.txt", "loto3.txt"}));
@@ -187,7 +190,7 @@ TEST_F(RunUpdateTest, NoMemberButTheChosenOneReachesTheFolder) {
   WriteFile(InFolder("3x10.txt"), kOldDraws);
   WriteFile(InFolder("3x10.txt.bak"), "an older backup");
   const UpdateResult r = Run("/files/intruders.zip", "*.*");
-  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kNewDraws);
   EXPECT_EQ(ReadFile(InFolder("3x10.txt.bak")), "an older backup");
   EXPECT_EQ(ReadFile(InFolder("3x10.txt[1].bak")), kOldDraws);
@@ -200,7 +203,7 @@ TEST_F(RunUpdateTest, ATempZipLinkIsNotFollowed) {
   WriteFile(elsewhere.filePath("victim"), "not yours");
   ASSERT_TRUE(QFile::link(elsewhere.filePath("victim"), InFolder("temp.zip")));
   const UpdateResult r = Run("/zip/loto3.txt");
-  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(ReadFile(elsewhere.filePath("victim")), "not yours");
   EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
 }
@@ -220,12 +223,12 @@ TEST_F(RunUpdateTest, AnOlderOrShorterDrawFileNeedsTheUsersYes) {
     std::vector<std::string> messages;
   };
   const std::string refused =
-      "Error - update failed: loto3.txt is older than the current draw file and has fewer than half the draws of the "
+      "Error - loto3.txt is older than the current draw file and has fewer than half the draws of the "
       "current draw file (new: 2 draws, newest 01.01.2011; current: 5 draws, newest 03.01.2011); the current draw "
       "file is kept";
   const Case cases[] = {
       {-1, false, refused, {refused}},
-      {0, false, "Error - update failed: the current draw file is kept", {}},
+      {0, false, "Error - the current draw file is kept", {}},
       {1, true, "", {}},
   };
   for (const Case& c : cases) {
@@ -242,7 +245,7 @@ TEST_F(RunUpdateTest, AnOlderOrShorterDrawFileNeedsTheUsersYes) {
       };
     const UpdateResult r = Run("/zip/loto3.txt");
     EXPECT_EQ(r.installed, c.installed);
-    EXPECT_EQ(r.failure, c.failure);
+    EXPECT_EQ(Text(r), c.failure);
     EXPECT_EQ(r.needsConfirmation, !c.installed);
     EXPECT_EQ(messages_, c.messages);
     EXPECT_EQ(asked, c.answer >= 0 ? std::vector<std::string>{question} : std::vector<std::string>{});
@@ -258,7 +261,7 @@ TEST_F(RunUpdateTest, AProgramFolderWithABackslashInItsName) {
   settings_.folder = InFolder("draws\\2024").toStdString();
   WriteFile(InFolder("draws\\2024/3x10.txt"), kOldDraws);
   const UpdateResult r = Run("/zip/loto3.txt");
-  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(ReadFile(InFolder("draws\\2024/3x10.txt")), kNewDraws);
   EXPECT_EQ(FolderFiles(), QStringList{"draws\\2024"});
 }
@@ -274,7 +277,7 @@ TEST_F(RunUpdateTest, OneUpdateAtATimeInAFolder) {
     ASSERT_TRUE(running.Ok());
     const UpdateResult r = Run("/zip/loto3.txt");
     EXPECT_FALSE(r.installed);
-    EXPECT_EQ(r.failure, "Error - update failed: another update is running in " + folder_.path().toStdString());
+    EXPECT_EQ(Text(r), "Error - another update is running in " + folder_.path().toStdString());
     EXPECT_EQ(FolderFiles(), (QStringList{".drawlyze-update-running", "3x10.txt", "temp.zip"}));
     // The import window's save waits for the update too.
     const SavedDrawFile saved = SaveDrawFile(folder_.path().toStdString(), "3x10.txt", kNewDraws);
@@ -285,7 +288,7 @@ TEST_F(RunUpdateTest, OneUpdateAtATimeInAFolder) {
     EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kOldDraws);
   }
   const UpdateResult r = Run("/zip/loto3.txt");  // the lock went with the first update
-  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.bak"}));
 }
 
@@ -309,7 +312,7 @@ TEST_F(RunUpdateTest, ADrawFileThatIsNoRegularFileStays) {
     const auto kind = std::filesystem::symlink_status(draw).type();
     const UpdateResult r = Run("/zip/loto3.txt");
     EXPECT_FALSE(r.installed);
-    EXPECT_EQ(r.failure, "Error - update failed: 3x10.txt stays as it is: " + c.why);
+    EXPECT_EQ(Text(r), "Error - 3x10.txt: " + c.why + "; it stays as it is");
     EXPECT_EQ(std::filesystem::symlink_status(draw).type(), kind);
     EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
   }
@@ -339,7 +342,7 @@ TEST_F(RunUpdateTest, ADrawFileThatIsNoRegularFileStays) {
 TEST_F(RunUpdateTest, InstallsAResultsExport) {
   WriteFile(InFolder("3x10.txt"), kOldDraws);
   UpdateResult r = Run("/files/ny.csv?accessType=DOWNLOAD");
-  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_TRUE(r.installed) << Text(r);
   EXPECT_TRUE(r.fromExport);
   EXPECT_EQ(r.chosen, "ny.csv");
   EXPECT_EQ(r.members, std::vector<std::string>{"ny.csv"});
@@ -352,7 +355,7 @@ TEST_F(RunUpdateTest, InstallsAResultsExport) {
   EXPECT_EQ(loaded_.size(), 1u);
 
   r = Run("/files/long.csv");
-  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(r.installedFacts.draws, 25000);
   EXPECT_EQ(r.installedFacts.newestDate, "26.09.2021");
   EXPECT_EQ(ParseDrawFile(ReadFile(InFolder("3x10.txt")).toStdString()).ValidLineCount(), 25000);
@@ -364,8 +367,8 @@ TEST_F(RunUpdateTest, InstallsAResultsExport) {
   r = Run("/files/ny.csv");
   EXPECT_FALSE(r.installed);
   EXPECT_TRUE(r.needsConfirmation);
-  EXPECT_EQ(r.failure,
-            "Error - update failed: ny.csv is older than the current draw file and has fewer than half the draws of "
+  EXPECT_EQ(Text(r),
+            "Error - ny.csv is older than the current draw file and has fewer than half the draws of "
             "the current draw file (new: 4 draws, newest 13.01.2021; current: 25000 draws, newest 26.09.2021); the "
             "current draw file is kept");
 }
@@ -373,7 +376,7 @@ TEST_F(RunUpdateTest, InstallsAResultsExport) {
 // An address ending in "/" is a results directory: its archive is fetched.
 TEST_F(RunUpdateTest, ADirectoryAddressGetsTheArchiveName) {
   const UpdateResult r = Run("/files/");
-  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(r.chosen, "loto3.txt");
   EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kNewDraws);
 }
@@ -388,7 +391,7 @@ TEST_F(RunUpdateTest, NoDrawFileBeforeMeansNoBackup) {
 TEST_F(RunUpdateTest, MemberInAFolder) {
   WriteFile(InFolder("3x10.txt"), kOldDraws);
   const UpdateResult r = Run("/zip/readme.txt,data/loto3.txt", "*loto*.txt");
-  EXPECT_TRUE(r.installed) << r.failure;
+  EXPECT_TRUE(r.installed) << Text(r);
   EXPECT_EQ(r.chosen, "data\\loto3.txt");
   EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kNewDraws);
 }
@@ -402,64 +405,74 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
   };
   const std::string refused = "http://127.0.0.1:" + std::to_string(drawlyze::testing::RefusedPort()) + "/";
   const Case cases[] = {
-      {server_->Url("/files/missing.zip"), "loto*.txt", "Error - update failed: the server answered 404 Not Found"},
-      {refused, "loto*.txt", "Error - update failed: Connection refused (Error #111)"},
-      {"", "loto*.txt", "Error - update failed: DNS lookup: invalid host name."},
+      {server_->Url("/files/missing.zip"), "loto*.txt",
+       "Error - " + server_->Url("/files/missing.zip") + ": the server answered 404 Not Found"},
+      // An address ending in "/" had the archive's name added: the message says so.
+      {refused, "loto*.txt",
+       "Error - " + refused +
+           "loto3_txt.zip: Connection refused (Error #111) (loto3_txt.zip was added to the address, which ends in "
+           "\"/\")"},
+      {"", "loto*.txt", "Error - the address names no host (DNS lookup: invalid host name.)"},
       {server_->Url("/stall"), "loto*.txt",
-       "Error - update failed: Connection timed out: the server sent nothing for 300 ms"},
+       "Error - " + server_->Url("/stall") + ": Connection timed out: the server sent nothing for 300 ms"},
       {server_->Url("/files/readme.txt"), "loto*.txt",
-       "Error - update failed: the download from " + server_->Url("/files/readme.txt") +
-           " is neither a ZIP archive nor a results export (no rows)"},
+       "Error - " + server_->Url("/files/readme.txt") +
+           ": the download is neither a ZIP archive nor a results export (no rows)"},
       // The password of the URL is not shown (nor, on the command line, written to a log).
       {server_->Url("/files/readme.txt", "name:word@127.0.0.1"), "loto*.txt",
-       "Error - update failed: the download from " + server_->Url("/files/readme.txt") +
-           " is neither a ZIP archive nor a results export (no rows)"},
+       "Error - " + server_->Url("/files/readme.txt") +
+           ": the download is neither a ZIP archive nor a results export (no rows)"},
       // Results exports without a draw, or whose columns need the user.
       {server_->Url("/files/header_only.csv"), "loto*.txt",
-       "Error - update failed: the download from " + server_->Url("/files/header_only.csv") +
-           " is neither a ZIP archive nor a results export (no rows)"},
+       "Error - " + server_->Url("/files/header_only.csv") +
+           ": the download is neither a ZIP archive nor a results export (no rows)"},
       {server_->Url("/files/no_dates.csv"), "loto*.txt",
-       "Error - update failed: the download from " + server_->Url("/files/no_dates.csv") +
-           " is neither a ZIP archive nor a results export (no column holds dates)"},
+       "Error - " + server_->Url("/files/no_dates.csv") +
+           ": the download is neither a ZIP archive nor a results export (no column holds dates)"},
       {server_->Url("/files/unclear.csv?accessType=DOWNLOAD"), "loto*.txt",
-       "Error - update failed: the columns of unclear.csv are unclear: \"First\" and \"Second\" both hold results "
+       "Error - unclear.csv: the columns are unclear: \"First\" and \"Second\" both hold results "
        "and their headers do not say which is midday; choose the result columns in the import window (fetch the file "
        "with drawlyze-cli get '" +
            server_->Url("/files/unclear.csv?accessType=DOWNLOAD") +
            "' unclear.csv, then open it with Ctrl+O) or with drawlyze-cli import"},
       {server_->Url("/zip/readme.txt"), "loto*.txt",
-       "Error - update failed: the archive holds no file whose name contains \"loto\""},
+       "Error - " + server_->Url("/zip/readme.txt") + ": the archive holds no file whose name contains \"loto\""},
       {server_->Url("/zip/readme.txt,loto3.txt"), "*.dat",
-       "Error - update failed: loto3.txt does not match the mask \"*.dat\" and was not extracted"},
+       "Error - loto3.txt: it does not match the mask \"*.dat\" and was not extracted"},
       // Downloads that are not whole, not a plain success, or never end.
       {server_->Url("/short-body"), "loto*.txt",
-       "Error - update failed: the connection closed after 500 of 17000 bytes of the document"},
+       "Error - " + server_->Url("/short-body") + ": the connection closed after 500 of 17000 bytes of the document"},
       {server_->Url("/cut-header"), "loto*.txt",
-       "Error - update failed: the connection closed inside the response header"},
-      {server_->Url("/no-status"), "loto*.txt", "Error - update failed: the server sent no HTTP/1.x status line"},
+       "Error - " + server_->Url("/cut-header") + ": the connection closed inside the response header"},
+      {server_->Url("/no-status"), "loto*.txt",
+       "Error - " + server_->Url("/no-status") + ": the server sent no HTTP/1.x status line"},
       {server_->Url("/status/206"), "loto*.txt",
-       "Error - update failed: the server answered 206 Custom Reason: a part of the document only"},
+       "Error - " + server_->Url("/status/206") +
+           ": the server answered 206 Custom Reason: a part of the document only"},
       {server_->Url("/status/301"), "loto*.txt",
-       "Error - update failed: the server answered 301 Custom Reason without a location to follow"},
+       "Error - " + server_->Url("/status/301") +
+           ": the server answered 301 Custom Reason without a location to follow"},
       {server_->Url("/continue-only"), "loto*.txt",
-       "Error - update failed: the server answered 100 Continue without a final response"},
+       "Error - " + server_->Url("/continue-only") + ": the server answered 100 Continue without a final response"},
       {server_->Url("/redirect-to/file:///etc/passwd"), "loto*.txt",
-       "Error - update failed: refused to follow the redirection to file:///etc/passwd: only http and https are "
-       "followed"},
-      {server_->Url("/huge-length"), "loto*.txt", "Error - update failed: the document is larger than 64 MiB"},
-      {server_->Url("/endless"), "loto*.txt", "Error - update failed: the document is larger than 64 MiB"},
-      {server_->Url("/many-headers"), "loto*.txt", "Error - update failed: HTTP header too long (more than 64 KiB)"},
+       "Error - " + server_->Url("/redirect-to/file:///etc/passwd") +
+           ": refused to follow the redirection to file:///etc/passwd: only http and https are followed"},
+      {server_->Url("/huge-length"), "loto*.txt",
+       "Error - " + server_->Url("/huge-length") + ": the document is larger than 64 MiB"},
+      {server_->Url("/endless"), "loto*.txt",
+       "Error - " + server_->Url("/endless") + ": the document is larger than 64 MiB"},
+      {server_->Url("/many-headers"), "loto*.txt",
+       "Error - " + server_->Url("/many-headers") + ": HTTP header too long (more than 64 KiB)"},
       {server_->Url("/drip"), "loto*.txt",
-       "Error - update failed: Connection timed out: the download took longer than 1 s", 1000},
+       "Error - " + server_->Url("/drip") + ": Connection timed out: the download took longer than 1 s", 1000},
       // Archives whose chosen member is no draw file.
-      {server_->Url("/files/folder.zip"), "loto*", "Error - update failed: loto3.txt\\ is a folder, not a draw file"},
-      {server_->Url("/files/empty.zip"), "loto*.txt", "Error - update failed: loto3.txt holds no valid draw"},
-      {server_->Url("/files/random.zip"), "loto*.txt", "Error - update failed: loto3.txt holds no valid draw"},
-      {server_->Url("/files/oneline.zip"), "loto*.txt", "Error - update failed: loto3.txt holds no valid draw"},
+      {server_->Url("/files/folder.zip"), "loto*", "Error - loto3.txt\\: it is a folder, not a draw file"},
+      {server_->Url("/files/empty.zip"), "loto*.txt", "Error - loto3.txt holds no valid draw"},
+      {server_->Url("/files/random.zip"), "loto*.txt", "Error - loto3.txt holds no valid draw"},
+      {server_->Url("/files/oneline.zip"), "loto*.txt", "Error - loto3.txt holds no valid draw"},
       {server_->Url("/files/mostly_bad.zip"), "loto*.txt",
-       "Error - update failed: loto3.txt has more incorrect lines (2) than draws (1)"},
-      {server_->Url("/files/newlines.zip"), "loto*.txt",
-       "Error - update failed: loto3.txt is larger than 64 MiB: it is no draw file"},
+       "Error - loto3.txt has more incorrect lines (2) than draws (1)"},
+      {server_->Url("/files/newlines.zip"), "loto*.txt", "Error - loto3.txt is larger than 64 MiB: it is no draw file"},
   };
   settings_.timeoutMs = 300;
   for (const Case& c : cases) {
@@ -472,7 +485,7 @@ TEST_F(RunUpdateTest, EveryFailureLeavesTheDrawFile) {
     settings_.deadlineMs = c.deadlineMs;
     const UpdateResult r = RunUpdate(settings_, callbacks_);
     EXPECT_FALSE(r.installed);
-    EXPECT_EQ(r.failure, c.message);
+    EXPECT_EQ(Text(r), c.message);
     EXPECT_EQ(messages_, std::vector<std::string>{c.message});
     EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kOldDraws);
     EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
@@ -485,7 +498,7 @@ TEST_F(RunUpdateTest, EscapeLeavesTheFolderAsItWas) {
   WriteFile(InFolder("3x10.txt"), kOldDraws);
   callbacks_.escapeHeld = [] { return true; };
   const UpdateResult r = Run("/zip/loto3.txt");
-  EXPECT_EQ(r.failure, "Error - update failed: loto3.txt could not be extracted: aborted by the user");
+  EXPECT_EQ(Text(r), "Error - loto3.txt: it could not be extracted: aborted by the user");
   EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kOldDraws);
   EXPECT_EQ(FolderFiles(), QStringList{"3x10.txt"});
 }
@@ -496,7 +509,9 @@ TEST_F(RunUpdateTest, DrawFileStaysWhenNoBackupNameIsFree) {
   for (int n = 1; n <= 9999; ++n) WriteFile(InFolder(QString("3x10.txt[%1].bak").arg(n)), "");
   const UpdateResult r = Run("/zip/loto3.txt");
   EXPECT_FALSE(r.installed);
-  EXPECT_EQ(r.failure, "Error - update failed: 3x10.txt could not be kept as a backup; it stays in place");
+  EXPECT_EQ(Text(r),
+            "Error - file 3x10.txt[9999].bak cannot be written! 3x10.txt cannot be kept as this backup (a file of "
+            "that name is there already); it stays in place");
   EXPECT_EQ(ReadFile(InFolder("3x10.txt")), kOldDraws);
   EXPECT_FALSE(QFileInfo::exists(InFolder("temp.zip")));
 }
