@@ -43,6 +43,22 @@ TEST(DetectInput, TellsTheKindByTheBytesAlone) {
   }
 }
 
+TEST(DetectInput, AnExportOpensForImportAndADrawFileForTheLoader) {
+  const struct {
+    std::string text;
+    bool forImport;
+  } cases[] = {
+      {"Date,Result\n2020-04-01,123\n", true},
+      {"1 02.09.1980 Tue Eve 1 2 3 x\r\n", false},
+      // A draw file whose first line is bad stays the loader's, which names that line.
+      {"garbage\r\n1 02.09.1980 Tue Eve 1 2 3 x\r\n", false},
+      {"", false},
+      {std::string("PK\3\4\24\0\0\0", 8), true},
+      {std::string("ab\0cd", 5), true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(OpensForImport(c.text), c.forImport) << c.text;
+}
+
 TEST(DetectInput, AnArchiveOrBinaryDataIsRefusedWithAReason) {
   const ImportedInput zip = ReadInput("a.zip", std::string("PK\3\4\24\0\0\0", 8));
   ASSERT_TRUE(zip.failure);

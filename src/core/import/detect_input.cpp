@@ -1,6 +1,7 @@
 #include "core/import/detect_input.h"
 
 #include <string>
+#include <vector>
 
 #include "core/history/draw_history.h"
 #include "core/import/csv_table.h"
@@ -17,6 +18,8 @@ bool IsBlankLine(std::string_view line) {
 
 // The bytes looked at for a NUL: enough for any header line and first rows.
 constexpr std::size_t kBinaryProbeBytes = 4096;
+// The bytes looked at for a valid draw line: a few thousand lines.
+constexpr std::size_t kDrawLineProbeBytes = 1 << 17;
 
 }  // namespace
 
@@ -42,6 +45,26 @@ InputKind DetectInput(std::string_view text) {
   if (text.substr(0, kBinaryProbeBytes).find('\0') != std::string_view::npos) return InputKind::Binary;
   if (IsBlankLine(text)) return InputKind::Empty;
   return LooksLikeDrawFile(text) ? InputKind::DrawFile : InputKind::Csv;
+}
+
+bool OpensForImport(std::string_view text) {
+  switch (DetectInput(text)) {
+    case InputKind::Zip:
+    case InputKind::Binary:
+      return true;
+    case InputKind::DrawFile:
+    case InputKind::Empty:
+      return false;
+    case InputKind::Csv:
+      break;
+  }
+  std::string narrowed;
+  if (IsUtf16(text)) text = narrowed = NarrowUtf16(text);
+  // The first lines tell: a draw file's bad lines stand among good ones.
+  const std::vector<std::string_view> lines = SplitLines(StripByteOrderMark(text.substr(0, kDrawLineProbeBytes)));
+  for (const std::string_view line : lines)
+    if (ParseDrawLine(line).valid) return false;
+  return true;
 }
 
 }  // namespace drawlyze::import

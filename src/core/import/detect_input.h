@@ -18,6 +18,12 @@ enum class InputKind : std::uint8_t {
 // Decides from the text as read (a byte-order mark and UTF-16 allowed).
 InputKind DetectInput(std::string_view text);
 
+// Whether the import window rather than the draw-file loader takes the text:
+// an export, an archive or binary data. A text with a valid draw-file line
+// among its first few thousand, or no text at all, stays the loader's, whose
+// messages name its bad lines.
+bool OpensForImport(std::string_view text);
+
 // True when the first non-blank line is a valid draw-file line.
 bool LooksLikeDrawFile(std::string_view text);
 
