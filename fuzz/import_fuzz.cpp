@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "core/history/draw_history.h"
-#include "core/import/import.h"
+#include "core/import/import_to_draw_file.h"
 
 using namespace drawlyze;
 using namespace drawlyze::import;

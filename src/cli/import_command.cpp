@@ -7,7 +7,7 @@
 #include "cli/cli.h"
 #include "cli/stop_signals.h"
 #include "core/files/whole_file.h"
-#include "core/import/import.h"
+#include "core/import/import_to_draw_file.h"
 #include "update/updater/install_files.h"
 
 namespace drawlyze::cli {
@@ -29,6 +29,7 @@ const char* Hint(import::Choice needs) {
       return "choose the result columns with --result COLUMN (the midday one first)";
     case import::Choice::Column:
       return "name a column by its header or its number";
+    case import::Choice::ColumnUses:
     case import::Choice::None:
       break;
   }
@@ -41,7 +42,7 @@ using import::MappingChoice;
 MappingChoice ChoiceOf(const Options& o) {
   MappingChoice choice;
   choice.date = o.date;
-  choice.results = o.results;
+  for (const std::string& result : o.results) choice.results.emplace_back(result);
   choice.time = o.time;
   if (o.dayFirst) choice.dayOrder = *o.dayFirst ? import::DayOrder::DayFirst : import::DayOrder::MonthFirst;
   return choice;
@@ -85,48 +86,47 @@ int Save(Context& ctx, const std::string& target, const std::string& text) {
 }
 
 int Import(Context& ctx) {
-  const import::MappingChoice choice = ChoiceOf(ctx.options);
-  const import::StopCheck stop = StopNoted;
-  std::vector<import::ImportedInput> inputs;
-  for (const std::string& path : ctx.args) {
-    std::string text;
-    if (!ReadWholeFile(path, text)) {
+  import::ImportOptions options;
+  options.choice = ChoiceOf(ctx.options);
+  options.stop = StopNoted;
+  const import::ImportRun run = import::ImportToDrawFile(
+      ctx.args, [](const std::string& path, std::string& text) { return ReadWholeFile(path, text); }, options);
+  const std::string& path = ctx.args[run.input];
+  switch (run.status) {
+    case import::ImportStatus::NotRead:
       Say(ctx, "Error - file " + path + " not found!");
       return kFailure;
-    }
-    inputs.push_back(import::ReadInput(path, text, choice, stop));
-    text = std::string();  // only the table of its rows stays
-    const import::ImportedInput& input = inputs.back();
-    if (StopNoted()) return kFailure;
-    if (input.failure) {
-      Say(ctx, ErrorText(*input.failure));
+    case import::ImportStatus::Stopped:
       return kFailure;
-    }
-    if (!input.mapping.Ready()) {
+    case import::ImportStatus::Failed:
+      Say(ctx, ErrorText(*run.failure));
+      return kFailure;
+    case import::ImportStatus::Unclear: {
+      const import::ImportedInput& input = run.inputs.back();
       Say(ctx, "drawlyze-cli: " + path + ": " + input.mapping.problem + "; " + Hint(input.mapping.needs));
       for (const std::string& line : import::ColumnLines(input)) Say(ctx, line);
       return kUsage;
     }
+    case import::ImportStatus::NoDraws:
+    case import::ImportStatus::TooLarge:
+    case import::ImportStatus::Ok:
+      break;
   }
-  const import::MergedHistory merged = import::MergeDraws(inputs);
-  if (StopNoted()) return kFailure;
-  for (const std::string& line : import::SummaryLines(inputs, merged)) Say(ctx, line);
-  if (merged.draws.empty()) {
+  for (const std::string& line : import::SummaryLines(run.summary)) Say(ctx, line);
+  if (run.status == import::ImportStatus::NoDraws) {
     Say(ctx, "drawlyze-cli: no readable draw in the input");
     return kFailure;
   }
-  if (const Status size = import::CheckDrawFileSize(merged.draws); !size) {
-    Say(ctx, ErrorText(size.Failure()));
+  if (run.status == import::ImportStatus::TooLarge) {
+    Say(ctx, ErrorText(*run.failure));
     return kFailure;
   }
-  const std::string text = import::FormatDrawFile(merged.draws);
-  if (StopNoted()) return kFailure;
   if (!ctx.options.out) {
-    ctx.out << text;
+    ctx.out << run.drawFile;
     ctx.out.flush();
     return ctx.out ? kOk : kFailure;
   }
-  return Save(ctx, *ctx.options.out, text);
+  return Save(ctx, *ctx.options.out, run.drawFile);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,7 +14,9 @@
 #include <algorithm>
 
 #include "core/chart/grid_ranges.h"
+#include "core/files/whole_file.h"
 #include "core/history/repeat_marks.h"
+#include "core/import/detect_input.h"
 #include "core/model/draw_model.h"
 #include "core/views/views.h"
 #include "gui/count_combo.h"
@@ -548,8 +551,12 @@ void TForm1::OpenDrawFile1Click() {
 }
 
 void TForm1::OpenFile(const QString& path) {
-  if (path.endsWith(".csv", Qt::CaseInsensitive) || path.endsWith(".tsv", Qt::CaseInsensitive) ||
-      path.endsWith(".json", Qt::CaseInsensitive)) {
+  // Told by the file's bytes, not its name: an export goes to the import window.
+  const bool forImport = [&path] {
+    std::string text;  // gone before the import window reads the file again
+    return ReadWholeFile(QFile::encodeName(path).toStdString(), text) && drawlyze::import::OpensForImport(text);
+  }();
+  if (forImport) {
     if (forms_.Form_import->LoadExport(path)) forms_.Form_import->exec();
     return;
   }

@@ -177,9 +177,9 @@ void TForm1::FillRecentMenu() {
 }
 
 void TForm1::ImportResults1Click() {
-  const QString path =
-      drawlyze::gui::OpenFileName(QString(), "CSV and JSON exports (*.csv *.tsv *.json *.txt);;*.* (*)", this);
-  if (!path.isEmpty() && forms_.Form_import->LoadExport(path)) forms_.Form_import->exec();
+  // Several files at once: a lottery's yearly exports merge into one history.
+  const QStringList paths = drawlyze::gui::OpenFileNames(QString(), "CSV and JSON exports (*.csv *.tsv *.json *.txt);;*.* (*)", this);
+  if (!paths.isEmpty() && forms_.Form_import->LoadExports(paths)) forms_.Form_import->exec();
 }
 
 void TForm1::OpenRecentClick(const QString& path) {

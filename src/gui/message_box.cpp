@@ -29,6 +29,7 @@ std::function<bool(const QString&)> g_questionHook;
 std::function<QString(const QString&, const QString&, const QString&)> g_inputHook;
 
 std::function<QString(const QString&)> g_openFileHook;
+std::function<QStringList(const QString&)> g_openFilesHook;
 std::function<QString(const QString&)> g_saveFileHook;
 std::function<QString(const QString&, const QStringList&, int&)> g_saveFileTypeHook;
 
@@ -89,6 +90,15 @@ QInputDialog* MakeInputDialog(const QString& caption, const QString& prompt, con
 QString OpenFileName(const QString& proposedName, const QString& filter, QWidget* parent) {
   if (g_openFileHook) return g_openFileHook(proposedName);
   return QFileDialog::getOpenFileName(parent, QString(), proposedName, filter);
+}
+
+QStringList OpenFileNames(const QString& proposedName, const QString& filter, QWidget* parent) {
+  if (g_openFilesHook) return g_openFilesHook(proposedName);
+  if (g_openFileHook) {
+    const QString one = g_openFileHook(proposedName);
+    return one.isEmpty() ? QStringList() : QStringList{one};
+  }
+  return QFileDialog::getOpenFileNames(parent, QString(), proposedName, filter);
 }
 
 QString SaveFileName(const QString& proposedName, const QString& filter, QWidget* parent) {

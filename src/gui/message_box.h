@@ -30,6 +30,8 @@ QInputDialog* MakeInputDialog(const QString& caption, const QString& prompt, con
 
 // The open-file dialog; returns the empty text when the user cancels.
 QString OpenFileName(const QString& proposedName, const QString& filter, QWidget* parent = nullptr);
+// The open-file dialog choosing several files; empty when the user cancels.
+QStringList OpenFileNames(const QString& proposedName, const QString& filter, QWidget* parent = nullptr);
 // The save-file dialog; returns the empty text when the user cancels.
 QString SaveFileName(const QString& proposedName, const QString& filter, QWidget* parent = nullptr);
 // The save-file dialog offering file types ("PNG image (*.png)"): type is the
@@ -46,6 +48,8 @@ extern std::function<bool(const QString&)> g_questionHook;
 extern std::function<QString(const QString& caption, const QString& prompt, const QString& defaultText)> g_inputHook;
 
 extern std::function<QString(const QString& proposedName)> g_openFileHook;
+// Several files; when unset, OpenFileNames asks g_openFileHook for one.
+extern std::function<QStringList(const QString& proposedName)> g_openFilesHook;
 extern std::function<QString(const QString& proposedName)> g_saveFileHook;
 extern std::function<QString(const QString& proposedName, const QStringList& types, int& type)> g_saveFileTypeHook;
 

@@ -210,5 +210,58 @@ TEST_F(FormImportTest, CancelStopsALongReading) {
   EXPECT_TRUE(messages.isEmpty());
 }
 
+// "Import results…" takes several files at once (a lottery's yearly exports)
+// and merges them as drawlyze-cli import does: one history, duplicates dropped.
+TEST_F(FormImportTest, SeveralFilesMergeIntoOneHistory) {
+  const QString y2020 = testing::WriteFile(dir, "2020.csv", "Date,Midday,Evening\r\n2020-12-31,123,456\r\n");
+  const QString y2021 =
+      testing::WriteFile(dir, "2021.csv", "Date,Midday,Evening\r\n2020-12-31,123,456\r\n2021-01-01,789,012\r\n");
+  gui::g_openFilesHook = [&](const QString&) { return QStringList{y2021, y2020}; };
+  QTimer::singleShot(0, form, [&] {
+    EXPECT_EQ(form->Label_file->text(), "2021.csv, 2020.csv");
+    EXPECT_EQ(ColumnTexts(), (QStringList{"date", "midday result", "evening result"}));
+    EXPECT_EQ(form->Summary().inputs.size(), 2u);
+    EXPECT_TRUE(
+        form->Memo_summary->toPlainText().startsWith("draws: 4, first 31.12.2020, last 01.01.2021\nduplicates dropped: "
+                                                     "2\nconflicts kept: 0\n2021.csv: 2 rows, 4 draws"));
+    // A list changed holds for both files: they share their columns.
+    Choose(2, "not used");
+    EXPECT_EQ(form->Summary().draws, 2u);
+    Choose(2, "evening result");
+    form->xpButton_OK->click();
+  });
+  main->ImportResults1Click();
+  EXPECT_EQ(Read("3x10.txt"), QByteArray("1 31.12.2020 Thu Mid 1 2 3 x\r\n2 31.12.2020 Thu Eve 4 5 6 x\r\n"
+                                         "3 01.01.2021 Fri Mid 7 8 9 x\r\n4 01.01.2021 Fri Eve 0 1 2 x\r\n"));
+  EXPECT_EQ(main->History().Count(), 4);
+}
+
+// "Merge into the current history": the draws loaded now stay, the new ones
+// join them, a draw in both is dropped once and a different result for the
+// same draw is kept and reported.
+TEST_F(FormImportTest, MergingIntoTheCurrentHistoryKeepsItsDraws) {
+  const QString csv = testing::WriteFile(dir, "new.csv",
+                                         "Date,Result\r\n2011-01-02,358\r\n2011-01-03,111\r\n"
+                                         "2011-01-01,222\r\n");
+  OpenWithCtrlO(csv, [&] {
+    EXPECT_TRUE(form->CheckBox_merge->isEnabled());
+    EXPECT_FALSE(form->CheckBox_merge->isChecked());
+    EXPECT_EQ(form->Summary().draws, 3u);
+    form->CheckBox_merge->click();
+    EXPECT_EQ(form->Summary().inputs.size(), 2u);
+    EXPECT_EQ(form->Summary().draws, 6u);  // 4 + 3, one repeated
+    EXPECT_EQ(form->Summary().duplicatesDropped, 1);
+    EXPECT_EQ(form->Summary().conflictCount, 2u);  // the unknown draw times of 01.01 and 02.01 hold two results
+    EXPECT_EQ(ColumnTexts(), (QStringList{"date", "result"}));  // the export's lists, not the history's
+    EXPECT_TRUE(form->Memo_summary->toPlainText().contains("\n3x10.txt: draw file, 4 lines, 4 draws\n"));
+    form->xpButton_OK->click();
+  });
+  EXPECT_EQ(Read("3x10.txt"), QByteArray("1 01.01.2011 Sat - 3 1 4 x\r\n2 01.01.2011 Sat - 5 9 2 x\r\n"
+                                         "3 01.01.2011 Sat - 2 2 2 x\r\n4 02.01.2011 Sun - 3 5 8 x\r\n"
+                                         "5 02.01.2011 Sun - 9 7 9 x\r\n6 03.01.2011 Mon - 1 1 1 x\r\n"));
+  EXPECT_EQ(Read("3x10.txt.bak"), kFourDraws);
+  EXPECT_EQ(main->History().Count(), 6);
+}
+
 }  // namespace
 }  // namespace drawlyze

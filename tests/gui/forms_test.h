@@ -40,6 +40,7 @@ class FormsTest : public ::testing::Test {
     gui::g_messageHook = nullptr;
     gui::g_questionHook = nullptr;
     gui::g_openFileHook = nullptr;
+    gui::g_openFilesHook = nullptr;
     gui::g_saveFileHook = nullptr;
     gui::g_saveFileTypeHook = nullptr;
     gui::g_inputHook = nullptr;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/import/import.h"
+#include "core/import/import_to_draw_file.h"
 
 namespace drawlyze::import::test {
 

@@ -5,9 +5,11 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/import/cell_values.h"
+#include "core/import/column_reasons.h"
 #include "core/import/csv_table.h"
 
 namespace drawlyze::import {
@@ -27,11 +29,14 @@ struct ColumnUse {
   ColumnRole role = ColumnRole::Unused;
   DrawTime time = DrawTime::Unknown;  // Result and Digit: the draw the column belongs to
   int ball = 0;                       // Digit: 1..3
-  std::string reason;
+  std::string reason;                 // why, worded (ReasonText)
+  Reason why = {};
 };
 
 // The choice the mapping still needs from the user.
-enum class Choice : std::uint8_t { None, DateColumn, DayOrder, ResultColumns, Column };
+// ColumnUses: the uses given for the columns do not fit together (two dates,
+// a digit without its ball), before any column is looked at.
+enum class Choice : std::uint8_t { None, DateColumn, DayOrder, ResultColumns, Column, ColumnUses };
 
 struct Mapping {
   int dateColumn = -1;  // 0-based; -1 when the date is split
@@ -51,19 +56,34 @@ struct Mapping {
   bool HasDate() const { return dateColumn >= 0 || yearColumn >= 0; }
 };
 
-// The user's choices. A column is named by its header (any case) or by its
-// 1-based number. Results are listed midday first where the headers do not say.
-// A date split over three columns is named "Month+Day+Year" (any order: the
-// year is the column of years; of the other two, the month is the one the
-// values, then the headers or the day order say).
+// A column the user chose: by its header (any case) or its 1-based number as
+// typed on a command line, or by its 0-based index as a window's list gives it.
+struct ColumnName {
+  ColumnName(std::string typed) : text(std::move(typed)) {}  // NOLINT: implicit, as typed
+  ColumnName(const char* typed) : text(typed) {}             // NOLINT
+  static ColumnName At(int index) {
+    ColumnName name("");
+    name.index = index;
+    return name;
+  }
+  std::string text;
+  int index = -1;
+};
+
+// The user's choices. Results are listed midday first where the headers do
+// not say. A date split over three columns is named "Month+Day+Year" (any
+// order: the year is the column of years; of the other two, the month is the
+// one the values, then the headers or the day order say), or given as its
+// columns by index in splitDate.
 struct MappingChoice {
-  std::optional<std::string> date = {};
-  std::vector<std::string> results = {};
+  std::optional<ColumnName> date = {};
+  std::vector<ColumnName> results = {};
   // A dialog's draw time for each of results (by ball triples where three
   // single-digit columns make one); empty: from the headers, else midday first.
   std::vector<DrawTime> resultTimes = {};
-  std::optional<std::string> time = {};
+  std::optional<ColumnName> time = {};
   DayOrder dayOrder = DayOrder::Unknown;
+  std::vector<int> splitDate = {};  // three 0-based columns, in file order; instead of date
 };
 
 Mapping ProposeMapping(const CsvTable& table, const MappingChoice& choice = {});

@@ -10,12 +10,6 @@ namespace drawlyze::import {
 
 namespace {
 
-bool IsBlankLine(std::string_view line) {
-  for (char c : line)
-    if (static_cast<unsigned char>(c) > 32) return false;
-  return true;
-}
-
 // A cell as a message quotes it: a short, escaped excerpt.
 std::string Quoted(std::string_view cell) { return '"' + Excerpt(Trim(cell)) + '"'; }
 
@@ -145,18 +139,6 @@ bool ReadSource(const CsvTable& table, int row, const ResultSource& source, Draw
 
 }  // namespace
 
-bool LooksLikeDrawFile(std::string_view text) {
-  text = StripByteOrderMark(text);
-  while (!text.empty()) {
-    const std::size_t end = text.find_first_of("\r\n");
-    const std::string_view line = text.substr(0, end);
-    if (!IsBlankLine(line)) return ParseDrawLine(line).valid;
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return false;
-}
-
 void Convert(ImportedInput& input, const StopCheck& stop) {
   const CsvTable& table = input.table;
   const Mapping& m = input.mapping;
@@ -229,11 +211,18 @@ ImportedInput ReadInput(std::string name, std::string_view text, const MappingCh
                         const JsonOptions& json) {
   ImportedInput input;
   input.name = std::move(name);
+  input.kind = DetectInput(text);
+  if (input.kind == InputKind::Zip || input.kind == InputKind::Binary) {
+    input.failure = Error{ErrorKind::Unreadable, input.name,
+                          input.kind == InputKind::Zip
+                              ? "a ZIP archive, neither a draw file nor a results export: extract its results file"
+                              : "binary data (a NUL byte), neither a draw file nor a results export"};
+    return input;
+  }
   std::string narrowed;
   if (IsUtf16(text)) text = narrowed = NarrowUtf16(text);
   text = StripByteOrderMark(text);
-  if (LooksLikeDrawFile(text)) {
-    input.kind = InputKind::DrawFile;
+  if (input.kind == InputKind::DrawFile) {
     ReadDrawFileLines(text, stop, input);
     return input;
   }

@@ -21,6 +21,7 @@
 #include "core/import/cell_values.h"
 #include "core/import/column_mapping.h"
 #include "core/import/csv_table.h"
+#include "core/import/detect_input.h"
 #include "core/import/json_table.h"
 
 namespace drawlyze::import {
@@ -38,11 +39,9 @@ struct SkippedRow {
   std::string reason;
 };
 
-enum class InputKind : std::uint8_t { Csv, DrawFile };
-
 struct ImportedInput {
-  std::string name;  // for messages: the file's name
-  InputKind kind = InputKind::Csv;
+  std::string name;                 // for messages: the file's name
+  InputKind kind = InputKind::Csv;  // Zip and Binary are refused (failure); Empty reads as a table
   CsvTable table;                   // CSV only
   Mapping mapping;                  // CSV only; draws are read only when mapping.Ready()
   int rows = 0;                     // data rows or draw-file lines read
@@ -52,9 +51,6 @@ struct ImportedInput {
   // check said so) or TooLarge (more draws than a draw file may hold).
   std::optional<Error> failure;
 };
-
-// True when the first non-blank line is a valid draw-file line.
-bool LooksLikeDrawFile(std::string_view text);
 
 // Reads one input, in time linear in its bytes. A CSV gets the mapping
 // proposed under choice and, when it is ready, its rows converted. A draw
@@ -92,12 +88,5 @@ std::uint64_t DrawFileBytes(const std::vector<ImportedDraw>& draws);
 Status CheckDrawFileSize(const std::vector<ImportedDraw>& draws);
 // The draw time token a written line carries: "Mor", "Mid", "Eve", "Ngt" or "-".
 std::string_view TimeToken(DrawTime time);
-
-// One line a column of a CSV input: its number, header and use with the reason.
-std::vector<std::string> ColumnLines(const ImportedInput& input);
-
-// What the user is told: per input its columns, rows and skipped lines, then
-// the draws, dates, duplicates and conflicts.
-std::vector<std::string> SummaryLines(const std::vector<ImportedInput>& inputs, const MergedHistory& merged);
 
 }  // namespace drawlyze::import

@@ -1,8 +1,7 @@
-// Merging the inputs' draws into one history, and the texts that come of it.
+// Merging the inputs' draws into one history, and writing it as a draw file.
 #include <algorithm>
 #include <charconv>
 
-#include "core/history/escaped_text.h"
 #include "core/import/import.h"
 
 namespace drawlyze::import {
@@ -22,26 +21,7 @@ void AppendNumber(std::string& out, long value) {
   out.append(digits, result.ptr);
 }
 
-std::string DateText(DayKey day) {
-  std::string text;
-  AppendDate(text, day);
-  return text;
-}
-
-std::string Digits(const DrawNumbers& n) {
-  return {static_cast<char>('0' + n[0]), static_cast<char>('0' + n[1]), static_cast<char>('0' + n[2])};
-}
-
 std::string Counted(std::size_t n, const char* thing) { return std::to_string(n) + ' ' + thing + (n == 1 ? "" : "s"); }
-
-std::string Lines(const std::vector<SkippedRow>& skipped) {
-  std::string text;
-  for (const SkippedRow& row : skipped) {
-    text += ' ';
-    AppendNumber(text, row.line);
-  }
-  return text;
-}
 
 }  // namespace
 
@@ -158,63 +138,6 @@ Status CheckDrawFileSize(const std::vector<ImportedDraw>& draws) {
                "the " + Counted(draws.size(), "draw") + " would make a draw file of " +
                    std::to_string((bytes + (1 << 20) - 1) >> 20) + " MiB, more than the " +
                    std::to_string(kMaxDrawFileBytes >> 20) + " MiB a draw file may hold; nothing was written"};
-}
-
-std::vector<std::string> ColumnLines(const ImportedInput& input) {
-  std::vector<std::string> lines;
-  const std::vector<ColumnUse>& uses = input.mapping.columns;
-  for (std::size_t c = 0; c < uses.size(); ++c) {
-    const std::string_view header = input.table.Header(static_cast<int>(c));
-    lines.push_back("  column " + std::to_string(c + 1) + (header.empty() ? "" : " \"" + Excerpt(header) + '"') + ": " +
-                    uses[c].reason);
-  }
-  if (input.table.ColumnsNotRead() > 0)
-    lines.push_back("  columns " + std::to_string(kMaxColumns + 1) + " to " +
-                    std::to_string(kMaxColumns + input.table.ColumnsNotRead()) + ": not read (past the " +
-                    std::to_string(kMaxColumns) + " columns an export may use)");
-  return lines;
-}
-
-std::vector<std::string> SummaryLines(const std::vector<ImportedInput>& inputs, const MergedHistory& merged) {
-  constexpr std::size_t kShown = 10;  // reasons and conflicts listed one by one
-  std::vector<std::string> lines;
-  for (const ImportedInput& input : inputs) {
-    const std::string draws = Counted(input.draws.size(), "draw");
-    if (input.kind == InputKind::DrawFile) {
-      lines.push_back(input.name + ": draw file, " + Counted(input.rows, "line") + ", " + draws);
-    } else {
-      lines.push_back(input.name + ": " + Counted(input.rows, "row") + ", " + draws);
-      for (std::string& line : ColumnLines(input)) lines.push_back(std::move(line));
-    }
-    if (input.failure) lines.push_back(input.name + ": " + input.failure->detail);
-    if (input.skipped.empty()) continue;
-    lines.push_back(input.name + ": " + Counted(input.skipped.size(), "row") + " skipped, " +
-                    (input.skipped.size() == 1 ? "line" : "lines") + Lines(input.skipped));
-    for (std::size_t k = 0; k < input.skipped.size() && k < kShown; ++k)
-      lines.push_back("  line " + std::to_string(input.skipped[k].line) + ": " + input.skipped[k].reason);
-    if (input.skipped.size() > kShown)
-      lines.push_back("  and " + std::to_string(input.skipped.size() - kShown) + " more");
-  }
-  std::string total = "draws: " + std::to_string(merged.draws.size());
-  if (!merged.draws.empty())
-    total += ", first " + DateText(merged.draws.front().day) + ", last " + DateText(merged.draws.back().day);
-  lines.push_back(total);
-  lines.push_back("duplicates dropped: " + std::to_string(merged.duplicatesDropped));
-  lines.push_back("conflicts kept: " + std::to_string(merged.conflicts.size()));
-  for (std::size_t k = 0; k < merged.conflicts.size() && k < kShown; ++k) {
-    const Conflict& conflict = merged.conflicts[k];
-    std::string text =
-        "  " + DateText(conflict.draws.front().day) + ' ' + std::string(TimeToken(conflict.draws.front().time)) + ':';
-    for (std::size_t i = 0; i < conflict.draws.size(); ++i) {
-      const ImportedDraw& d = conflict.draws[i];
-      text += (i == 0 ? " " : ", ") + Digits(d.numbers) + " (" + inputs[d.input].name + " line " +
-              std::to_string(d.line) + ')';
-    }
-    lines.push_back(text);
-  }
-  if (merged.conflicts.size() > kShown)
-    lines.push_back("  and " + std::to_string(merged.conflicts.size() - kShown) + " more");
-  return lines;
 }
 
 }  // namespace drawlyze::import

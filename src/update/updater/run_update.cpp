@@ -11,7 +11,7 @@
 
 #include "core/files/whole_file.h"
 #include "core/history/draw_history.h"
-#include "core/import/import.h"
+#include "core/import/import_to_draw_file.h"
 #include "update/http/download_error.h"
 #include "update/http/http_cli.h"
 #include "update/updater/candidate_check.h"
@@ -158,37 +158,40 @@ class Update {
     }
     std::error_code ec;
     const std::uint64_t bytes = fs::file_size(archive_, ec);
-    std::string text;
     if (ec || bytes > kMaxDrawFileBytes)
       return Fail({ErrorKind::TooLarge, "", JudgeCandidate(result_.chosen, bytes, {}, std::nullopt).reason});
-    if (!ReadWholeFile(archive_.string(), text))
+    import::ImportOptions options;
+    options.stop = ConversionStop();
+    const import::ImportRun run = import::ImportToDrawFile(
+        {result_.chosen},
+        [this](const std::string&, std::string& text) { return ReadWholeFile(archive_.string(), text); }, options);
+    if (run.status == import::ImportStatus::NotRead)
       return Fail({ErrorKind::CannotRead, archive_.string(), "after the download of " + result_.chosen});
-    std::vector<import::ImportedInput> inputs;
-    inputs.push_back(import::ReadInput(result_.chosen, text, {}, ConversionStop()));
-    text = std::string();  // the rows are read: the export's bytes are not held twice
-    const import::ImportedInput& input = inputs.back();
-    if (input.failure && input.failure->kind == ErrorKind::Stopped) return Fail(Stopped());
-    if (input.failure) return Fail({input.failure->kind, result_.chosen, input.failure->detail});
-    if (input.kind == import::InputKind::Csv && (input.table.Rows() == 0 || !input.mapping.HasDate()))
-      return Fail(DownloadUnreadable(std::string("the download is neither a ZIP archive nor a results export (") +
-                                     (input.table.Rows() == 0 ? "no rows" : "no column holds dates") + ")"));
-    if (!input.mapping.Ready())
+    if (run.status == import::ImportStatus::Stopped) return Fail(Stopped());
+    const import::ImportedInput& input = run.inputs.back();
+    const std::string neither = "the download is neither a ZIP archive nor a results export";
+    if (input.kind == import::InputKind::Binary) return Fail(DownloadUnreadable(neither + " (binary data)"));
+    if (run.status == import::ImportStatus::Failed)
+      return Fail({run.failure->kind, result_.chosen, run.failure->detail});
+    if (input.kind != import::InputKind::DrawFile && (input.table.Rows() == 0 || !input.mapping.HasDate()))
+      return Fail(
+          DownloadUnreadable(neither + " (" + (input.table.Rows() == 0 ? "no rows" : "no column holds dates") + ")"));
+    if (run.status == import::ImportStatus::Unclear)
       return Fail(Unreadable("the columns are unclear: " + input.mapping.problem + "; " +
                              ChoiceHint(input.mapping.needs, Address(), result_.chosen)));
-    const import::MergedHistory merged = import::MergeDraws(inputs);
-    result_.importSummary = import::SummaryLines(inputs, merged);
-    if (merged.draws.empty()) {
+    result_.importSummary = import::SummaryLines(run.summary);
+    if (run.status == import::ImportStatus::NoDraws) {
       std::string why = "it holds no readable draw";
       if (!input.skipped.empty())
         why += " (" + std::to_string(input.skipped.size()) + " rows skipped; line " +
                std::to_string(input.skipped.front().line) + ": " + input.skipped.front().reason + ")";
       return Fail(Unreadable(why));
     }
-    if (const Status size = import::CheckDrawFileSize(merged.draws); !size)
-      return Fail({ErrorKind::TooLarge, result_.chosen, size.Failure().detail});
+    if (run.status == import::ImportStatus::TooLarge)
+      return Fail({ErrorKind::TooLarge, result_.chosen, run.failure->detail});
     if (StopRequested()) return Fail(Stopped());
     candidate_ = *staging_ / "candidate";
-    if (const Status written = WriteFreshFile(candidate_, import::FormatDrawFile(merged.draws)); !written)
+    if (const Status written = WriteFreshFile(candidate_, run.drawFile); !written)
       return Fail({ErrorKind::CannotWrite, folder_.string(),
                    "the draws of " + result_.chosen + " cannot be written here: " + written.Failure().detail});
     Step("export converted");
