@@ -178,7 +178,8 @@ void TForm1::FillRecentMenu() {
 
 void TForm1::ImportResults1Click() {
   // Several files at once: a lottery's yearly exports merge into one history.
-  const QStringList paths = drawlyze::gui::OpenFileNames(QString(), "CSV and JSON exports (*.csv *.tsv *.json *.txt);;*.* (*)", this);
+  const QStringList paths =
+      drawlyze::gui::OpenFileNames(QString(), "CSV and JSON exports (*.csv *.tsv *.json *.txt);;*.* (*)", this);
   if (!paths.isEmpty() && forms_.Form_import->LoadExports(paths)) forms_.Form_import->exec();
 }
 

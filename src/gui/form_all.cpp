@@ -45,7 +45,7 @@ Forms::Forms(Model& model, const char* drawFileArgument) {
   Form_help = new TForm_help(Form1);
   // The windows that paint the designed light background get the palette made for it.
   for (QWidget* window :
-       std::initializer_list<QWidget*>{Form_updater, Form_statistics, Form_import, Form_plays, Form_help})
+       std::initializer_list<QWidget*>{Form_updater, Form_statistics, Form_import, Form_plays, Form_restore, Form_help})
     UseDesignedPalette(window);
   // F1 in every window of the set (menus aside), whoever made it.
   QList<QWidget*> windows{Form1};

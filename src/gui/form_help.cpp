@@ -115,7 +115,7 @@ void TForm_help::ShowHelp() { Show(true); }
 void TForm_help::ShowKeys() { Show(false); }
 
 void TForm_help::FitHeight() {
-  constexpr int kWidth = 460;
+  constexpr int kWidth = 600;  // wide enough that both lists fit a 768-row screen
   setFixedSize(kWidth, layout()->totalHeightForWidth(kWidth));
 }
 

@@ -113,7 +113,7 @@ StopCheck TForm_import::ConversionStop() {
   started.start();
   return [this, started] {
     // A long reading shows the window, so that its Cancel can stop it.
-    if (!isVisible() && started.elapsed() > 300) {
+    if (!isVisible() && started.elapsed() >= showReadingAfterMs) {
       Memo_summary->setPlainText("Reading the export\u2026 Cancel stops it.");
       setWindowModality(Qt::ApplicationModal);
       show();

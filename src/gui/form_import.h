@@ -28,6 +28,8 @@ class TForm_import : public QDialog {
   Q_OBJECT
 
  public:
+  // How long a reading runs before the window shows with its Cancel (tests make it 0).
+  static inline int showReadingAfterMs = 300;
   explicit TForm_import(drawlyze::gui::Model& model, QWidget* parent = nullptr);
 
   // Reads the exports and shows the first one's rows, proposed columns and

@@ -55,7 +55,7 @@ TEST(BonusBalls, NeverBecomeDigits) {
 
 TEST(BonusBalls, TheSummarySaysWhyAndANamedOneIsRefused) {
   const ImportedInput wild = ReadInput("in.csv", "Date,Ball 1,Ball 2,Ball 3,WildBall\n2020-04-03,1,2,3,9\n");
-  EXPECT_EQ(wild.mapping.columns[4].reason, "not used: the header names a bonus ball (Wild Ball), not a pick-3 result");
+  EXPECT_EQ(wild.mapping.columns[4].reason, "not used: the header names a bonus number, not a pick-3 result");
 
   const ImportedInput texas = ReadInput("tx.csv", Fixture("tx_pick3day.csv"), {.dayOrder = DayOrder::MonthFirst});
   EXPECT_EQ(texas.mapping.columns[8].reason, "not used: single digits beside the chosen results (a bonus number)");

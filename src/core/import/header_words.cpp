@@ -1,8 +1,8 @@
 #include "core/import/header_words.h"
 
-#include "core/import/bonus_balls.h"
-
 #include <algorithm>
+
+#include "core/import/bonus_balls.h"
 
 namespace drawlyze::import {
 

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "core/files/whole_file.h"
+#include "core/import/import_to_draw_file.h"
 #include "update/http/download_error.h"
 #include "update/http/http_cli.h"
 #include "update/http/http_url.h"
@@ -111,8 +112,11 @@ class SourceUpdate {
         for (import::ImportedDraw& d : input.draws) d.time = time;
       inputs.push_back(std::move(input));
     }
-    const import::MergedHistory merged = import::MergeDraws(inputs);
-    result_.importSummary = import::SummaryLines(inputs, merged);
+    // The rest of the import road: merge, summary, size check, format.
+    const import::ImportRun run = import::ImportToDrawFile(std::move(inputs), {.stop = ConversionStop()});
+    const import::MergedHistory& merged = run.merged;
+    result_.importSummary = import::SummaryLines(run.summary);
+    if (run.status == import::ImportStatus::Stopped) return Fail(ErrorKind::Stopped, "", "the update was stopped");
     if (merged.draws.empty())
       return Fail(ErrorKind::Unreadable, src_.title + " (" + src_.name + ")", "no readable draw");
     if (const Status size = import::CheckDrawFileSize(merged.draws); !size)
@@ -120,7 +124,7 @@ class SourceUpdate {
     if (StopRequested()) return Fail(ErrorKind::Stopped, "", "the update was stopped");
     const std::string merged_path = staging / "merged";
     std::error_code ec;
-    if (!WriteFreshFile(merged_path, import::FormatDrawFile(merged.draws)) ||
+    if (!WriteFreshFile(merged_path, run.drawFile.empty() ? import::FormatDrawFile(merged.draws) : run.drawFile) ||
         (fs::rename(merged_path, fs::path(s_.folder) / kTempArchiveName, ec), ec))
       return Fail(ErrorKind::CannotWrite, (fs::path(s_.folder) / kTempArchiveName).string(), "");
     return true;

@@ -49,6 +49,8 @@ class SourceUpdateTest : public ::testing::Test {
     settings_.folder = folder_.path().toStdString();
     callbacks_.onArchiveEntry = [this](int, const ZipReport& r) { listed_.push_back(r.name); };
     callbacks_.showFailure = [this](const Error& failure) { messages_.push_back(ErrorText(failure)); };
+    // The served histories are not the one-draw file here: the other-game question is answered Yes.
+    callbacks_.confirmReplace = [](const std::string&) { return true; };
     ASSERT_TRUE(WriteFreshFile(DrawFile(), kOldDraws));
   }
 
