@@ -15,6 +15,7 @@
 #include "update/http/download_error.h"
 #include "update/http/http_cli.h"
 #include "update/updater/candidate_check.h"
+#include "update/updater/download_to_file.h"
 #include "update/updater/install_files.h"
 #include "update/updater/remembered_source.h"
 #include "update/updater/source_update.h"
@@ -96,40 +97,22 @@ class Update {
   // replaces "temp.zip" whole (a link of that name is replaced, never followed).
   bool Download() {
     const std::string part = *staging_ / "download";
-    const int fd = CreateFreshFile(part);
-    QFile file;
-    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-      if (fd >= 0) ::close(fd);
-      return Fail({ErrorKind::CannotWrite, archive_.string(), {}});
-    }
-    if (StopRequested()) return Fail(Stopped());
-    http::THttpCli cli;
-    cli.URL = url_;
-    cli.Reference = ReferenceOf(url_);
-    cli.ReceiveStream = &file;
-    cli.TimeoutMs = s_.timeoutMs;
-    cli.DeadlineMs = s_.deadlineMs;
-    cli.MaxBodySize = s_.maxDownloadBytes;
-    // Close or Escape in the window ends the download at once.
-    struct Abortable {
-      UpdateStop* stop;
-      ~Abortable() {
-        if (stop) stop->WhileDownloading({});
+    if (std::optional<DownloadFailure> failed =
+            DownloadToFile(url_, part, s_, cb_.stop, [this] { return StopRequested(); })) {
+      switch (failed->step) {
+        case DownloadStep::Create:
+        case DownloadStep::Finish:
+          return Fail({ErrorKind::CannotWrite, archive_.string(), {}});
+        case DownloadStep::Stopped:
+          return Fail(Stopped());
+        case DownloadStep::Transfer:
+          if (StopRequested()) return Fail({ErrorKind::Stopped, "", "the download was stopped"});
+          failed->error.detail += AddressNote();
+          return Fail(std::move(failed->error));
       }
-    } abortable{cb_.stop};
-    if (cb_.stop) cb_.stop->WhileDownloading([&cli] { cli.Abort(); });
-    try {
-      cli.Get();
-    } catch (const http::EHttpException& e) {
-      if (StopRequested()) return Fail({ErrorKind::Stopped, "", "the download was stopped"});
-      Error failure = http::DownloadError(cli, e, url_);
-      failure.detail += AddressNote();
-      return Fail(std::move(failure));
     }
-    file.close();
     std::error_code ec;
-    if (file.error() != QFileDevice::NoError || (fs::rename(part, archive_, ec), ec))
-      return Fail({ErrorKind::CannotWrite, archive_.string(), {}});
+    if ((fs::rename(part, archive_, ec), ec)) return Fail({ErrorKind::CannotWrite, archive_.string(), {}});
     Step("archive saved");
     return true;
   }

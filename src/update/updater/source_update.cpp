@@ -13,6 +13,7 @@
 #include "update/http/download_error.h"
 #include "update/http/http_cli.h"
 #include "update/http/http_url.h"
+#include "update/updater/download_to_file.h"
 #include "update/updater/install_files.h"
 #include "update/updater/update_steps.h"
 
@@ -152,34 +153,11 @@ class SourceUpdate {
 
   // The body of url into a fresh file at path, then its text; why, when it failed.
   std::optional<Error> Fetch(const std::string& url, const std::string& path, std::string& text) {
-    const int fd = CreateFreshFile(path);
-    QFile file;
-    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-      if (fd >= 0) ::close(fd);
-      return Error{ErrorKind::CannotWrite, path, {}};
+    if (std::optional<DownloadFailure> failed =
+            DownloadToFile(url, path, s_, cb_.stop, [this] { return StopRequested(); })) {
+      if (failed->step == DownloadStep::Stopped) return Error{ErrorKind::Stopped, "", "the update was stopped"};
+      return std::move(failed->error);
     }
-    if (StopRequested()) return Error{ErrorKind::Stopped, "", "the update was stopped"};
-    http::THttpCli cli;
-    cli.URL = url;
-    cli.Reference = ReferenceOf(url);
-    cli.ReceiveStream = &file;
-    cli.TimeoutMs = s_.timeoutMs;
-    cli.DeadlineMs = s_.deadlineMs;
-    cli.MaxBodySize = s_.maxDownloadBytes;
-    struct Abortable {
-      UpdateStop* stop;
-      ~Abortable() {
-        if (stop) stop->WhileDownloading({});
-      }
-    } abortable{cb_.stop};
-    if (cb_.stop) cb_.stop->WhileDownloading([&cli] { cli.Abort(); });
-    try {
-      cli.Get();
-    } catch (const http::EHttpException& e) {
-      return http::DownloadError(cli, e, url);
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) return Error{ErrorKind::CannotWrite, path, {}};
     if (!ReadWholeFile(path, text)) return Error{ErrorKind::CannotRead, path, "after its download"};
     std::error_code ec;
     fs::remove(path, ec);
