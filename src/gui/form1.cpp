@@ -153,6 +153,7 @@ TForm1::TForm1(gui::Model& model, const gui::Forms& forms, const char* drawFileA
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName("StatusBar1");
   StatusBar1->setSizeGripEnabled(false);
+  StatusBar1->hide();  // until a load has something to say
   Printing = new gui::PrintActions(
       this, [this] { return PrintedDocument(); }, gui::PrintActions::Actions::None);
   FormCreate(drawFileArgument);
@@ -286,6 +287,8 @@ void TForm1::FormCreate(const char* drawFileArgument) {
   SetBase(xpComboBox_grid_bias, kBackgroundStart);
   openDialogFileName_ = QString::fromStdString(DrawFileName());
   if (History().Count() == 0) RunSelectedView();
+  made_ = true;
+  setMinimumHeight(ChartBand().bottom() + 1 + kTableHeight + kBottomMargin + StatusBarHeight());
   FormResize();
 }
 
@@ -295,7 +298,9 @@ int TForm1::SelectedRow() const { return model_.selection.row; }
 
 int TForm1::SelectedOption() const { return model_.selection.option; }
 
-int TForm1::StatusBarHeight() const { return StatusBar1->sizeHint().height(); }
+// The status bar takes rows only while it has something to say (the store's
+// limit, a file without draws), so the designed window fits a 768-row screen.
+int TForm1::StatusBarHeight() const { return StatusBar1->isHidden() ? 0 : StatusBar1->sizeHint().height(); }
 
 QRect TForm1::ChartBand() const {
   return QRect(kChartBandLeft, MenuBar1->height() + kChartBandTop,
@@ -337,7 +342,13 @@ void TForm1::DrawsLoaded() {
 }
 
 void TForm1::ShowFileInTitle() {
-  StatusBar1->showMessage(model_.LoadNote());
+  const QString note = model_.LoadNote();
+  StatusBar1->setHidden(note.isEmpty());
+  StatusBar1->showMessage(note);
+  if (made_) {  // a load while the window is being made comes before some of its controls
+    setMinimumHeight(ChartBand().bottom() + 1 + kTableHeight + kBottomMargin + StatusBarHeight());
+    FormResize();
+  }
   const QString product = QString("Drawlyze Pick %1").arg(DRAW_SIZE);
   if (model_.drawFile.empty()) {
     setWindowTitle(product);

@@ -134,6 +134,7 @@ class TForm1 : public QWidget {
   void FormCreate(const char* drawFileArgument);
   void FormResize();
   int StatusBarHeight() const;
+  bool made_ = false;  // every control made: the layout may follow the status bar
   // Paints the chart again (not the analysis) when the screen's pixel ratio changed.
   void FitSurfaceToScreen();
   bool FormKeyDown(QKeyEvent* event);

@@ -40,9 +40,18 @@ TEST_F(Form1LoadNotesTest, ALongHistoryIsSaidInTheTitleAndTheStatusBar) {
   EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(Form1LoadNotesTest, TheStatusBarSitsBelowTheTable) {
+// The status bar takes rows only while it has a note, so the designed window
+// fits a small screen; with a note it sits below the table.
+TEST_F(Form1LoadNotesTest, TheStatusBarShowsOnlyWithANoteAndThenSitsBelowTheTable) {
   OpenForms(Draws(3));
   main->show();
+  QApplication::processEvents();
+  EXPECT_TRUE(main->StatusBar1->isHidden());
+  const int designed = main->minimumHeight();
+  ASSERT_TRUE(main->LoadDrawFile(testing::WriteFile(dir, "bad.txt", "no draw\r\n")));
+  QApplication::processEvents();
+  ASSERT_FALSE(main->StatusBar1->isHidden());
+  EXPECT_EQ(main->minimumHeight(), designed + main->StatusBar1->sizeHint().height());
   main->resize(main->width(), main->minimumHeight() + 40);
   QApplication::processEvents();
   EXPECT_EQ(main->StatusBar1->geometry().bottom(), main->height() - 1);
