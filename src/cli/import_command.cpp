@@ -70,7 +70,10 @@ int Save(Context& ctx, const std::string& target, const std::string& text) {
     const updater::SavedDrawFile saved =
         updater::SaveDrawFile(path.parent_path().string(), path.filename().string(), text);
     if (!saved.saved) {
-      Say(ctx, "Error - " + saved.failure);
+      if (saved.error)
+        SayError(ctx, *saved.error);
+      else
+        Say(ctx, "Error - " + saved.failure);
       return kFailure;
     }
     if (!saved.backupName.empty()) Say(ctx, "the previous " + target + " is kept as " + saved.backupName);
@@ -78,8 +81,7 @@ int Save(Context& ctx, const std::string& target, const std::string& text) {
   }
   // A FIFO or a device takes the text straight; a folder or a socket is refused.
   if (const Status saved = WriteFileWhole(target, text); !saved) {
-    const Error& failure = saved.Failure();
-    Say(ctx, "Error - cannot write " + target + (failure.detail.empty() ? "" : ": " + failure.detail));
+    SayError(ctx, saved.Failure());
     return kFailure;
   }
   return kOk;
