@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "gui/model.h"
+#include "gui/print_actions.h"
 #include "gui/save_actions.h"
 #include "gui/styled_controls.h"
 #include "gui/trend_chart_view.h"
@@ -53,6 +54,13 @@ TForm_trends::TForm_trends(gui::Model& model, QWidget* parent) : QDialog(parent)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                  Qt::WindowCloseButtonHint);
   setModal(false);  // the main window's row and "Use Last Draws" stay in reach: the charts follow them
+  // The chart as shown, then its series with their bands as text.
+  Printing = new gui::PrintActions(this, [this] {
+    return PrintDocument{
+        "Trends " + TabBar_kind->tabText(CurrentTab()),
+        gui::PrintHeaderOf(model_),
+        {PrintBlock::OfPicture(Chart->size(), Chart->Painter()), PrintBlock::OfLines(copyText_.split('\n'))}};
+  });
   setSizeGripEnabled(true);
   gui::FillBackground(this);
 

@@ -16,6 +16,7 @@ class QSpinBox;
 class QTabBar;
 
 namespace drawlyze::gui {
+class PrintActions;
 class Model;
 class TrendChartView;
 }  // namespace drawlyze::gui
@@ -24,6 +25,8 @@ class TForm_trends : public QDialog {
   Q_OBJECT
 
  public:
+  // Print..., Print preview... and Export PDF... of the chart as shown and its series.
+  drawlyze::gui::PrintActions* Printing = nullptr;
   // The tabs, in order.
   enum Tab { Skip, Frequency, Sum, Spread, RootSum, Pairs, SumCounts, TabCount };
 

@@ -62,6 +62,9 @@ class PageWriter {
         case PrintBlock::Kind::Table:
           TableBlock(block.table);
           break;
+        case PrintBlock::Kind::Picture:
+          PictureBlock(block);
+          break;
       }
     }
     return pages_;
@@ -113,6 +116,30 @@ class PageWriter {
       painter_->setClipRect(paper);
       painter_->fillRect(paper, Qt::white);
       PaintChartItems(block.chart, *painter_, QPointF(0.5, 0.5));
+      painter_->restore();
+    }
+    y_ += h;
+  }
+
+  // A picture as wide as the page, keeping its shape, on white paper.
+  void PictureBlock(const PrintBlock& block) {
+    if (!block.paint || block.pictureSize.isEmpty()) return;
+    const qreal w = block.pictureSize.width();
+    const qreal ph = block.pictureSize.height();
+    qreal scale = width_ / w;
+    const qreal fullBody = height_ - QFontMetricsF(SansFont(kHeaderPoints), &device_).lineSpacing() * 2;
+    if (ph * scale > fullBody) scale = fullBody / ph;
+    const qreal h = ph * scale;
+    if (h > height_ - y_) Need(h);
+    pageEmpty_ = false;
+    if (painter_) {
+      painter_->save();
+      painter_->translate(0, y_);
+      painter_->scale(scale, scale);
+      const QRectF paper(0, 0, w, ph);
+      painter_->setClipRect(paper);
+      painter_->fillRect(paper, Qt::white);
+      block.paint(*painter_, paper);
       painter_->restore();
     }
     y_ += h;
@@ -250,6 +277,14 @@ PrintBlock PrintBlock::OfChart(const Chart& chart, int height) {
   block.kind = Kind::Chart;
   block.chart = chart;
   block.chartHeight = height;
+  return block;
+}
+
+PrintBlock PrintBlock::OfPicture(QSize size, std::function<void(QPainter&, const QRectF&)> paint) {
+  PrintBlock block;
+  block.kind = Kind::Picture;
+  block.pictureSize = size;
+  block.paint = std::move(paint);
   return block;
 }
 

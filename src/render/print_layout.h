@@ -7,8 +7,11 @@
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPainter>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,15 +37,19 @@ struct PrintTable {
 
 // One part of a document, printed below the one before it.
 struct PrintBlock {
-  enum class Kind { Chart, Text, Table };
+  enum class Kind { Chart, Text, Table, Picture };
   Kind kind = Kind::Text;
   Chart chart;                            // Chart: its top chartHeight rows, as wide as the page
   int chartHeight = kChartVisibleHeight;  // (less tall pages take it smaller)
   QStringList lines;                      // Text: in a fixed-pitch font, tabs at every eighth column
   PrintTable table;                       // Table
+  // Picture: painted into a size-shaped rectangle, scaled to the page's width
+  std::function<void(QPainter&, const QRectF&)> paint;
+  QSize pictureSize;
   static PrintBlock OfChart(const Chart& chart, int height = kChartVisibleHeight);
   static PrintBlock OfLines(const QStringList& lines);
   static PrintBlock OfTable(const PrintTable& table);
+  static PrintBlock OfPicture(QSize size, std::function<void(QPainter&, const QRectF&)> paint);
 };
 
 struct PrintDocument {

@@ -20,6 +20,7 @@
 #include "gui/form_memo.h"
 #include "gui/form_plays.h"
 #include "gui/form_table.h"
+#include "gui/form_trends.h"
 
 namespace drawlyze {
 namespace {
@@ -125,14 +126,16 @@ TEST_F(PrintActionsTest, ReportRunsOntoThePagesItFills) {
 
 TEST_F(PrintActionsTest, TablePlaysAndFiltersExportWhatTheyShow) {
   if (!HavePdfInfo()) GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
-  forms->Form_Table->show();  // the showing fills the grid
+  forms->Form_Table->show();   // the showing fills the grid
+  forms->Form_trends->show();  // and draws the chart
   const struct {
     QWidget* window;
     gui::PrintActions* printing;
     const char* title;
   } windows[] = {{forms->Form_Table, forms->Form_Table->Printing, "Table"},
                  {forms->Form_plays, forms->Form_plays->Printing, "Plays"},
-                 {forms->Form_filters, forms->Form_filters->Printing, "Filters"}};
+                 {forms->Form_filters, forms->Form_filters->Printing, "Filters"},
+                 {forms->Form_trends, forms->Form_trends->Printing, "Trends Skip"}};
   for (const auto& w : windows) {
     SCOPED_TRACE(w.title);
     ASSERT_NE(w.printing, nullptr);
