@@ -84,7 +84,7 @@ TForm_help::TForm_help(QWidget* parent) : QDialog(parent) {
                                    "Main window: save the chart as an image; report window: save "
                                    "the report as text or CSV; Table window: save it as CSV."},
                                   {"Ctrl+P",
-                                   "Main, report, Table, Plays and Filters windows: print what the "
+                                   "Main, report, Table, Plays, Filters and Trends windows: print what the "
                                    "window shows (also Print preview and Export PDF)."},
                                   {"Esc",
                                    "Main, report and Table windows: maximise or restore; "
