@@ -113,13 +113,15 @@ CandidateDecision JudgeCandidate(const std::string& name, std::uint64_t bytes, c
 }
 
 CandidateDecision JudgeReplacement(const std::string& name, std::uint64_t bytes, const LoadResult& candidate,
-                                   const std::string& candidateSource, const std::string& currentPath) {
+                                   const std::string& candidateSource, const std::string& currentPath,
+                                   const std::string& currentSource) {
   const DrawFileFacts facts = FactsOf(candidate, candidateSource);
   std::string text;
   if (currentPath.empty() || !ReadWholeFile(currentPath, text)) return JudgeCandidate(name, bytes, facts, std::nullopt);
   const LoadResult current = ParseDrawFile(text);
   text = std::string();
-  return JudgeCandidate(name, bytes, facts, FactsOf(current, currentPath),
+  return JudgeCandidate(name, bytes, facts,
+                        FactsOf(current, currentSource.empty() ? currentPath : currentPath + ", " + currentSource),
                         CompareSharedDraws(candidate.draws, current.draws));
 }
 

@@ -53,9 +53,11 @@ CandidateDecision JudgeCandidate(const std::string& name, std::uint64_t bytes, c
                                  const std::optional<SharedDraws>& shared = std::nullopt);
 
 // The judgement of a new file, read as candidate, against the draw file at
-// currentPath (none there, or one that cannot be read: nothing to compare).
+// currentPath (none there, or one that cannot be read: nothing to compare);
+// currentSource, when known, is named beside its path.
 CandidateDecision JudgeReplacement(const std::string& name, std::uint64_t bytes, const LoadResult& candidate,
-                                   const std::string& candidateSource, const std::string& currentPath);
+                                   const std::string& candidateSource, const std::string& currentPath,
+                                   const std::string& currentSource = {});
 
 // What the user is asked on an Ask verdict, ending with
 // "Replace the current draw file with it?".

@@ -262,9 +262,14 @@ class Update {
       return Fail({ErrorKind::CannotRead, result_.chosen, "after its extraction"});
     const LoadResult load = bytes <= kMaxDrawFileBytes ? ParseDrawFile(text) : LoadResult{};
     text = std::string();
-    const std::string source = "from " + http::WithoutUserInfo(url_);
+    // The other-game question names both sources: the catalogue's names when known.
+    const std::string source =
+        "from " + (s_.source ? s_.source->title + " (" + s_.source->name + ")" : http::WithoutUserInfo(url_));
     result_.installedFacts = FactsOf(load, source);
-    const CandidateDecision d = JudgeReplacement(result_.chosen, bytes, load, source, draw_.string());
+    std::string currentSource;
+    if (const std::optional<CatalogueSource> was = RememberedSource(folder_.string(), s_.drawName))
+      currentSource = "from " + was->title + " (" + was->name + ")";
+    const CandidateDecision d = JudgeReplacement(result_.chosen, bytes, load, source, draw_.string(), currentSource);
     if (d.verdict == Verdict::Refuse) return Fail({ErrorKind::Refused, "", d.reason});
     if (d.verdict == Verdict::Ask) {
       if (!cb_.confirmReplace) {

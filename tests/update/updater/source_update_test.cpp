@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 
 #include "../http/test_server.h"
 #include "core/files/whole_file.h"
@@ -111,6 +112,28 @@ TEST_F(SourceUpdateTest, ARememberedSourceIsOneOfTheCatalogue) {
   EXPECT_EQ(RememberedSource(settings_.folder, "3x10.txt")->name, "ga-cash3");
   ASSERT_TRUE(RememberSource(settings_.folder, "3x10.txt", "ohio-pick3"));
   EXPECT_FALSE(RememberedSource(settings_.folder, "3x10.txt"));
+  EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.source"}));
+}
+
+// A history that shares no draw with the current one is asked about, naming
+// both sources by the catalogue's names; No keeps the folder as it was.
+TEST_F(SourceUpdateTest, TheOtherGameQuestionNamesBothSources) {
+  // Another game's draw on a day the new history holds too, with other digits.
+  const std::string current = "1 09.09.2013 Mon Mor 0 0 0 x\r\n";
+  ASSERT_TRUE(WriteFreshFile(DrawFile() + ".new", current));
+  ASSERT_EQ(std::rename((DrawFile() + ".new").c_str(), DrawFile().c_str()), 0);
+  ASSERT_TRUE(RememberSource(settings_.folder, "3x10.txt", "ga-cash3"));
+  settings_.source = Served("tx-pick3", {"/files/tx_pick3day.csv"});
+  std::string asked;
+  callbacks_.confirmReplace = [&asked](const std::string& question) {
+    asked = question;
+    return false;
+  };
+  const UpdateResult r = RunUpdate(settings_, callbacks_);
+  EXPECT_FALSE(r.installed);
+  EXPECT_NE(asked.find("(tx-pick3)"), std::string::npos) << asked;
+  EXPECT_NE(asked.find("(ga-cash3)"), std::string::npos) << asked;
+  EXPECT_EQ(DrawText(), current);
   EXPECT_EQ(FolderFiles(), (QStringList{"3x10.txt", "3x10.txt.source"}));
 }
 
