@@ -16,6 +16,7 @@
 #include "core/chart/grid_ranges.h"
 #include "core/files/whole_file.h"
 #include "core/history/repeat_marks.h"
+#include "core/import/date_values.h"
 #include "core/import/detect_input.h"
 #include "core/model/draw_model.h"
 #include "core/views/views.h"
@@ -356,8 +357,14 @@ void TForm1::ShowFileInTitle() {
   }
   const int count = History().Count();
   QString draws = count == 1 ? "1 draw" : QString("%1 draws").arg(count);
-  if (count > 0) draws += ", newest " + Latin1(History().DateText(0));
   if (!model_.StoreLimit().isEmpty()) draws = model_.StoreLimit();
+  if (count > 0) {
+    // How fresh the history is, said where it is always in sight.
+    const std::string newest = History().DateText(0);
+    draws += ", newest " + Latin1(newest);
+    if (const std::string ago = drawlyze::import::DaysAgo(newest); !ago.empty())
+      draws += ", " + QString::fromStdString(ago);
+  }
   const QString file = QFileInfo(QString::fromStdString(model_.drawFile)).fileName();
   const QString dash = QString::fromUtf8(" \u2014 ");
   setWindowTitle(file + dash + draws + dash + product);

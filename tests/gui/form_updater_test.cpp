@@ -154,7 +154,9 @@ TEST_F(FormUpdaterTest, UpdateFillsTheListAndReloadsTheMainWindow) {
   EXPECT_FALSE(enabledDuringUpdate);
   EXPECT_TRUE(form->xpButton_Update->isEnabled());
   EXPECT_EQ(messages, QStringList{"Update done: 2 draws loaded, the newest drawn on 01.01.2011.\n"
-                                  "The previous draw file is kept as 3x10.txt.bak."});
+                                  "No new draw came.\n"
+                                  "The previous draw file is kept as 3x10.txt.bak."})
+      << messages.join('|').toStdString();
   ASSERT_EQ(form->ListBox1->count(), 2);
   EXPECT_EQ(form->ListBox1->item(0)->text(), "readme.txt");
   EXPECT_EQ(form->ListBox1->item(1)->text(), "loto3.txt");

@@ -14,6 +14,7 @@
 
 #include "../update/http/test_server.h"
 #include "core/chart/chart.h"
+#include "core/import/date_values.h"
 #include "core/views/views.h"
 #include "forms_test.h"
 #include "gui/form1.h"
@@ -43,6 +44,8 @@ QByteArray Draws(int count, int firstBadLine = 0) {
 
 class WindowsTest : public testing::FormsTest {
  protected:
+  // The titles say how old the newest draw is: counted from a fixed day.
+  import::FixedToday today_{import::MakeDayKey(2019, 3, 1)};
   static void SetUpTestSuite() {
     // A desktop of the smallest common size, before the application starts.
     static QTemporaryDir config;
@@ -105,12 +108,14 @@ TEST_F(WindowsTest, DialogsKeepTheirDesignedCaptionsAndFixedOnesCannotBeMaximise
 }
 
 TEST_F(WindowsTest, TitleNamesTheFileItsDrawsAndTheNewestDate) {
-  EXPECT_EQ(form->windowTitle(), "3x10.txt" + kDash + "30 draws, newest 04.01.2011" + kDash + "Drawlyze Pick 3");
+  EXPECT_EQ(form->windowTitle(),
+            "3x10.txt" + kDash + "30 draws, newest 04.01.2011, 2978 days ago" + kDash + "Drawlyze Pick 3");
 
   const QString other = testing::WriteFile(dir, "other.txt", "7 28.02.2019 Thu Eve 1 2 3 x\n");
   gui::g_openFileHook = [&](const QString&) { return other; };
   QTest::keyClick(form->StringGrid1, Qt::Key_O, Qt::ControlModifier);
-  EXPECT_EQ(form->windowTitle(), "other.txt" + kDash + "1 draw, newest 28.02.2019" + kDash + "Drawlyze Pick 3");
+  EXPECT_EQ(form->windowTitle(),
+            "other.txt" + kDash + "1 draw, newest 28.02.2019, yesterday" + kDash + "Drawlyze Pick 3");
 
   ASSERT_TRUE(model.LoadDrawFile(testing::WriteFile(dir, "empty.txt", ""), form));
   EXPECT_EQ(form->windowTitle(), "empty.txt" + kDash + "0 draws" + kDash + "Drawlyze Pick 3");
@@ -125,7 +130,8 @@ TEST_F(WindowsTest, TitleFollowsAnUpdate) {
   forms->Form_updater->Edit1_url->setText(QString::fromStdString(server.Url("/zip/loto3.txt")));
   forms->Form_updater->xpButton_Update->click();
   gui::g_questionHook = nullptr;
-  EXPECT_EQ(form->windowTitle(), "3x10.txt" + kDash + "12 draws, newest 04.01.2011" + kDash + "Drawlyze Pick 3");
+  EXPECT_EQ(form->windowTitle(),
+            "3x10.txt" + kDash + "12 draws, newest 04.01.2011, 2978 days ago" + kDash + "Drawlyze Pick 3");
 }
 
 TEST_F(WindowsTest, F1OpensTheHelpFromAnyWindowAndEachOptionSaysWhatItShows) {

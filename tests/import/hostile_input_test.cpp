@@ -62,6 +62,21 @@ TEST(HostileInput, ADrawFileIsReadByTheLoadersRules) {
   }
 }
 
+// How old a draw file's newest date is, in the title's words; across a
+// month's and a leap year's end; nothing for a later day or another form.
+TEST(HostileInput, DaysAgoCountsCalendarDays) {
+  const FixedToday today(20240301);
+  for (const auto& [date, words] : std::vector<std::pair<std::string, std::string>>{{"01.03.2024", "today"},
+                                                                                    {"29.02.2024", "yesterday"},
+                                                                                    {"28.02.2024", "2 days ago"},
+                                                                                    {"01.03.2023", "366 days ago"},
+                                                                                    {"02.03.2024", ""},
+                                                                                    {"2024.02.28", ""},
+                                                                                    {"31.02.2024", ""},
+                                                                                    {"", ""}})
+    EXPECT_EQ(DaysAgo(date), words) << date;
+}
+
 // A draw after tomorrow never was; a two-digit year is the latest year not
 // after the current one.
 TEST(HostileInput, DatesAfterTomorrowAreRefusedAndTwoDigitYearsLookBack) {

@@ -187,6 +187,17 @@ DayKey Today() {
 
 DayKey NextDay(DayKey day) { return KeyOf(std::chrono::sys_days{DateOf(day)} + std::chrono::days{1}); }
 
+std::string DaysAgo(std::string_view dottedDate) {
+  const DateParts parts = ReadDateParts(dottedDate);
+  if (parts.kind != DateKind::Dotted) return {};
+  const DayKey day = ResolveDate(parts, DayOrder::DayFirst);
+  if (day == 0 || day > Today()) return {};
+  const auto days = (std::chrono::sys_days{DateOf(Today())} - std::chrono::sys_days{DateOf(day)}).count();
+  if (days == 0) return "today";
+  if (days == 1) return "yesterday";
+  return std::to_string(days) + " days ago";
+}
+
 int YearOfTwoDigits(int twoDigits) {
   const int current = Today() / 10000;
   constexpr int span = kTwoDigitYearSpan;

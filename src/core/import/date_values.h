@@ -53,6 +53,9 @@ DayKey Today();
 DayKey NextDay(DayKey day);
 // The last day a draw may be dated: tomorrow, which is today somewhere on earth.
 inline DayKey LatestDrawDay() { return NextDay(Today()); }
+// How long before today a draw file's date ("03.04.2020") was, in words:
+// "today", "yesterday", "5 days ago"; empty for another form or a later day.
+std::string DaysAgo(std::string_view dottedDate);
 // A year written with two digits: the latest year not after the current one
 // that ends in them (in 2026, 26 is 2026, 27 is 1927).
 int YearOfTwoDigits(int twoDigits);

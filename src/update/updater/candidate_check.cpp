@@ -120,9 +120,20 @@ CandidateDecision JudgeReplacement(const std::string& name, std::uint64_t bytes,
   if (currentPath.empty() || !ReadWholeFile(currentPath, text)) return JudgeCandidate(name, bytes, facts, std::nullopt);
   const LoadResult current = ParseDrawFile(text);
   text = std::string();
-  return JudgeCandidate(name, bytes, facts,
-                        FactsOf(current, currentSource.empty() ? currentPath : currentPath + ", " + currentSource),
-                        CompareSharedDraws(candidate.draws, current.draws));
+  CandidateDecision d = JudgeCandidate(
+      name, bytes, facts, FactsOf(current, currentSource.empty() ? currentPath : currentPath + ", " + currentSource),
+      CompareSharedDraws(candidate.draws, current.draws));
+  // What the update brings: the draws after the current history's newest day.
+  const std::optional<long> newest = current.draws.empty() ? std::nullopt : DateKey(current.draws.front().date);
+  d.newDraws = 0;
+  for (const Draw& draw : candidate.draws) {
+    const std::optional<long> day = DateKey(draw.date);
+    if (day && (!newest || *day > *newest)) ++d.newDraws;
+  }
+  // Older lines the loader dropped may be new as well: then the count is not known.
+  if (candidate.olderLinesNotLoaded > 0 && d.newDraws == static_cast<long long>(candidate.draws.size()))
+    d.newDraws = -1;
+  return d;
 }
 
 std::string ReplaceQuestion(const CandidateDecision& decision) {

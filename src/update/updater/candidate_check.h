@@ -44,6 +44,7 @@ struct CandidateDecision {
   std::string newFile;      // Ask: the new file's draws, first and newest dates and source
   std::string currentFile;  // Ask: the same of the current file
   bool otherGame = false;   // Ask: the new file looks like another game's history
+  long long newDraws = -1;  // draws dated after the current file's newest; -1 without a current file
 };
 
 // name: the archive member, as messages call it; bytes: its size. shared:

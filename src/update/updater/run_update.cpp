@@ -270,6 +270,7 @@ class Update {
     if (const std::optional<CatalogueSource> was = RememberedSource(folder_.string(), s_.drawName))
       currentSource = "from " + was->title + " (" + was->name + ")";
     const CandidateDecision d = JudgeReplacement(result_.chosen, bytes, load, source, draw_.string(), currentSource);
+    result_.newDraws = d.newDraws;
     if (d.verdict == Verdict::Refuse) return Fail({ErrorKind::Refused, "", d.reason});
     if (d.verdict == Verdict::Ask) {
       if (!cb_.confirmReplace) {
@@ -331,6 +332,10 @@ std::string SuccessMessage(const UpdateResult& result, long long loaded, const s
   if (result.installedFacts.draws > loaded)
     text += " (the newest of the " + std::to_string(result.installedFacts.draws) + " in the file)";
   text += newestDate.empty() ? ".\n" : ", the newest drawn on " + newestDate + ".\n";
+  if (result.newDraws >= 0)
+    text += result.newDraws == 0
+                ? "No new draw came.\n"
+                : std::to_string(result.newDraws) + (result.newDraws == 1 ? " new draw" : " new draws") + " came.\n";
   text += result.backupName.empty() ? "There was no draw file to keep."
                                     : "The previous draw file is kept as " + result.backupName + ".";
   return text;

@@ -102,6 +102,7 @@ struct UpdateResult {
   bool fromExport = false;                 // the download was a results export, converted by the importer
   std::vector<std::string> importSummary;  // the importer's summary of an export
   DrawFileFacts installedFacts;            // the draw file installed: all its draws and the newest date
+  long long newDraws = -1;                 // its draws after the replaced file's newest day; -1: none replaced
 };
 
 UpdateResult RunUpdate(const UpdateSettings& settings, const UpdateCallbacks& callbacks);

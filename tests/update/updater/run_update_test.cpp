@@ -421,6 +421,7 @@ TEST_F(RunUpdateTest, InstallsAResultsExport) {
   EXPECT_EQ(ParseDrawFile(ReadFile(InFolder("3x10.txt")).toStdString()).ValidLineCount(), 25000);
   EXPECT_EQ(SuccessMessage(r, 10000, "26.09.2021"),
             "Update done: 10000 draws loaded (the newest of the 25000 in the file), the newest drawn on 26.09.2021.\n"
+            "512 new draws came.\n"  // after the current file's newest day
             "The previous draw file is kept as 3x10.txt[1].bak.");
 
   // Four draws after 25,000: older and far shorter, so only a Yes installs it.
