@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "update/http/download_error.h"
@@ -10,6 +11,16 @@
 #include "update/updater/update_steps.h"
 
 namespace drawlyze::updater {
+
+std::function<bool()> ConversionStop(const UpdateCallbacks& callbacks) {
+  return [&callbacks] {
+    if (callbacks.processEvents)
+      callbacks.processEvents();
+    else if (QCoreApplication::instance())
+      QCoreApplication::processEvents();
+    return (callbacks.stop && callbacks.stop->Requested()) || (callbacks.escapeHeld && callbacks.escapeHeld());
+  };
+}
 
 std::optional<DownloadFailure> DownloadToFile(const std::string& url, const std::string& path,
                                               const UpdateSettings& settings, UpdateStop* stop,

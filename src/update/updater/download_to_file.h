@@ -22,6 +22,11 @@ struct DownloadFailure {
   Error error;  // Create and Finish: the file; Transfer: the address and what the server or the net did
 };
 
+// Asked by the importer between rows while an update converts an export: the
+// window's events (and drawlyze-cli's stop signals, which its event loop
+// passes on) reach the update there.
+std::function<bool()> ConversionStop(const UpdateCallbacks& callbacks);
+
 // The body of url into a new file at path (a link of that name is never
 // followed); nothing when the whole body is there.
 std::optional<DownloadFailure> DownloadToFile(const std::string& url, const std::string& path,

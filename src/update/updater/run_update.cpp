@@ -185,15 +185,7 @@ class Update {
   // stop signals, which its event loop passes on) reach the update there.
   // (A line may not begin with "import::": clang-format reads it as a module import.)
   using StopCheck = import::StopCheck;
-  StopCheck ConversionStop() const {
-    return [this] {
-      if (cb_.processEvents)
-        cb_.processEvents();
-      else if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
-      return StopRequested() || (cb_.escapeHeld && cb_.escapeHeld());
-    };
-  }
+  StopCheck ConversionStop() const { return updater::ConversionStop(cb_); }
 
   // The download is gone with the working folder: the hint says how to fetch it.
   static std::string ChoiceHint(import::Choice needs, const std::string& url, const std::string& name) {

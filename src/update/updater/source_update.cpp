@@ -141,15 +141,7 @@ class SourceUpdate {
     return DrawTime::Unknown;
   }
 
-  StopCheck ConversionStop() const {
-    return [this] {
-      if (cb_.processEvents)
-        cb_.processEvents();
-      else if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
-      return StopRequested() || (cb_.escapeHeld && cb_.escapeHeld());
-    };
-  }
+  StopCheck ConversionStop() const { return updater::ConversionStop(cb_); }
 
   // The body of url into a fresh file at path, then its text; why, when it failed.
   std::optional<Error> Fetch(const std::string& url, const std::string& path, std::string& text) {
